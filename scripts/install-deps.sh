@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the benchmarks need,
+# only when some of them are missing. Runs apt-get as root, through sudo otherwise.
+set -euo pipefail
+
+packages=(
+  # toolchain and test frameworks
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # case tables are generated from, and checked against, these
+  unicode-data libutf8proc-dev
+  # the Linux desktop program
+  qt6-base-dev libgl-dev
+  # the Windows build and its test runner
+  g++-mingw-w64-x86-64 wine wine64 xvfb xauth
+  # end-to-end tests and screenshots
+  python3 python3-pytest xdotool xclip trayer openbox x11-utils imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

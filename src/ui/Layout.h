@@ -1,0 +1,63 @@
+#pragma once
+
+// The single description of every window's controls and menus. Both front ends
+// build their widgets from these tables and nothing else.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace textmend {
+
+enum class ControlKind : std::uint8_t {
+    OptionButton,
+    CheckBox,
+    CommandButton,
+    TextBox,  // several lines, vertical scroll bar
+    Label,
+    PictureBox,
+    Line,
+    Timer,
+    Menu,       // a top-level menu (menu bar title, or the popup mnu_1)
+    MenuItem,   // an item of the menu named by parent
+    Separator,  // a separator line in the menu named by parent
+};
+
+enum class PictureContent : std::uint8_t { None, NormalIcon, AutoprocessIcon };
+
+struct ControlSpec {
+    ControlKind kind;
+    std::string_view name;
+    std::string_view caption;  // captions, label texts, menu captions
+    int left = 0, top = 0, width = 0, height = 0;  // twips; for lines x1, y1, x2, y2
+    int tabIndex = -1;                              // -1: not a tab stop
+    std::string_view tooltip;
+    int value = 0;         // design value: option button 1 selected, check box 0/1/2
+    bool enabled = true;   // design enabled state (timers: running)
+    std::string_view parent;  // menus: the menu an item belongs to
+    int intervalMs = 0;       // timers
+    bool isDefault = false;   // the dialog's default button (Enter)
+    bool isCancel = false;    // the dialog's cancel button (Escape)
+    std::uint32_t color = 0;  // lines: 0xRRGGBB
+    PictureContent picture = PictureContent::None;
+};
+
+struct FormSpec {
+    std::string_view name;
+    std::string_view caption;       // the design caption
+    int clientWidth, clientHeight;  // twips
+    bool minimizeButton;
+    bool maximizeButton;
+    bool showInTaskbar;
+    std::span<const ControlSpec> controls;  // in the table's order; menus in menu order
+
+    const ControlSpec* Find(std::string_view controlName) const;
+};
+
+inline constexpr int kTwipsPerPixelAt96Dpi = 15;
+
+const FormSpec& MainLayout();   // frmMain
+const FormSpec& HelpLayout();   // frmHelp
+const FormSpec& AboutLayout();  // frmAbout
+
+}  // namespace textmend
