@@ -12,14 +12,14 @@
 namespace textmend {
 
 struct ControlState {
-    int value = 0;         // option button 1 selected; check box 0/1/2; menu item 1 checked
-    bool enabled = true;   // timers: running
+    int value = 0;        // option button 1 selected; check box 0/1/2; menu item 1 checked
+    bool enabled = true;  // timers: running
     bool visible = true;
-    std::string text;      // text box and label texts set at run time (else the caption)
+    std::string text;  // text box and label texts set at run time (else the caption)
 };
 
 class Form {
-public:
+  public:
     explicit Form(const FormSpec& layout);
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -35,12 +35,12 @@ public:
     // Set once the form has unloaded itself; the front end then closes the window.
     bool Unloaded() const { return unloaded_; }
 
-protected:
+  protected:
     ControlState& State(std::string_view name);
     std::string caption_;
     bool unloaded_ = false;
 
-private:
+  private:
     const FormSpec& layout_;
     std::map<std::string, ControlState, std::less<>> controls_;
 };

@@ -28,12 +28,12 @@ enum class PictureContent : std::uint8_t { None, NormalIcon, AutoprocessIcon };
 struct ControlSpec {
     ControlKind kind;
     std::string_view name;
-    std::string_view caption;  // captions, label texts, menu captions
+    std::string_view caption;                      // captions, label texts, menu captions
     int left = 0, top = 0, width = 0, height = 0;  // twips; for lines x1, y1, x2, y2
-    int tabIndex = -1;                              // -1: not a tab stop
+    int tabIndex = -1;                             // -1: not a tab stop
     std::string_view tooltip;
-    int value = 0;         // design value: option button 1 selected, check box 0/1/2
-    bool enabled = true;   // design enabled state (timers: running)
+    int value = 0;            // design value: option button 1 selected, check box 0/1/2
+    bool enabled = true;      // design enabled state (timers: running)
     std::string_view parent;  // menus: the menu an item belongs to
     int intervalMs = 0;       // timers
     bool isDefault = false;   // the dialog's default button (Enter)

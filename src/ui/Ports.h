@@ -16,7 +16,7 @@ namespace textmend {
 // The system clipboard, plain text only. Text is UTF-8 with CR LF (or lone CR)
 // line breaks, whatever the platform uses natively.
 class ClipboardPort {
-public:
+  public:
     virtual ~ClipboardPort() = default;
     virtual bool HasText() = 0;
     virtual std::string ReadText() = 0;
@@ -28,20 +28,25 @@ public:
 
 // A modal message box with an OK button only and no icon.
 class MessageBoxPort {
-public:
+  public:
     virtual ~MessageBoxPort() = default;
     virtual void Show(const std::string& text, const std::string& title) = 0;
 };
 
 // The platform's default alert sound.
 class BeepPort {
-public:
+  public:
     virtual ~BeepPort() = default;
     virtual void Beep() = 0;
 };
 
 enum class TrayImage : std::uint8_t { Normal, Autoprocess };
 enum class TrayMessage : std::uint8_t { Add = 0, Modify = 1, Delete = 2 };
+
+// The message the notification area sends the main window for each mouse event
+// over the icon (the event's own message in lParam). It is one of the program's
+// own messages (WM_APP + 1), so no ordinary window message ever reads as an icon event.
+inline constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
 
 // The notification-area icon record the main window keeps between calls.
 struct TrayIconData {
@@ -56,7 +61,7 @@ struct TrayIconData {
 
 // The notification area.
 class TrayPort {
-public:
+  public:
     virtual ~TrayPort() = default;
     // Whether a notification area exists right now.
     virtual bool Available() = 0;
@@ -75,7 +80,7 @@ struct TwipSize {
 // One top-level window of the program as the platform shows it. Positions and
 // sizes are in twips; the front end converts them to its own units.
 class WindowPort {
-public:
+  public:
     virtual ~WindowPort() = default;
     virtual std::uintptr_t Handle() = 0;
     virtual void Show() = 0;
@@ -91,7 +96,7 @@ public:
 
 // Timers that tick on the window's thread.
 class TimerPort {
-public:
+  public:
     virtual ~TimerPort() = default;
     virtual void Start(std::string_view timerName, int intervalMs) = 0;
     virtual void Stop(std::string_view timerName) = 0;
@@ -103,7 +108,7 @@ class frmAbout;
 // What the main window asks of the program around it: the popup menu, the
 // modal dialogs and the end of the program.
 class ShellPort {
-public:
+  public:
     virtual ~ShellPort() = default;
     // Opens the popup menu mnu_1 at the mouse pointer; returns when it closes,
     // after the chosen item's handler has run.
@@ -118,7 +123,7 @@ public:
 // Read access to the machine's registry-like store that locates the
 // system-information tool. Results are Windows error codes (0 success).
 class SystemRegistryPort {
-public:
+  public:
     virtual ~SystemRegistryPort() = default;
     virtual std::int32_t OpenKeyForReading(std::uint32_t root, const std::string& keyName,
                                            std::uintptr_t& key) = 0;
@@ -131,7 +136,7 @@ public:
 
 // Files and programs.
 class SystemPort {
-public:
+  public:
     virtual ~SystemPort() = default;
     // Whether path names a normal file (not hidden, not a system file, not a folder).
     virtual bool IsNormalFile(const std::string& path) = 0;

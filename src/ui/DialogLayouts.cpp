@@ -1,0 +1,70 @@
+#include <array>
+
+#include "ui/Layout.h"
+#include "ui/LayoutBuilders.h"
+
+namespace textmend {
+namespace {
+
+using namespace layout;
+
+// Neither button answers Enter or Escape: both only close the dialog on a click.
+constexpr auto kHelpControls = std::to_array<ControlSpec>({
+    Button("OKButton", "OK", 4680, 120, 1215, 375, 0),
+    Button("CancelButton", "Cancel", 4680, 600, 1215, 375, 1),
+    Box(ControlKind::Label, "lblText", "", 240, 240, 4215, 2655, 2),
+});
+
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kGrey = 0x808080;
+
+// The two lines together draw one etched rule: grey with white just below it.
+constexpr auto kAboutControls = std::to_array<ControlSpec>({
+    Button("cmdOK", "OK", 4245, 2985, 1260, 345, 0, true, true),
+    Picture("picIcon", 240, 240, 540, 540, 1, PictureContent::NormalIcon),
+    Button("cmdSysInfo", "&System Info...", 4260, 3435, 1245, 345, 2),
+    Box(ControlKind::Label, "lblDescription",
+        "Textmend will reformat the text stored in the system clipboard.", 1050, 1125, 3885, 1170,
+        3),
+    Box(ControlKind::Label, "lblDisclaimer",
+        "Notice: this program is protected by copyright. Copying or passing it on, in whole or "
+        "in part, without the author's permission is prohibited and may be prosecuted to the "
+        "full extent of the law.",
+        255, 2625, 3870, 1305, 4),
+    Box(ControlKind::Label, "lblTitle", "", 1050, 240, 3885, 480, 5),
+    Box(ControlKind::Label, "lblVersion", "", 1050, 780, 3885, 225, 6),
+    Line("Line1(0)", 105, 2460, 5654, 2460, kWhite),
+    Line("Line1(1)", 90, 2445, 5654, 2445, kGrey),
+});
+
+}  // namespace
+
+const FormSpec& HelpLayout() {
+    static const FormSpec layout{
+        .name = "frmHelp",
+        .caption = "Textmend Help",
+        .clientWidth = 6030,
+        .clientHeight = 3195,
+        .minimizeButton = false,
+        .maximizeButton = false,
+        .showInTaskbar = false,
+        .controls = kHelpControls,
+    };
+    return layout;
+}
+
+const FormSpec& AboutLayout() {
+    static const FormSpec layout{
+        .name = "frmAbout",
+        .caption = "About",
+        .clientWidth = 5730,
+        .clientHeight = 4080,
+        .minimizeButton = false,
+        .maximizeButton = false,
+        .showInTaskbar = false,
+        .controls = kAboutControls,
+    };
+    return layout;
+}
+
+}  // namespace textmend

@@ -1,0 +1,34 @@
+#include "ui/Form.h"
+
+#include <stdexcept>
+
+namespace textmend {
+
+Form::Form(const FormSpec& layout) : caption_(layout.caption), layout_(layout) {
+    for (const ControlSpec& spec : layout.controls) {
+        ControlState state;
+        state.value = spec.value;
+        state.enabled = spec.enabled;
+        if (spec.kind == ControlKind::Label) {
+            state.text = spec.caption;
+        }
+        controls_.emplace(spec.name, std::move(state));
+    }
+}
+
+const ControlState* Form::Control(std::string_view name) const {
+    auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : &found->second;
+}
+
+ControlState& Form::State(std::string_view name) {
+    auto found = controls_.find(name);
+    if (found == controls_.end()) {
+        // Only the form's own code names controls, so this is a slip in that code.
+        throw std::logic_error("no control named " + std::string(name) + " on " +
+                               std::string(layout_.name));
+    }
+    return found->second;
+}
+
+}  // namespace textmend

@@ -1,0 +1,83 @@
+#include <array>
+
+#include "ui/Layout.h"
+#include "ui/LayoutBuilders.h"
+
+namespace textmend {
+namespace {
+
+using namespace layout;
+using K = ControlKind;
+
+// The controls left column first, then the timers, the menu bar in menu order
+// and last the popup menu, which the window takes out of its menu bar at load.
+constexpr auto kMainControls = std::to_array<ControlSpec>({
+    Option("optClean", "Cleanse", 120, 120, 1335, 195, 4, "Remove text formatting only", 1),
+    Option("optUpper", "UPPERCASE", 120, 360, 1455, 195, 0, "Convert all text to uppercase."),
+    Option("optLower", "lowercase", 120, 600, 1455, 195, 3, "Convert all text to lowercase"),
+    Option("optProper", "Proper Case", 120, 840, 1575, 192, 10,
+           "Convert the first letter of every word to uppercase"),
+    Check("chkDblspc", "No dbl spaces", 1680, 120, 1332, 195, 5,
+          "Removes double spaces after periods", 1),
+    Check("chkNoblanks", "No blank lines", 1680, 360, 1335, 195, 8, "Removes blank lines", 1),
+    Check("chkTrimCR", "Trim end", 1680, 600, 1575, 195, 7, "Eliminates blank lines at end", 1),
+    Check("chkRemCRs", "Remove returns", 1680, 1080, 1455, 195, 13, "Removes hard returns"),
+    Check("chkSentence", "Cap sentences", 3240, 120, 1455, 195, 6,
+          "Capitalizes first letter in sentences"),
+    Check("chkRemGT", "Remove >'s", 3240, 360, 1455, 255, 11, ""),
+    Check("chkRemCRdbl", "Remove rtns 2X", 3240, 1080, 1575, 195, 9,
+          "Peforms Remove returns twice"),
+    Button("cmdProcess", "Process", 120, 1440, 4692, 495, 1),
+    Box(K::TextBox, "txtClipboard", "", 120, 2040, 4692, 1575, 2),
+    Picture("Picture1", 3840, 3480, 255, 255, 12, PictureContent::AutoprocessIcon),
+    Timer("TimerClipwatch", 1000, true),
+    Timer("TimerFlash", 500, false),
+
+    Menu("mnuFile", "File"),
+    Item("mnuFile", "mnuRestore", "Restore defaults"),
+    Item("mnuFile", "mnuExit", "Exit"),
+    Menu("Options", "Options"),
+    Item("Options", "mnuStartintaskbar", "Start in taskbar"),
+    Item("Options", "mnuAutoprocess", "Autoprocess"),
+    Menu("mnuHelptitle", "Help"),
+    Item("mnuHelptitle", "mnuHelp", "Help"),
+    Item("mnuHelptitle", "mnuAbout", "About"),
+
+    Menu("mnu_1", "invisible"),
+    Item("mnu_1", "mnuPopStartintaskbar", "Start in taskbar"),
+    Item("mnu_1", "mnuPopExit", "Exit"),
+    Separator("mnu_1", "separator"),
+    Item("mnu_1", "mnuClean", "Cleanse"),
+    Item("mnu_1", "mnuUpper", "UPPERCASE"),
+    Item("mnu_1", "mnuLower", "lowercase"),
+    Item("mnu_1", "mnuProper", "Proper Case"),
+    Separator("mnu_1", "sep2"),
+    Item("mnu_1", "mnuDblspc", "No dbl spaces"),
+    Item("mnu_1", "mnuNoblanks", "No blank lines"),
+    Item("mnu_1", "mnuTrimCR", "Trim end"),
+    Item("mnu_1", "mnuRemCRs", "Remove returns"),
+    Item("mnu_1", "mnuRemCRdbl", "Remove rtns 2X"),
+    Item("mnu_1", "mnuSentence", "Cap sentences"),
+    Item("mnu_1", "mnuRemGT", "Remove >'s"),
+    Separator("mnu_1", "sep3"),
+    Item("mnu_1", "mnuPopAutoprocess", "Autoprocess"),
+    Item("mnu_1", "mnuPopProcess", "Process"),
+});
+
+}  // namespace
+
+const FormSpec& MainLayout() {
+    static const FormSpec layout{
+        .name = "frmMain",
+        .caption = "Textmend",
+        .clientWidth = 4995,
+        .clientHeight = 4020,
+        .minimizeButton = true,
+        .maximizeButton = false,
+        .showInTaskbar = true,
+        .controls = kMainControls,
+    };
+    return layout;
+}
+
+}  // namespace textmend
