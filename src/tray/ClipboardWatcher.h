@@ -20,7 +20,8 @@ class ClipboardWatcher {
     // Looks at the clipboard once. Returns true when it holds a text other than
     // the one last seen, which it then remembers. Content marked secret is
     // neither news nor remembered. Each failing clipboard call is reported and
-    // counts as the check passing; an unreadable text leaves the memory as it was.
+    // counts as the check passing; an unreadable text is news and leaves the memory
+    // as it was.
     bool SeeNewText(const FailureReport& report);
 
     // Remembers text as seen, so the watcher never takes it for news.
