@@ -48,6 +48,11 @@ enum class TrayMessage : std::uint8_t { Add = 0, Modify = 1, Delete = 2 };
 // own messages (WM_APP + 1), so no ordinary window message ever reads as an icon event.
 inline constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
 
+// The mouse events over the icon that the main window acts on (frmMain::TrayEvent).
+inline constexpr std::uint32_t kTrayLeftButtonUp = 0x202;
+inline constexpr std::uint32_t kTrayLeftDoubleClick = 0x203;
+inline constexpr std::uint32_t kTrayRightButtonUp = 0x205;
+
 // The notification-area icon record the main window keeps between calls.
 struct TrayIconData {
     std::uint32_t cbSize = 0;

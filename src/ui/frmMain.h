@@ -150,6 +150,7 @@ class frmMain : public Form {
     void SelectCase(std::string_view optionName);
     void ToggleBox(std::string_view boxName);
     void RemoveReturnsRule();
+    void AutoprocessSwitched();
     void SetMark(std::string_view first, std::string_view twin, int value);
     void SetTimerRunning(std::string_view timerName, bool running);
     void HideIfMinimizedToTray();

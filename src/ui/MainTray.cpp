@@ -1,0 +1,112 @@
+// The tray icon, hiding behind it, Start in taskbar and the Autoprocess switch.
+
+#include "ui/frmMain.h"
+
+namespace textmend {
+
+void frmMain::addTrayIcon() {
+    trayIcon_.Add();
+    HideIfMinimizedToTray();
+}
+
+void frmMain::removeTrayIcon() {
+    trayIcon_.Remove();
+}
+void frmMain::iconNormal() {
+    trayIcon_.Show(TrayImage::Normal);
+}
+void frmMain::iconAutoprocess() {
+    trayIcon_.Show(TrayImage::Autoprocess);
+}
+
+// Without an icon a hidden window could never come back, so it stays an
+// ordinary minimized window instead.
+void frmMain::HideIfMinimizedToTray() {
+    if (windowState_ != WindowState::Minimized || windowHidden_ || !trayIcon_.Present()) {
+        return;
+    }
+    try {
+        ports_.window.Hide();
+        windowHidden_ = true;
+    } catch (const StepError&) {
+    }
+}
+
+void frmMain::Form_Resize(WindowState state) {
+    if (unloaded_) {
+        return;
+    }
+    windowState_ = state;
+    HideIfMinimizedToTray();
+}
+
+void frmMain::restoreFromTray() {
+    try {
+        windowState_ = WindowState::Normal;
+        ports_.window.SetState(WindowState::Normal);
+        ports_.window.SetForeground();
+        ports_.window.Show();
+        windowHidden_ = false;
+    } catch (const StepError&) {
+    }
+}
+
+void frmMain::TrayEvent(std::uint32_t mouseMessage) {
+    if (unloaded_) {
+        return;
+    }
+    switch (mouseMessage) {
+        case kTrayLeftButtonUp:
+        case kTrayLeftDoubleClick:
+            restoreFromTray();
+            break;
+        case kTrayRightButtonUp:
+            try {
+                ports_.window.SetForeground();
+            } catch (const StepError&) {
+            }
+            ports_.shell.PopupMenu();
+            break;
+        default:
+            break;
+    }
+}
+
+void frmMain::TrayAreaCreated() {
+    if (!loaded_ || unloaded_) {
+        return;
+    }
+    addTrayIcon();
+}
+
+void frmMain::mnuStartintaskbar_Click() {
+    SetMark("mnuStartintaskbar", "mnuPopStartintaskbar", Value("mnuStartintaskbar") == 1 ? 0 : 1);
+}
+
+void frmMain::mnuPopStartintaskbar_Click() {
+    SetMark("mnuPopStartintaskbar", "mnuStartintaskbar",
+            Value("mnuPopStartintaskbar") == 1 ? 0 : 1);
+}
+
+void frmMain::mnuAutoprocess_Click() {
+    SetMark("mnuAutoprocess", "mnuPopAutoprocess", Value("mnuAutoprocess") == 1 ? 0 : 1);
+    AutoprocessSwitched();
+}
+
+void frmMain::mnuPopAutoprocess_Click() {
+    SetMark("mnuPopAutoprocess", "mnuAutoprocess", Value("mnuPopAutoprocess") == 1 ? 0 : 1);
+    AutoprocessSwitched();
+}
+
+// Switching on starts the watcher without touching its memory, so only texts
+// copied from now on are processed; switching off leaves a flash to finish.
+void frmMain::AutoprocessSwitched() {
+    if (autoprocess()) {
+        SetTimerRunning("TimerClipwatch", true);
+    } else {
+        SetTimerRunning("TimerClipwatch", false);
+        iconNormal();
+    }
+}
+
+}  // namespace textmend

@@ -1,0 +1,44 @@
+#pragma once
+
+// Which control and which popup item show each option, and where the option
+// lives in an OptionSet.
+
+#include <array>
+#include <string_view>
+
+#include "engine/OptionSet.h"
+
+namespace textmend {
+
+struct CaseControl {
+    std::string_view option;  // the option button
+    std::string_view item;    // its popup item
+    CaseMode mode;
+};
+
+// In the order the popup lists them.
+inline constexpr std::array<CaseControl, 4> kCaseControls = {{
+    {"optClean", "mnuClean", CaseMode::Cleanse},
+    {"optUpper", "mnuUpper", CaseMode::Upper},
+    {"optLower", "mnuLower", CaseMode::Lower},
+    {"optProper", "mnuProper", CaseMode::Proper},
+}};
+
+struct FlagControl {
+    std::string_view box;   // the check box
+    std::string_view item;  // its popup item
+    CheckState OptionSet::*flag;
+};
+
+// In the order the popup lists them.
+inline constexpr std::array<FlagControl, 7> kFlagControls = {{
+    {"chkDblspc", "mnuDblspc", &OptionSet::dblspc},
+    {"chkNoblanks", "mnuNoblanks", &OptionSet::noblanks},
+    {"chkTrimCR", "mnuTrimCR", &OptionSet::trimcr},
+    {"chkRemCRs", "mnuRemCRs", &OptionSet::remcrs},
+    {"chkRemCRdbl", "mnuRemCRdbl", &OptionSet::remcrdbl},
+    {"chkSentence", "mnuSentence", &OptionSet::sentence},
+    {"chkRemGT", "mnuRemGT", &OptionSet::remgt},
+}};
+
+}  // namespace textmend
