@@ -1,0 +1,127 @@
+#include "engine/CaseConversion.h"
+
+#include "engine/AsciiBlock.h"
+#include "engine/CaseTables.h"
+#include "engine/Utf8.h"
+
+namespace textmend {
+
+char32_t UpperOf(char32_t c) {
+    if (c < 0x80) {
+        return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c;
+    }
+    return detail::MapCodePoint(detail::kUpperTable, c);
+}
+
+char32_t LowerOf(char32_t c) {
+    if (c < 0x80) {
+        return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+    }
+    return detail::MapCodePoint(detail::kLowerTable, c);
+}
+
+namespace {
+
+using detail::AsciiBlock;
+
+bool IsWordSeparator(char32_t c) {
+    return c == 0 || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == ' ';
+}
+
+struct UpperPolicy {
+    AsciiBlock Block(AsciiBlock block) { return detail::UpperBlock(block); }
+    char32_t Map(char32_t c) { return UpperOf(c); }
+    void PassInvalidByte() {}
+};
+
+struct LowerPolicy {
+    AsciiBlock Block(AsciiBlock block) { return detail::LowerBlock(block); }
+    char32_t Map(char32_t c) { return LowerOf(c); }
+    void PassInvalidByte() {}
+};
+
+// Upper case at the start of a word, lower case elsewhere. An invalid byte counts as
+// a character of its word.
+struct ProperPolicy {
+    bool atWordStart = true;
+
+    AsciiBlock Block(AsciiBlock block) {
+        using namespace detail;
+        const AsciiBlock lowered = LowerBlock(block);
+        const AsciiBlock separators = BytesInRange(block, '\t', '\r') | BytesInRange(block, 0, 0) |
+                                      BytesInRange(block, ' ', ' ');
+        // A byte starts a word when the byte before it, in text order, is a separator.
+        AsciiBlock starts;
+        if constexpr (kLittleEndian) {
+            starts = (separators << 8) | (atWordStart ? 0x80u : 0u);
+            atWordStart = (separators >> 63) != 0;
+        } else {
+            starts = (separators >> 8) | (atWordStart ? AsciiBlock{1} << 63 : 0u);
+            atWordStart = (separators & 0x80u) != 0;
+        }
+        return FlipCase(lowered, starts & BytesInRange(lowered, 'a', 'z'));
+    }
+
+    char32_t Map(char32_t c) {
+        const char32_t mapped = atWordStart ? UpperOf(c) : LowerOf(c);
+        atWordStart = IsWordSeparator(c);
+        return mapped;
+    }
+
+    void PassInvalidByte() { atWordStart = false; }
+};
+
+// Runs of eight ASCII bytes go through policy.Block at once; everything else one code
+// point (or one invalid byte) at a time. A mapping may change a character's length in
+// bytes, so the output grows on demand.
+template <class Policy>
+std::string Convert(const std::string& temp, Policy& policy) {
+    const std::size_t size = temp.size();
+    const char* in = temp.data();
+    std::string out(size, '\0');
+    std::size_t r = 0;
+    std::size_t w = 0;
+    while (r < size) {
+        if (size - r >= sizeof(AsciiBlock)) {
+            const AsciiBlock block = detail::LoadBlock(in + r);
+            if (detail::IsAsciiBlock(block)) {
+                detail::StoreBlock(out.data() + w, policy.Block(block));
+                r += sizeof(AsciiBlock);
+                w += sizeof(AsciiBlock);
+                continue;
+            }
+        }
+        if (out.size() - w < (size - r) + detail::kMaxUtf8Length) {
+            out.resize(out.size() + size / 8 + 64);
+        }
+        const detail::DecodedChar decoded = detail::DecodeAt(temp, r);
+        if (decoded.length == 0) {
+            policy.PassInvalidByte();
+            out[w++] = in[r++];
+            continue;
+        }
+        w += detail::EncodeTo(out.data() + w, policy.Map(decoded.codePoint));
+        r += decoded.length;
+    }
+    out.resize(w);
+    return out;
+}
+
+}  // namespace
+
+std::string ToUpper(const std::string& temp) {
+    UpperPolicy policy;
+    return Convert(temp, policy);
+}
+
+std::string ToLower(const std::string& temp) {
+    LowerPolicy policy;
+    return Convert(temp, policy);
+}
+
+std::string ToProper(const std::string& temp) {
+    ProperPolicy policy;
+    return Convert(temp, policy);
+}
+
+}  // namespace textmend

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/LinePass.h"
+
+namespace textmend::detail {
+
+// The line pass's file: created exclusively under a fresh name, so no two passes ever
+// share one, open to its owner only, and gone once the object is, whatever happened.
+class ScratchFile {
+  public:
+    // Creates the file in the first folder that can take it. Throws StepError, with
+    // the last folder's failure, when none can.
+    explicit ScratchFile(const ScratchFolders& folders);
+    ~ScratchFile();
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    // Writes all of data at the current position.
+    void Write(std::string_view data);
+    // Moves back to the first byte.
+    void Rewind();
+    // Reads up to size bytes; 0 at the end of the file.
+    std::size_t Read(char* buffer, std::size_t size);
+    // Closes and deletes the file, throwing StepError when that fails.
+    void Remove();
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    // Creates path exclusively and keeps it open; returns the platform error number
+    // on failure, 0 on success.
+    std::int32_t TryCreate(const std::filesystem::path& path);
+    void CloseAndDeleteQuietly() noexcept;
+
+    std::filesystem::path path_;
+    std::intptr_t handle_ = -1;
+    bool open_ = false;
+};
+
+// A name no other pass uses: "temp-<process>-<counter>-<random>.tmp".
+std::string NextScratchName();
+
+// addSlash of the folder followed by name.
+std::filesystem::path ScratchPathIn(const std::filesystem::path& folder, const std::string& name);
+
+// Platform services of the line pass.
+std::uint32_t CurrentProcessId();
+std::optional<std::filesystem::path> ProgramFolder();
+bool IsNameTakenError(std::int32_t code);
+
+}  // namespace textmend::detail

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/StepError.h"
+
+namespace textmend::detail {
+
+// A platform error number (errno, or a Windows error code) with the platform's text for it.
+StepError SystemError(std::int32_t code);
+
+// The calling thread's last platform error (errno, or GetLastError()).
+StepError LastSystemError();
+
+// The platform's errors for a missing folder and for exhausted memory.
+StepError FolderMissingError();
+StepError OutOfMemoryError();
+
+}  // namespace textmend::detail

@@ -1,0 +1,56 @@
+#include <windows.h>
+
+#include <string>
+
+#include "engine/SystemError.h"
+
+namespace textmend::detail {
+
+namespace {
+
+std::string Utf8FromWide(const wchar_t* text, int length) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string out(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+    if (size > 0) {
+        WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), size, nullptr, nullptr);
+    }
+    return out;
+}
+
+std::string MessageFor(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    if (length == 0 || buffer == nullptr) {
+        return "Unknown error " + std::to_string(code);
+    }
+    std::string text = Utf8FromWide(buffer, static_cast<int>(length));
+    LocalFree(buffer);
+    // The system's messages end in a line break, which has no place in one-line reports.
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+}  // namespace
+
+StepError SystemError(std::int32_t code) {
+    return StepError(code, MessageFor(static_cast<DWORD>(code)));
+}
+
+StepError LastSystemError() {
+    return SystemError(static_cast<std::int32_t>(GetLastError()));
+}
+
+StepError FolderMissingError() {
+    return SystemError(ERROR_PATH_NOT_FOUND);
+}
+
+StepError OutOfMemoryError() {
+    return SystemError(ERROR_NOT_ENOUGH_MEMORY);
+}
+
+}  // namespace textmend::detail

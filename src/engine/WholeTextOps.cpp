@@ -1,0 +1,154 @@
+// The operations that work on the whole text in memory.
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "engine/CaseConversion.h"
+#include "engine/InPlaceOps.h"
+#include "engine/TextOps.h"
+#include "engine/Utf8.h"
+
+namespace textmend {
+
+namespace {
+
+std::size_t FindByte(const std::string& text, char byte, std::size_t from) {
+    const void* found = std::memchr(text.data() + from, byte, text.size() - from);
+    return found == nullptr ? text.size() : static_cast<const char*>(found) - text.data();
+}
+
+// Finds the sentence ends ".", "?" and "!" in order. Each of the three is searched for
+// with memchr and its next place remembered, so no byte is looked at twice for it.
+class SentenceEndFinder {
+  public:
+    explicit SentenceEndFinder(const std::string& text) : text_(text) {
+        for (std::size_t i = 0; i < kMarks.size(); ++i) {
+            next_[i] = FindByte(text_, kMarks[i], 0);
+        }
+    }
+
+    // The first sentence end at or after from; the text's size when there is none.
+    // from never decreases between calls, and the bytes from it on are unchanged.
+    std::size_t Next(std::size_t from) {
+        for (std::size_t i = 0; i < kMarks.size(); ++i) {
+            if (next_[i] < from) {
+                next_[i] = FindByte(text_, kMarks[i], from);
+            }
+        }
+        return *std::min_element(next_.begin(), next_.end());
+    }
+
+  private:
+    static constexpr std::array<char, 3> kMarks = {'.', '?', '!'};
+    const std::string& text_;
+    std::array<std::size_t, 3> next_{};
+};
+
+bool IsAsciiLetter(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+}  // namespace
+
+namespace detail {
+
+void TrimEndInPlace(std::string& temp) {
+    std::size_t end = temp.size();
+    while (end >= 2 && temp[end - 2] == '\r' && temp[end - 1] == '\n') {
+        end -= 2;
+    }
+    temp.resize(end);
+}
+
+void CapitaliseSentencesInPlace(std::string& temp) {
+    // Works in place. The only non-ASCII letters whose upper-case form is a plain capital
+    // (dotless i, long s) are longer than that capital, so the text can only shrink:
+    // what is written (at w) never overtakes what is still to be read (at r).
+    char* const data = temp.data();
+    const std::size_t size = temp.size();
+    SentenceEndFinder sentenceEnds(temp);
+    std::size_t r = 0;
+    std::size_t w = 0;
+    const auto keepUpTo = [&](std::size_t end) {
+        if (w != r) {
+            std::memmove(data + w, data + r, end - r);
+        }
+        w += end - r;
+        r = end;
+    };
+    const auto capitalise = [&](char32_t capital, std::size_t length) {
+        data[w++] = static_cast<char>(capital);
+        r += length;
+    };
+
+    bool atSentenceStart = true;
+    while (r < size) {
+        if (!atSentenceStart) {
+            keepUpTo(sentenceEnds.Next(r));
+            if (r < size) {
+                keepUpTo(r + 1);
+                atSentenceStart = true;
+            }
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(data[r]);
+        if (byte < 0x80) {
+            if (IsAsciiLetter(byte)) {
+                capitalise(UpperOf(byte), 1);
+                atSentenceStart = false;
+            } else {
+                keepUpTo(r + 1);
+            }
+            continue;
+        }
+        const detail::DecodedChar decoded = detail::DecodeAt(temp, r);
+        if (decoded.length == 0) {
+            keepUpTo(r + 1);
+            continue;
+        }
+        const char32_t upper = UpperOf(decoded.codePoint);
+        if (upper >= 'A' && upper <= 'Z') {
+            capitalise(upper, decoded.length);
+            atSentenceStart = false;
+        } else {
+            keepUpTo(r + decoded.length);
+        }
+    }
+    temp.resize(w);
+}
+
+}  // namespace detail
+
+std::string trimCR(std::string& temp) {
+    detail::TrimEndInPlace(temp);
+    return temp;
+}
+
+std::string Sentence(std::string& temp) {
+    detail::CapitaliseSentencesInPlace(temp);
+    return temp;
+}
+
+std::string remDblspc(const std::string& temp) {
+    std::string result;
+    result.reserve(temp.size());
+    const std::size_t size = temp.size();
+    std::size_t copied = 0;
+    std::size_t pos = 0;
+    while ((pos = FindByte(temp, '.', pos)) < size) {
+        std::size_t spacesEnd = pos + 1;
+        while (spacesEnd < size && temp[spacesEnd] == ' ') {
+            ++spacesEnd;
+        }
+        if (spacesEnd - pos > 2) {
+            // Keep the period and its first space; drop the rest of the run.
+            result.append(temp, copied, pos + 2 - copied);
+            copied = spacesEnd;
+        }
+        pos = spacesEnd;
+    }
+    result.append(temp, copied, size - copied);
+    return result;
+}
+
+}  // namespace textmend
