@@ -1,0 +1,55 @@
+#pragma once
+
+// A form's menus: one popup menu per top-level menu of the layout, the menu bar
+// holding those the form shows there, and the items' marks and enabled states.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/Form.h"
+
+namespace textmend {
+
+// Controls and menu items share one range of identifiers: the first id plus the
+// entry's position in the layout table.
+inline constexpr UINT kFirstControlId = 100;
+
+class FormMenus {
+  public:
+    FormMenus() = default;
+    ~FormMenus();
+    FormMenus(const FormMenus&) = delete;
+    FormMenus& operator=(const FormMenus&) = delete;
+
+    void Build(const FormSpec& layout);
+    bool Empty() const { return menus_.empty(); }
+    HMENU Bar() const { return bar_; }
+    // The popup of the top-level menu named menuName; nullptr when there is none.
+    HMENU Popup(std::string_view menuName) const;
+
+    // Sets every item's mark and enabled state and puts the visible top-level
+    // menus in the bar. Returns true when the bar's set of menus changed.
+    bool Sync(const Form& form);
+
+  private:
+    struct TopMenu {
+        std::string name;
+        std::wstring caption;
+        HMENU popup;
+        bool inBar;
+    };
+    struct Item {
+        std::string name;
+        HMENU menu;
+        UINT id;
+    };
+
+    HMENU bar_ = nullptr;
+    std::vector<TopMenu> menus_;
+    std::vector<Item> items_;
+};
+
+}  // namespace textmend

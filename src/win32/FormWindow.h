@@ -1,0 +1,105 @@
+#pragma once
+
+// One top-level window built from a form's layout table: its controls, tooltips
+// and menus, sized in twips at the window's DPI. It draws everything from the
+// form's state and hands every click to the form; it decides nothing itself.
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/Form.h"
+#include "ui/Ports.h"
+#include "win32/FormMenus.h"
+
+namespace textmend {
+
+struct WindowStyle {
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+
+// The style of a form's frame: a fixed border, with a minimize box when the form
+// has one; forms without a taskbar button are owned popups.
+WindowStyle FrameStyle(const FormSpec& layout);
+
+// A native window's whole text.
+std::wstring WindowText(HWND hwnd);
+
+class FormWindow : public WindowPort {
+  public:
+    FormWindow(HINSTANCE instance, const FormSpec& layout);
+    ~FormWindow() override;
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    // Creates the window, hidden, with every control at the window's DPI.
+    void Create(Form& form, HWND owner);
+    HWND Hwnd() const { return hwnd_; }
+    Form& form() { return *form_; }
+
+    // Brings every widget up to date with the form's state.
+    void Refresh();
+
+    // WindowPort
+    std::uintptr_t Handle() override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+    void Show() override;
+    void Hide() override;
+    void SetState(WindowState state) override;
+    void SetForeground() override;
+    void Move(double leftTwips, double topTwips) override;
+    TwipSize ScreenSize() override;
+    TwipSize OuterSize() override;
+    void Repaint() override;
+
+  protected:
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // A click on a control or a choice of a menu item, by its layout name.
+    virtual void OnCommand(std::string_view name, WORD notification);
+    // The close box or the system's close.
+    virtual void OnClose() = 0;
+
+    FormMenus& menus() { return menus_; }
+    UINT dpi() const { return dpi_; }
+    // The layout name behind a command or control identifier; empty when none.
+    std::string_view NameOf(UINT id) const;
+    // The native control of a layout entry; nullptr when it has none.
+    HWND ControlHwnd(std::string_view name) const;
+
+  private:
+    struct Child {
+        const ControlSpec* spec;
+        HWND hwnd;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static void RegisterWindowClass(HINSTANCE instance);
+
+    void CreateControls();
+    void CreateTooltips();
+    void ApplyDpi(UINT dpi, const RECT* suggested);
+    void RefreshControl(const Child& child, const ControlState& state);
+    double FitCaptions(bool resize);
+    void LoadPictures();
+    void PaintLines(HDC dc);
+    RECT OuterRectFor(UINT dpi) const;
+
+    HINSTANCE instance_;
+    const FormSpec& layout_;
+    Form* form_ = nullptr;
+    HWND hwnd_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HFONT font_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    WindowState pendingState_ = WindowState::Normal;
+    std::vector<Child> children_;
+    std::map<std::string, HICON, std::less<>> pictures_;
+    std::wstring shownCaption_;
+    bool refreshing_ = false;
+    FormMenus menus_;
+};
+
+}  // namespace textmend

@@ -1,0 +1,15 @@
+#include "win32/Win32Alerts.h"
+
+#include "win32/Utf.h"
+
+namespace textmend {
+
+void Win32MessageBox::Show(const std::string& text, const std::string& title) {
+    MessageBoxW(owner_, Utf8ToWide(text).c_str(), Utf8ToWide(title).c_str(), MB_OK);
+}
+
+void Win32Beep::Beep() {
+    MessageBeep(MB_OK);
+}
+
+}  // namespace textmend

@@ -1,0 +1,30 @@
+#pragma once
+
+// The message box and the beep.
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/Ports.h"
+
+namespace textmend {
+
+// OK only and no icon; modal to the owner window.
+class Win32MessageBox : public MessageBoxPort {
+  public:
+    explicit Win32MessageBox(HWND owner = nullptr) : owner_(owner) {}
+    void SetOwner(HWND owner) { owner_ = owner; }
+    void Show(const std::string& text, const std::string& title) override;
+
+  private:
+    HWND owner_;
+};
+
+// The system's default sound.
+class Win32Beep : public BeepPort {
+  public:
+    void Beep() override;
+};
+
+}  // namespace textmend

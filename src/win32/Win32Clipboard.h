@@ -1,0 +1,40 @@
+#pragma once
+
+// The Windows clipboard, Unicode text only. The single-byte text format would lose
+// every character outside the system code page, so it is never used.
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/Ports.h"
+
+namespace textmend {
+
+class Win32Clipboard : public ClipboardPort {
+  public:
+    // owner: the window that owns what this program puts on the clipboard.
+    explicit Win32Clipboard(HWND owner = nullptr) : owner_(owner) {}
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+    bool HasText() override;
+    std::string ReadText() override;
+    void Empty() override;
+    void PutText(const std::string& text) override;
+    bool IsSecret() override;
+
+  private:
+    HWND owner_;
+};
+
+// Opens the clipboard for the span of one scope. Another program may hold it for a
+// moment, so opening is retried briefly before the failure is thrown as StepError.
+class ClipboardSession {
+  public:
+    explicit ClipboardSession(HWND owner);
+    ~ClipboardSession();
+    ClipboardSession(const ClipboardSession&) = delete;
+    ClipboardSession& operator=(const ClipboardSession&) = delete;
+};
+
+}  // namespace textmend
