@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace textmend {
+
+// Switches standard input and output to binary mode where the platform translates
+// line breaks (Windows), so every byte passes unchanged.
+void UseBinaryStandardStreams();
+
+// Reads the whole stream; false when reading failed.
+bool ReadWholeStream(std::FILE* stream, std::string& text);
+
+// Writes text and flushes; false when writing failed.
+bool WriteWholeStream(std::FILE* stream, const std::string& text);
+
+}  // namespace textmend

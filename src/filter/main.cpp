@@ -1,0 +1,64 @@
+// textmend-filter: the text engine as a command-line filter, standard input to
+// standard output.
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "filter/FilterCommand.h"
+#include "filter/FilterHelp.h"
+#include "filter/FilterText.h"
+#include "filter/StandardStreams.h"
+#include "textmend/version.h"
+
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitStepFailed = 1;
+constexpr int kExitUsage = 2;
+
+int ReportStreamFailure(const char* what) {
+    std::fprintf(stderr, "textmend-filter: cannot %s: %s\n", what, std::strerror(errno));
+    return kExitStepFailed;
+}
+
+int Process(const textmend::FilterCommand& command) {
+    std::string input;
+    if (!textmend::ReadWholeStream(stdin, input)) {
+        return ReportStreamFailure("read standard input");
+    }
+    const textmend::FilterOutcome outcome = textmend::FilterText(input, command);
+    for (const std::string& error : outcome.errors) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+    }
+    if (!textmend::WriteWholeStream(stdout, outcome.text)) {
+        return ReportStreamFailure("write standard output");
+    }
+    return outcome.errors.empty() ? kExitDone : kExitStepFailed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    textmend::UseBinaryStandardStreams();
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const textmend::FilterCommand command = textmend::ParseFilterArguments(arguments);
+    switch (command.action) {
+        case textmend::FilterAction::ShowHelp:
+            std::fputs(textmend::FilterHelpText().c_str(), stdout);
+            return kExitDone;
+        case textmend::FilterAction::ShowVersion:
+            std::printf("%s\n", textmend::kVersionText);
+            return kExitDone;
+        case textmend::FilterAction::UsageError:
+            std::fprintf(stderr, "textmend-filter: %s\n%s", command.problem.c_str(),
+                         textmend::FilterUsageHint().c_str());
+            return kExitUsage;
+        case textmend::FilterAction::Process:
+            break;
+    }
+    return Process(command);
+}
