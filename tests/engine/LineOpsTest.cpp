@@ -1,0 +1,141 @@
+// remGT, remBlanks and remCRs: the operations that go line by line.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TestSupport.h"
+#include "engine/StepError.h"
+#include "engine/TextOps.h"
+
+namespace textmend {
+namespace {
+
+using test::Repeat;
+using test::TempFolder;
+using namespace std::string_literals;
+
+struct OpCase {
+    std::string input;
+    std::string expected;
+};
+
+class LineOps : public ::testing::Test {
+  protected:
+    ScratchFolders folders() const { return test::FoldersOf({folder_.path()}); }
+
+  private:
+    TempFolder folder_;
+};
+
+TEST_F(LineOps, RemGtRemovesQuoteMarkersAtLineStarts) {
+    const OpCase cases[] = {
+        {"> quoted", "quoted\r\n"},
+        {">> >quoted", "quoted\r\n"},
+        {"  >>x", "x\r\n"},
+        {">", "\r\n"},
+        {"> ", "\r\n"},
+        {"\t> x", "\t> x\r\n"},
+        {"a > b", "a > b\r\n"},
+        {">x >y", "x >y\r\n"},
+        {"> x  ", "x  \r\n"},
+        {"   indented", "indented\r\n"},
+        {"> \t>x", "\t>x\r\n"},
+        {"one\r\ntwo", "one\r\ntwo\r\n"},
+        {"one\r\n", "one\r\n\r\n"},
+        {"one\rtwo", "one\r\ntwo\r\n"},
+        {"", "\r\n"},
+        {"> a\r\n>> b\r\n>\r\nc", "a\r\nb\r\n\r\nc\r\n"},
+        {"> a\n> b", "a\n> b\r\n"},
+        {">\0x\xff"s, "\0x\xff\r\n"s},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(remGT(c.input, folders()), c.expected) << c.input;
+    }
+}
+
+TEST_F(LineOps, RemBlanksDropsBlankLinesAndTrimsTheRest) {
+    const OpCase cases[] = {
+        {"one\r\n\r\ntwo", "one\r\ntwo\r\n"},
+        {"  one \r\n\ttwo", "one\r\ntwo\r\n"},
+        {"one\r\n \t \r\ntwo", "one\r\ntwo\r\n"},
+        {"one", "one\r\n"},
+        {"", ""},
+        {"\r\n\r\n", ""},
+        {" \r\n\t\r", ""},
+        {"one\rtwo", "one\r\ntwo\r\n"},
+        {"\t \tx", " \tx\r\n"},
+        {"one\r\n\n\r\ntwo", "one\r\n\n\r\ntwo\r\n"},
+        {"a\0\r\n\xc3\r\n"s, "a\0\r\n\xc3\r\n"s},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(remBlanks(c.input, folders()), c.expected) << c.input;
+    }
+}
+
+TEST_F(LineOps, RemCrsJoinsParagraphLinesOnce) {
+    const OpCase cases[] = {
+        {"one\r\ntwo\r\nthree", "one two three"},
+        {"one\r\n\r\ntwo", "one\r\n\r\ntwo"},
+        {"one\r\n\r\n\r\ntwo", "one\r\n\r\n\r\n\r\ntwo"},
+        {"one\r\n", "one\r\n\r\n"},
+        {"\r\none\r\ntwo", " one two"},
+        {"\r\n\r\none", "\r\n\r\none"},
+        {"one\rtwo", "one two"},
+        {"one\ntwo", "one\ntwo"},
+        {"  one  \r\n \t two", "one  two"},
+        {"one\r\n \t\r\ntwo", "one\r\n\r\ntwo"},
+        {"", ""},
+        {"  one \t ", "one \t"},
+        {"\r\n", "\r\n\r\n"},
+        {"\r\n\r\n\r\n", "\r\n\r\n\r\n\r\n\r\n\r\n"},
+        {"a\r\n\r\nb\r\nc\r\n", "a\r\n\r\nb c\r\n\r\n"},
+        {"\ta\r\n\tb", "a b"},
+        {"x\0\r\n\xff"s, "x\0 \xff"s},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(remCRs(c.input, folders()), c.expected) << c.input;
+    }
+}
+
+TEST_F(LineOps, RemCrsTwiceAsRemoveReturnsTwice) {
+    const OpCase cases[] = {
+        {"one\r\n", "one\r\n\r\n\r\n\r\n"},
+        {"\r\none\r\ntwo", "one two"},
+        {"one\r\n\r\ntwo", "one\r\n\r\ntwo"},
+        {"one\r\n\r\n\r\ntwo", "one\r\n\r\n\r\n\r\n\r\n\r\ntwo"},
+        {"\t  x", "x"},
+        {"a\r\nb\r\n\r\nc", "a b\r\n\r\nc"},
+        {"\r\n", "\r\n\r\n\r\n\r\n"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(remCRs(remCRs(c.input, folders()), folders()), c.expected) << c.input;
+    }
+}
+
+TEST_F(LineOps, LongTabLedLinesHaveNoLimit) {
+    const std::string body(40000, 'x');
+    EXPECT_EQ(remCRs(" \t" + body, folders()), body);
+    EXPECT_EQ(remBlanks("\t\t" + body + "\r\n", folders()), body + "\r\n");
+    EXPECT_EQ(remGT("> \t" + body, folders()), "\t" + body + "\r\n");
+}
+
+TEST_F(LineOps, LongTexts) {
+    EXPECT_EQ(remCRs(Repeat("word\r\n", 30000), folders()),
+              "word" + Repeat(" word", 29999) + "\r\n\r\n");
+    EXPECT_EQ(remGT(Repeat("> q\r\n", 30000), folders()), Repeat("q\r\n", 30000) + "\r\n");
+    EXPECT_EQ(remBlanks(Repeat("b\r\n \r\n", 30000), folders()), Repeat("b\r\n", 30000));
+}
+
+TEST(LineOpsFailure, EachThrowsWhenNoFolderCanTakeTheScratchFile) {
+    TempFolder owner;
+    const ScratchFolders none = test::FoldersOf({test::UnusableFolder(owner, "a")});
+    const std::string text = "> one\r\n\r\ntwo";
+    EXPECT_THROW(remGT(text, none), StepError);
+    EXPECT_THROW(remBlanks(text, none), StepError);
+    EXPECT_THROW(remCRs(text, none), StepError);
+    EXPECT_TRUE(test::ScratchFilesIn(owner.path()).empty());
+}
+
+}  // namespace
+}  // namespace textmend

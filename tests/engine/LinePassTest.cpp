@@ -1,0 +1,138 @@
+#include "engine/LinePass.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace textmend {
+namespace {
+
+using test::Repeat;
+using test::TempFolder;
+using namespace std::string_literals;
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    TempFolder folder;
+    std::vector<std::string> lines;
+    LinePass(text, test::FoldersOf({folder.path()}),
+             [&lines](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+struct LinesCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string> lines;
+};
+
+TEST(LinePassLines, SplitsAtCrLfAndLoneCrOnly) {
+    const LinesCase cases[] = {
+        {"one line", "one", {"one"}},
+        {"crlf", "one\r\ntwo", {"one", "two"}},
+        {"ends in a break", "one\r\n", {"one", ""}},
+        {"empty text", "", {""}},
+        {"lone cr", "one\rtwo", {"one", "two"}},
+        {"cr then crlf", "one\r\r\ntwo", {"one", "", "two"}},
+        {"lone lf stays", "one\ntwo", {"one\ntwo"}},
+        {"lf before cr", "one\n\rtwo", {"one\n", "two"}},
+        {"spaces kept", "   ", {"   "}},
+        {"lone cr only", "\r", {"", ""}},
+        {"crlf only", "\r\n", {"", ""}},
+        {"two trailing breaks", "a\r\n\r\n", {"a", "", ""}},
+        {"lf then crlf", "\n\r\n", {"\n", ""}},
+        {"nul and invalid bytes",
+         "a\0b\xff\xc0\r\nc\xed\xa0\x80"s,
+         {"a\0b\xff\xc0"s, "c\xed\xa0\x80"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LinesOf(c.text), c.lines) << c.name;
+    }
+}
+
+// The file is read back in large pieces: a break or a line cut by a piece's end must
+// come out the same as anywhere else.
+TEST(LinePassLines, BreaksAroundReadBoundaries) {
+    const std::size_t mebibyte = std::size_t{1} << 20;
+    for (std::size_t before = mebibyte - 3; before <= mebibyte + 2; ++before) {
+        const std::string head(before, 'a');
+        EXPECT_EQ(LinesOf(head + "\r\nb"), (std::vector<std::string>{head, "b"})) << before;
+        EXPECT_EQ(LinesOf(head + "\rb"), (std::vector<std::string>{head, "b"})) << before;
+        EXPECT_EQ(LinesOf(head + "\r\r\nb"), (std::vector<std::string>{head, "", "b"})) << before;
+        EXPECT_EQ(LinesOf(head + "\n\rb"), (std::vector<std::string>{head + "\n", "b"})) << before;
+    }
+}
+
+TEST(LinePassLines, LongLinesAndManyLines) {
+    const std::string longLine(3 * (std::size_t{1} << 20) + 7, 'x');
+    EXPECT_EQ(LinesOf(longLine + "\r\n" + longLine),
+              (std::vector<std::string>{longLine, longLine}));
+
+    const std::vector<std::string> many = LinesOf(Repeat("line\r\n", 200000));
+    ASSERT_EQ(many.size(), 200001u);
+    EXPECT_EQ(many.front(), "line");
+    EXPECT_EQ(many[199999], "line");
+    EXPECT_EQ(many.back(), "");
+}
+
+TEST(AddSlash, AddsOneSeparatorWhenMissing) {
+#ifdef _WIN32
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\Tools", "C:\\Tools\\"}, {"C:\\", "C:\\"},         {"", "\\"},
+        {"C:/Tools/", "C:/Tools/"},   {"a\\b\\\\", "a\\b\\\\"}, {"C:\\Tools/x", "C:\\Tools/x\\"},
+    };
+#else
+    const std::pair<std::string, std::string> cases[] = {
+        {"/opt/tools", "/opt/tools/"},  {"/", "/"},        {"", "/"},
+        {"/opt/tools/", "/opt/tools/"}, {"a\\b", "a\\b/"}, {"dir//", "dir//"},
+    };
+#endif
+    for (const auto& [path, expected] : cases) {
+        EXPECT_EQ(addSlash(path), expected) << path;
+    }
+}
+
+TEST(TTrim, RemovesLeadingTabsOnlyAndStoresTheResult) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"\t\tx", "x"}, {" \tx", " \tx"}, {"\t \tx", " \tx"}, {"\t\t\t", ""},
+        {"", ""},       {"x\t", "x\t"},   {"\tx\t", "x\t"},   {"\t\0x"s, "\0x"s},
+    };
+    for (const auto& [input, expected] : cases) {
+        std::string temp = input;
+        EXPECT_EQ(TTrim(temp), expected) << input;
+        EXPECT_EQ(temp, expected) << input;
+    }
+}
+
+TEST(TTrim, HasNoLengthLimit) {
+    std::string temp = std::string(100001, '\t') + std::string(40000, 'y');
+    EXPECT_EQ(TTrim(temp), std::string(40000, 'y'));
+    EXPECT_EQ(temp, std::string(40000, 'y'));
+
+    std::string longTabs(70000, '\t');
+    EXPECT_EQ(TTrim(longTabs), "");
+}
+
+TEST(TrimLine, TrimsSpacesAtBothEndsThenLeadingTabs) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"  \t x ", " x"},
+        {"x", "x"},
+        {"   ", ""},
+        {"", ""},
+        {" \t \t ", " \t"},  // the space after the first tab stops the tab
+                             // removal
+        {"\t\tx\t", "x\t"},
+        {"x \t", "x \t"},
+        {" a  b ", "a  b"},
+        {"\ta\n ", "a\n"},
+        {" \xff ", "\xff"},
+    };
+    for (const auto& [line, expected] : cases) {
+        EXPECT_EQ(TrimLine(line), expected) << line;
+    }
+}
+
+}  // namespace
+}  // namespace textmend
