@@ -1,0 +1,143 @@
+#include "qt/MenuView.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+namespace textmend {
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QJsonObject Box(const QRect& rect, const QWidget* owner) {
+    const QPoint origin = owner->mapToGlobal(rect.topLeft());
+    return {
+        {"x", origin.x()}, {"y", origin.y()}, {"width", rect.width()}, {"height", rect.height()}};
+}
+
+}  // namespace
+
+void WatchedMenu::showEvent(QShowEvent* event) {
+    QMenu::showEvent(event);
+    if (onShownOrHidden) {
+        onShownOrHidden();
+    }
+}
+
+void WatchedMenu::hideEvent(QHideEvent* event) {
+    QMenu::hideEvent(event);
+    if (onShownOrHidden) {
+        onShownOrHidden();
+    }
+}
+
+MenuView::MenuView(const FormSpec& layout, QMenuBar* menuBar)
+    : layout_(layout), menuBar_(menuBar), popup_(new WatchedMenu(menuBar)) {
+    popup_->setObjectName(Text(kPopupName));
+    for (const ControlSpec& spec : layout.controls) {
+        Add(spec);
+    }
+}
+
+void MenuView::Add(const ControlSpec& spec) {
+    const std::string name(spec.name);
+    switch (spec.kind) {
+        case ControlKind::Menu: {
+            // The popup never shows in the menu bar, whatever its state says.
+            if (spec.name == kPopupName) {
+                menus_.emplace(name, popup_);
+                return;
+            }
+            auto* menu = new WatchedMenu(Text(spec.caption), menuBar_);
+            menu->setObjectName(Text(spec.name));
+            menuBar_->addMenu(menu);
+            menus_.emplace(name, menu);
+            return;
+        }
+        case ControlKind::MenuItem:
+        case ControlKind::Separator: {
+            auto owner = menus_.find(spec.parent);
+            if (owner == menus_.end()) {
+                return;
+            }
+            QAction* action = spec.kind == ControlKind::Separator
+                                  ? owner->second->addSeparator()
+                                  : owner->second->addAction(Text(spec.caption));
+            action->setObjectName(Text(spec.name));
+            if (owner->second != popup_ && spec.kind == ControlKind::MenuItem) {
+                QObject::connect(action, &QAction::triggered, [this, name] {
+                    if (onChoose_) {
+                        onChoose_(name);
+                    }
+                });
+            }
+            actions_.emplace(name, action);
+            return;
+        }
+        default:
+            return;
+    }
+}
+
+void MenuView::OnShownOrHidden(std::function<void()> handler) {
+    for (auto& [name, menu] : menus_) {
+        menu->onShownOrHidden = handler;
+    }
+}
+
+void MenuView::Render(const Form& form) {
+    for (auto& [name, menu] : menus_) {
+        const ControlState* state = form.Control(name);
+        if (state != nullptr && menu != popup_) {
+            menu->menuAction()->setVisible(state->visible);
+            menu->setEnabled(state->enabled);
+        }
+    }
+    for (auto& [name, action] : actions_) {
+        const ControlState* state = form.Control(name);
+        if (state == nullptr || action->isSeparator()) {
+            continue;
+        }
+        // Only a marked item is checkable, so unmarked items show no empty box;
+        // a choice never flips the mark by itself, the next redraw sets it.
+        const bool marked = state->value == 1;
+        action->setCheckable(marked);
+        action->setChecked(marked);
+        action->setEnabled(state->enabled);
+        action->setVisible(state->visible);
+    }
+}
+
+std::string MenuView::ExecPopup(const QPoint& pos) {
+    QAction* chosen = popup_->exec(pos);
+    return chosen == nullptr ? std::string() : chosen->objectName().toStdString();
+}
+
+QJsonObject MenuView::Describe() const {
+    QJsonObject out;
+    for (const auto& [name, menu] : menus_) {
+        QJsonObject entry{{"open", menu->isVisible()}};
+        if (menu != popup_) {
+            entry["title"] = Box(menuBar_->actionGeometry(menu->menuAction()), menuBar_);
+        }
+        QJsonObject items;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) {
+                continue;
+            }
+            QJsonObject item{{"checked", action->isChecked()},
+                             {"enabled", action->isEnabled()},
+                             {"text", action->text()}};
+            if (menu->isVisible()) {
+                item["box"] = Box(menu->actionGeometry(action), menu);
+            }
+            items[action->objectName()] = item;
+        }
+        entry["items"] = items;
+        out[QString::fromStdString(name)] = entry;
+    }
+    return out;
+}
+
+}  // namespace textmend

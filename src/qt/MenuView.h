@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QMenu>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "ui/Form.h"
+
+class QAction;
+class QMenuBar;
+
+namespace textmend {
+
+// A menu that says when it has opened or closed, so the tests' view of the
+// screen can follow it.
+class WatchedMenu : public QMenu {
+  public:
+    using QMenu::QMenu;
+    std::function<void()> onShownOrHidden;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+};
+
+// The menus of one window, built from its layout table: the menu bar with every
+// top-level menu but the popup, and the popup mnu_1 on its own. Items carry
+// their check marks and enabled states from the form.
+class MenuView {
+  public:
+    static constexpr std::string_view kPopupName = "mnu_1";
+
+    MenuView(const FormSpec& layout, QMenuBar* menuBar);
+
+    // Choices in the menu bar; the popup's choice is returned by ExecPopup.
+    void OnChoose(std::function<void(std::string_view name)> handler) {
+        onChoose_ = std::move(handler);
+    }
+    // Called whenever one of the menus opens or closes.
+    void OnShownOrHidden(std::function<void()> handler);
+
+    void Render(const Form& form);
+    // Opens the popup at pos and returns the chosen item's name, empty when
+    // nothing was chosen.
+    std::string ExecPopup(const QPoint& pos);
+
+    QJsonObject Describe() const;
+
+  private:
+    void Add(const ControlSpec& spec);
+
+    const FormSpec& layout_;
+    QMenuBar* menuBar_;
+    WatchedMenu* popup_;
+    std::map<std::string, WatchedMenu*, std::less<>> menus_;
+    std::map<std::string, QAction*, std::less<>> actions_;
+    std::function<void(std::string_view)> onChoose_;
+};
+
+}  // namespace textmend

@@ -1,0 +1,155 @@
+#include "qt/Program.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QMenuBar>
+
+#include "textmend/version.h"
+
+namespace textmend {
+namespace {
+
+constexpr int kTrayAreaPollMs = 2000;
+
+std::optional<std::string> LocateSysInfoProgram() {
+    return FindOnPath(SysInfoProgramNames(), qEnvironmentVariable("PATH").toStdString(),
+                      [](const std::string& path) {
+                          const QFileInfo info(QString::fromStdString(path));
+                          return info.isFile() && info.isExecutable();
+                      });
+}
+
+}  // namespace
+
+Program::Program(const Icons& icons)
+    : icons_(icons),
+      window_(MainLayout(), icons_),
+      messageBox_([this]() -> QWidget* { return window_.isVisible() ? &window_ : nullptr; }),
+      tray_(icons_.normal, icons_.autoprocess,
+            [this](std::uint32_t message) { Send([&] { core_->TrayEvent(message); }); }),
+      windowPort_(&window_, [this] { Render(); }),
+      timers_([this](const std::string& name) {
+          Send([&] {
+              if (name == "TimerClipwatch") {
+                  core_->TimerClipwatch_Timer();
+              } else if (name == "TimerFlash") {
+                  core_->TimerFlash_Timer();
+              }
+          });
+      }),
+      shell_(
+          window_, icons_, probe_,
+          [this](std::string_view name) { Send([&] { core_->Click(name); }); },
+          [] { QApplication::quit(); }),
+      registry_(LocateSysInfoProgram) {
+    core_ = std::make_unique<frmMain>(MainPorts{
+        .clipboard = clipboard_,
+        .messageBox = messageBox_,
+        .beep = beep_,
+        .tray = tray_,
+        .window = windowPort_,
+        .timers = timers_,
+        .shell = shell_,
+        .settings = settings_,
+        .registry = registry_,
+        .system = system_,
+        .scratch = DefaultScratchFolders(),
+        .version = AppVersion{kVersionMajor, kVersionMinor, kVersionRevision},
+    });
+
+    window_.View().OnClick([this](std::string_view name) { Send([&] { core_->Click(name); }); });
+    window_.View().OnEdit([this](std::string_view name, const std::string& text) {
+        if (name == "txtClipboard") {
+            Send([&] { core_->txtClipboard_Change(text); });
+        }
+    });
+    window_.Menus().OnChoose([this](std::string_view name) { Send([&] { core_->Click(name); }); });
+    window_.Menus().OnShownOrHidden([this] { DescribeToProbe(); });
+    window_.onStateChange = [this](bool minimized) {
+        Send([&] { core_->Form_Resize(minimized ? WindowState::Minimized : WindowState::Normal); });
+    };
+    window_.onClose = [this] {
+        Stop();
+        QApplication::quit();
+    };
+    WatchGeometry(&window_, [this] { DescribeToProbe(); });
+}
+
+Program::~Program() = default;
+
+template <class Call>
+void Program::Send(Call call) {
+    if (core_->Unloaded()) {
+        return;
+    }
+    call();
+    Render();
+}
+
+void Program::Start() {
+    trayAreaSeen_ = tray_.Available();
+    Send([&] { core_->Form_Load(); });
+    WatchTrayArea();
+}
+
+void Program::Stop() {
+    trayAreaPoll_.stop();
+    if (!core_->Unloaded()) {
+        core_->Form_Unload();
+        Render();
+    }
+}
+
+void Program::WatchTrayArea() {
+    // A notification area that appears later (a panel started after the
+    // program) gets the icon as soon as it is there.
+    QObject::connect(&trayAreaPoll_, &QTimer::timeout, [this] {
+        const bool available = tray_.Available();
+        if (available && !trayAreaSeen_) {
+            Send([&] { core_->TrayAreaCreated(); });
+        }
+        trayAreaSeen_ = available;
+    });
+    trayAreaPoll_.start(kTrayAreaPollMs);
+}
+
+void Program::Render() {
+    // A redraw asked for from inside a redraw (a repaint the core requests while
+    // the widgets report a change) has nothing left to do.
+    if (rendering_) {
+        return;
+    }
+    rendering_ = true;
+    window_.setWindowTitle(QString::fromStdString(core_->Caption()));
+    window_.View().Render(*core_);
+    window_.Menus().Render(*core_);
+    rendering_ = false;
+    DescribeToProbe();
+}
+
+void Program::DescribeToProbe() {
+    if (!probe_.Enabled() || !core_) {
+        return;
+    }
+    const QRect frame = window_.frameGeometry();
+    probe_.Set(window_.objectName(), QJsonObject{
+                                         {"caption", window_.windowTitle()},
+                                         {"visible", window_.isVisible()},
+                                         {"minimized", window_.isMinimized()},
+                                         {"frame", QJsonObject{{"x", frame.x()},
+                                                               {"y", frame.y()},
+                                                               {"width", frame.width()},
+                                                               {"height", frame.height()}}},
+                                         {"controls", window_.View().Describe()},
+                                         {"menus", window_.Menus().Describe()},
+                                     });
+    probe_.Set("tray",
+               QJsonObject{
+                   {"shown", tray_.Shown()},
+                   {"image", tray_.Image() == TrayImage::Autoprocess ? "autoprocess" : "normal"},
+                   {"tooltip", tray_.ToolTip()},
+               });
+}
+
+}  // namespace textmend

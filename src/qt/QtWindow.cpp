@@ -1,0 +1,96 @@
+#include "qt/QtWindow.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "qt/Twips.h"
+
+namespace textmend {
+namespace {
+
+// The window manager's frame around the last window that was on screen. A
+// window not yet shown has no frame of its own to measure; its frame will be
+// like the others', which is what centring it needs.
+QMargins& KnownFrame() {
+    static QMargins frame;
+    return frame;
+}
+
+void RememberFrame(const QWidget* widget) {
+    if (!widget->isVisible()) {
+        return;
+    }
+    const QRect outer = widget->frameGeometry();
+    const QRect inner = widget->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (!frame.isNull()) {
+        KnownFrame() = frame;
+    }
+}
+
+}  // namespace
+
+QtWindow::QtWindow(QWidget* widget, std::function<void()> repaint)
+    : widget_(widget), repaint_(std::move(repaint)) {}
+
+std::uintptr_t QtWindow::Handle() {
+    return static_cast<std::uintptr_t>(widget_->winId());
+}
+
+void QtWindow::Show() {
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+    RememberFrame(widget_);
+}
+
+void QtWindow::Hide() {
+    RememberFrame(widget_);
+    widget_->hide();
+}
+
+void QtWindow::SetState(WindowState state) {
+    Qt::WindowStates states = widget_->windowState();
+    if (state == WindowState::Minimized) {
+        states |= Qt::WindowMinimized;
+    } else {
+        states &= ~Qt::WindowMinimized;
+    }
+    widget_->setWindowState(states);
+}
+
+void QtWindow::SetForeground() {
+    if (widget_->isVisible()) {
+        widget_->raise();
+        widget_->activateWindow();
+    }
+}
+
+void QtWindow::Move(double leftTwips, double topTwips) {
+    widget_->move(ToPixels(leftTwips), ToPixels(topTwips));
+}
+
+TwipSize QtWindow::ScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    const QSize size = screen->geometry().size();
+    return {ToTwips(size.width()), ToTwips(size.height())};
+}
+
+TwipSize QtWindow::OuterSize() {
+    RememberFrame(widget_);
+    QSize size = widget_->isVisible() ? widget_->frameGeometry().size()
+                                      : widget_->size().grownBy(KnownFrame());
+    return {ToTwips(size.width()), ToTwips(size.height())};
+}
+
+void QtWindow::Repaint() {
+    repaint_();
+    widget_->repaint();
+}
+
+}  // namespace textmend

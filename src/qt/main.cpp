@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <QIcon>
+#include <array>
+
+#include "qt/FontFit.h"
+#include "qt/Program.h"
+#include "qt/UnixSignals.h"
+
+int main(int argc, char* argv[]) {
+    // Wayland lets no window without the focus read the clipboard, which would
+    // leave Autoprocess blind; through XWayland the program sees every copy.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Textmend");
+    QApplication::setDesktopFileName("textmend");
+    // The program lives in the tray: a hidden main window and closed dialogs
+    // must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const std::array<const textmend::FormSpec*, 3> layouts{
+        &textmend::MainLayout(), &textmend::HelpLayout(), &textmend::AboutLayout()};
+    QApplication::setFont(textmend::FitFont(layouts));
+
+    const textmend::Icons icons{QIcon(":/icons/textmend.png"),
+                                QIcon(":/icons/textmend-autoprocess.png")};
+    QApplication::setWindowIcon(icons.normal);
+
+    textmend::Program program(icons);
+    textmend::OnTerminationRequest([] { QApplication::quit(); });
+    QObject::connect(&app, &QApplication::aboutToQuit, [&program] { program.Stop(); });
+    program.Start();
+    return QApplication::exec();
+}
