@@ -14,10 +14,22 @@ else()
     find_package(GTest REQUIRED)
 endif()
 
+# Windows tests run under Wine: its prefix is made once before the first of them
+# (so no test's time includes it) and Wine is waited for after the last.
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+    add_test(NAME wine_setup COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --setup)
+    add_test(NAME wine_shutdown COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --shutdown)
+    set_tests_properties(wine_setup PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+    set_tests_properties(wine_shutdown PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 120)
+endif()
+
 # textmend_add_test(name SOURCES ... LIBS ...): one test program, one CTest entry.
 function(textmend_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
     add_test(NAME ${name} COMMAND ${name})
+    if(CMAKE_CROSSCOMPILING_EMULATOR)
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
+    endif()
 endfunction()

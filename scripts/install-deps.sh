@@ -12,7 +12,7 @@ packages=(
   # the Linux desktop program
   qt6-base-dev libgl-dev
   # the Windows build and its test runner
-  g++-mingw-w64-x86-64 wine wine64 xvfb xauth
+  g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   # end-to-end tests and screenshots
   python3 python3-pytest xdotool xclip trayer openbox x11-utils imagemagick
 )
