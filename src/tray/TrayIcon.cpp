@@ -24,18 +24,22 @@ void WriteTip(char (&field)[64]) {
 
 bool TrayIcon::Add() {
     data_.cbSize = kRecordSize;
-    data_.hWnd = window_.Handle();
+    data_.hWnd = WindowHandle();
     data_.uID = kIconId;
     data_.uFlags = kFlagMessage | kFlagIcon | kFlagTip;
     data_.uCallbackMessage = kTrayCallbackMessage;
     data_.hIcon = TrayImage::Normal;
     WriteTip(data_.szTip);
-    present_ = tray_.Available() && Notify(TrayMessage::Add);
+    try {
+        present_ = tray_.Available() && Notify(TrayMessage::Add);
+    } catch (const StepError&) {
+        present_ = false;
+    }
     return present_;
 }
 
 void TrayIcon::Show(TrayImage image) {
-    data_.hWnd = window_.Handle();
+    data_.hWnd = WindowHandle();
     data_.uID = kIconId;
     data_.uFlags = kFlagIcon;
     data_.uCallbackMessage = kTrayCallbackMessage;
@@ -49,6 +53,14 @@ void TrayIcon::Remove() {
     if (present_) {
         Notify(TrayMessage::Delete);
         present_ = false;
+    }
+}
+
+std::uintptr_t TrayIcon::WindowHandle() {
+    try {
+        return window_.Handle();
+    } catch (const StepError&) {
+        return data_.hWnd;
     }
 }
 

@@ -25,6 +25,7 @@ class TrayIcon {
 
   private:
     bool Notify(TrayMessage message);
+    std::uintptr_t WindowHandle();
 
     TrayPort& tray_;
     WindowPort& window_;
