@@ -1,0 +1,228 @@
+// The clipboard watcher behind Autoprocess: its states, its letter-case blind
+// memory, secret content, and processing each copied text exactly once.
+
+#include <gtest/gtest.h>
+
+#include "MainHarness.h"
+#include "tray/ClipboardWatcher.h"
+
+namespace textmend::testing {
+namespace {
+
+struct SameTextCase {
+    const char* a;
+    const char* b;
+    bool same;
+};
+
+class LetterCaseComparison : public ::testing::TestWithParam<SameTextCase> {};
+
+TEST_P(LetterCaseComparison, IgnoresOnlyLetterCase) {
+    EXPECT_EQ(SameTextIgnoringCase(GetParam().a, GetParam().b), GetParam().same)
+        << GetParam().a << " / " << GetParam().b;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LetterCaseComparison,
+    ::testing::Values(SameTextCase{"", "", true}, SameTextCase{"hello world", "HELLO WORLD", true},
+                      SameTextCase{"École", "éCOLE", true}, SameTextCase{"ΑΒΓ", "αβγ", true},
+                      SameTextCase{"straße", "STRASSE", false},
+                      SameTextCase{"hello", "hello ", false}, SameTextCase{"a\r\nb", "A\nB", false},
+                      SameTextCase{"1.5", "1,5", false}));
+
+struct Watch {
+    MainHarness h;
+    Watch() {
+        h.Load();
+        h.ChooseOptions("optUpper", {});
+    }
+    void CopyAndTick(const std::string& text, bool secret = false) {
+        h.clipboard.Copy(text, secret);
+        h.form->TimerClipwatch_Timer();
+    }
+};
+
+TEST(WatcherWatching, RemembersNewTextsAndProcessesNothing) {
+    Watch w;
+    w.CopyAndTick("first");
+    EXPECT_EQ(w.h.form->lastClipText(), "first");
+    w.CopyAndTick("second");
+    EXPECT_EQ(w.h.form->lastClipText(), "second");
+    EXPECT_EQ(w.h.clipboard.Text(), "second");
+    EXPECT_EQ(w.h.clipboard.puts, 0);
+    EXPECT_EQ(w.h.beep.beeps, 0);
+}
+
+TEST(WatcherWatching, KeepsTheFirstFormOfATextThatDiffersOnlyInCase) {
+    Watch w;
+    w.CopyAndTick("hello");
+    w.CopyAndTick("HELLO");
+    EXPECT_EQ(w.h.form->lastClipText(), "hello");
+}
+
+TEST(WatcherWatching, IgnoresNonTextContent) {
+    Watch w;
+    w.CopyAndTick("words");
+    w.h.clipboard.CopyPicture();
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.form->lastClipText(), "words");
+}
+
+TEST(WatcherSwitchedOn, ProcessesOnlyTextsCopiedAfterwards) {
+    Watch w;
+    w.CopyAndTick("already there");
+    w.h.form->Click("mnuAutoprocess");
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.clipboard.Text(), "already there");
+    EXPECT_EQ(w.h.beep.beeps, 0);
+}
+
+TEST(WatcherProcessing, ProcessesANewTextBeepsAndFlashes) {
+    Watch w;
+    w.h.form->Click("mnuAutoprocess");
+    w.CopyAndTick("hello world");
+    EXPECT_EQ(w.h.clipboard.Text(), "HELLO WORLD");
+    EXPECT_EQ(w.h.Text("txtClipboard"), "HELLO WORLD");
+    EXPECT_EQ(w.h.beep.beeps, 1);
+    EXPECT_TRUE(w.h.timers.Running("TimerFlash"));
+    EXPECT_TRUE(w.h.Enabled("TimerFlash"));
+    // The command finishes before the beep, which comes before the flashing.
+    EXPECT_LT(w.h.JournalIndex("clipboard put HELLO WORLD"), w.h.JournalIndex("beep"));
+    EXPECT_LT(w.h.JournalIndex("beep"), w.h.JournalIndex("start TimerFlash 500"));
+}
+
+TEST(WatcherProcessing, NeverProcessesItsOwnResultAgain) {
+    Watch w;
+    w.h.ChooseOptions("optClean", {"chkDblspc"});
+    w.h.form->Click("mnuPopAutoprocess");
+    w.CopyAndTick("One.  Two.  Three");
+    EXPECT_EQ(w.h.clipboard.Text(), "One. Two. Three");
+    EXPECT_EQ(w.h.form->lastClipText(), "One. Two. Three");
+    for (int tick = 0; tick < 5; ++tick) {
+        w.h.form->TimerClipwatch_Timer();
+    }
+    EXPECT_EQ(w.h.clipboard.puts, 1);
+    EXPECT_EQ(w.h.beep.beeps, 1);
+    EXPECT_EQ(w.h.timers.starts, 2);  // the watcher at load, the flashing once
+}
+
+TEST(WatcherProcessing, TakesACopyOfTheSameTextInOtherCaseAsSeen) {
+    Watch w;
+    w.h.form->Click("mnuAutoprocess");
+    w.CopyAndTick("hello");
+    w.CopyAndTick("hello");
+    w.CopyAndTick("Hello");
+    EXPECT_EQ(w.h.clipboard.puts, 1);
+    EXPECT_EQ(w.h.beep.beeps, 1);
+    // A different text after them is news again.
+    w.CopyAndTick("bye");
+    EXPECT_EQ(w.h.clipboard.Text(), "BYE");
+    EXPECT_EQ(w.h.beep.beeps, 2);
+}
+
+TEST(WatcherProcessing, NeverTouchesOrRemembersSecretContent) {
+    Watch w;
+    w.h.form->Click("mnuAutoprocess");
+    w.CopyAndTick("before");
+    w.CopyAndTick("password", true);
+    EXPECT_EQ(w.h.clipboard.Text(), "password");
+    EXPECT_EQ(w.h.form->lastClipText(), "BEFORE");
+    EXPECT_EQ(w.h.beep.beeps, 1);
+}
+
+TEST(WatcherProcessing, TreatsAnUnreadableSecretMarkAsSecret) {
+    Watch w;
+    w.h.form->Click("mnuAutoprocess");
+    w.h.clipboard.failIsSecret = Failure();
+    w.CopyAndTick("maybe secret");
+    EXPECT_EQ(w.h.clipboard.Text(), "maybe secret");
+    EXPECT_EQ(w.h.Text("txtClipboard"), kFailureMessage);
+    EXPECT_EQ(w.h.beep.beeps, 0);
+}
+
+TEST(WatcherStopped, HasNoTicksAndComparesWithTheTextSeenBeforeStopping) {
+    Watch w;
+    w.CopyAndTick("seen");
+    w.h.form->Click("mnuAutoprocess");  // processing
+    w.h.form->Click("mnuAutoprocess");  // stopped
+    EXPECT_FALSE(w.h.timers.Running("TimerClipwatch"));
+    EXPECT_FALSE(w.h.Enabled("TimerClipwatch"));
+    EXPECT_EQ(w.h.Value("mnuPopAutoprocess"), 0);
+    EXPECT_EQ(w.h.tray.changes, std::vector<TrayImage>{TrayImage::Normal});
+    w.h.clipboard.Copy("copied while stopped");
+    w.h.form->Click("mnuPopAutoprocess");  // processing again
+    EXPECT_TRUE(w.h.timers.Running("TimerClipwatch"));
+    EXPECT_EQ(w.h.Value("mnuAutoprocess"), 1);
+    EXPECT_EQ(w.h.form->lastClipText(), "seen");
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.clipboard.Text(), "COPIED WHILE STOPPED");
+}
+
+TEST(WatcherSwitching, OnDoesNotRestartARunningWatcherNorChangeTheIcon) {
+    Watch w;
+    const int starts = w.h.timers.starts;
+    w.h.form->Click("mnuAutoprocess");
+    EXPECT_EQ(w.h.timers.starts, starts);
+    EXPECT_TRUE(w.h.tray.changes.empty());
+}
+
+TEST(WatcherFailures, AFailedReadShowsTheMessageEvenWhileAutoprocessIsOff) {
+    Watch w;
+    w.h.clipboard.Copy("x");
+    w.h.clipboard.failRead = Failure();
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.Text("txtClipboard"), kFailureMessage);
+    EXPECT_EQ(w.h.form->lastClipText(), "");
+}
+
+TEST(WatcherFailures, AFailedTextCheckCountsAsText) {
+    Watch w;
+    w.h.clipboard.Copy("after a failed check");
+    w.h.clipboard.failHasText = Failure();
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.form->lastClipText(), "after a failed check");
+    EXPECT_EQ(w.h.Text("txtClipboard"), kFailureMessage);
+}
+
+TEST(WatcherFailures, AFailedProcessCommandStillBeepsAndFlashes) {
+    Watch w;
+    w.h.form->Click("mnuAutoprocess");
+    w.h.clipboard.Copy("x");
+    w.h.clipboard.failRead = Failure();
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.clipboard.Text(), "x");
+    EXPECT_EQ(w.h.Text("txtClipboard"), kFailureMessage);
+    EXPECT_EQ(w.h.beep.beeps, 1);
+    EXPECT_TRUE(w.h.timers.Running("TimerFlash"));
+}
+
+TEST(WatcherFailures, AFailedPutRemembersTheSourceText) {
+    Watch w;
+    w.h.form->Click("mnuAutoprocess");
+    w.h.clipboard.failPut = Failure();
+    w.h.clipboard.failEmpty = Failure();
+    w.CopyAndTick("stays");
+    // The clipboard still holds the source; it is not taken for news again.
+    EXPECT_EQ(w.h.clipboard.Text(), "stays");
+    EXPECT_EQ(w.h.form->lastClipText(), "stays");
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.beep.beeps, 1);
+}
+
+TEST(WatcherAfterRestart, AutoprocessIsOffAgain) {
+    MainHarness first;
+    first.Load();
+    first.form->Click("mnuAutoprocess");
+    first.form->Click("mnuExit");
+    EXPECT_FALSE(first.settings.written.contains("autoprocess"));
+    MainHarness second;
+    for (const auto& [key, text] : first.settings.written) {
+        second.settings.StoreText(key, text);
+    }
+    second.Load();
+    EXPECT_EQ(second.Value("mnuAutoprocess"), 0);
+    EXPECT_EQ(second.Value("mnuPopAutoprocess"), 0);
+}
+
+}  // namespace
+}  // namespace textmend::testing
