@@ -59,7 +59,7 @@ void DialogWindow::RunModal(HWND owner) {
             quitCode = msg.wParam;
             break;
         }
-        if (!IsDialogMessageW(dialog, &msg)) {
+        if (!MoveAmongOptions(msg) && !IsDialogMessageW(dialog, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }

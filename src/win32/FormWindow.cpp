@@ -400,6 +400,54 @@ void FormWindow::PaintLines(HDC dc) {
     }
 }
 
+void FormWindow::FocusControl(HWND control) {
+    if (control == nullptr) {
+        return;
+    }
+    SetFocus(control);
+    if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageW(control, EM_SETSEL, 0, -1);
+    }
+}
+
+// The option buttons are one group for the arrow keys, in their tab order,
+// wherever the other controls stand between them. Moving the focus onto an
+// option button reports a click on it, as a native group does.
+bool FormWindow::MoveAmongOptions(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.hwnd == nullptr || GetParent(msg.hwnd) != hwnd_) {
+        return false;
+    }
+    const bool forward = msg.wParam == VK_DOWN || msg.wParam == VK_RIGHT;
+    const bool backward = msg.wParam == VK_UP || msg.wParam == VK_LEFT;
+    if (!forward && !backward) {
+        return false;
+    }
+    std::vector<HWND> options;
+    size_t current = SIZE_MAX;
+    for (const Child& child : children_) {  // children_ is in tab order
+        if (child.spec->kind == ControlKind::OptionButton && IsWindowEnabled(child.hwnd) &&
+            IsWindowVisible(child.hwnd)) {
+            if (child.hwnd == msg.hwnd) {
+                current = options.size();
+            }
+            options.push_back(child.hwnd);
+        }
+    }
+    if (current == SIZE_MAX) {
+        return false;
+    }
+    const size_t count = options.size();
+    const size_t next = forward ? (current + 1) % count : (current + count - 1) % count;
+    HWND option = options[next];
+    SetFocus(option);
+    // Some button implementations report the click on a keyboard focus themselves.
+    if (SendMessageW(option, BM_GETCHECK, 0, 0) != BST_CHECKED) {
+        SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(option), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(option));
+    }
+    return true;
+}
+
 std::string_view FormWindow::NameOf(UINT id) const {
     if (id < kFirstControlId || id - kFirstControlId >= layout_.controls.size()) {
         return {};
@@ -495,6 +543,26 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CLOSE:
             OnClose();
+            return 0;
+        case WM_NEXTDLGCTL: {
+            // The dialog manager's Tab: an unselected option button is no stop,
+            // so the option group is reached at its selected button.
+            HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                            : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+            FocusControl(next);
+            return 0;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && GetParent(focus) == hwnd_) {
+                    lastFocus_ = focus;
+                }
+            } else if (!IsIconic(hwnd_)) {
+                FocusControl(lastFocus_ != nullptr && IsWindow(lastFocus_)
+                                 ? lastFocus_
+                                 : GetNextDlgTabItem(hwnd_, nullptr, FALSE));
+            }
             return 0;
         default:
             return DefWindowProcW(hwnd_, message, wParam, lParam);

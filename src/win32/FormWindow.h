@@ -44,6 +44,10 @@ class FormWindow : public WindowPort {
     // Brings every widget up to date with the form's state.
     void Refresh();
 
+    // Keyboard handling the message loop runs before the dialog manager's:
+    // the arrow keys move among the option buttons. True when msg was used.
+    bool MoveAmongOptions(const MSG& msg);
+
     // WindowPort
     std::uintptr_t Handle() override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
     void Show() override;
@@ -85,6 +89,7 @@ class FormWindow : public WindowPort {
     double FitCaptions(bool resize);
     void LoadPictures();
     void PaintLines(HDC dc);
+    void FocusControl(HWND control);
     RECT OuterRectFor(UINT dpi) const;
 
     HINSTANCE instance_;
@@ -92,6 +97,7 @@ class FormWindow : public WindowPort {
     Form* form_ = nullptr;
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
+    HWND lastFocus_ = nullptr;
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     WindowState pendingState_ = WindowState::Normal;

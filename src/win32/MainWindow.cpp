@@ -40,7 +40,7 @@ void MainWindow::Load() {
 int MainWindow::Run() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(Hwnd(), &msg)) {
+        if (!MoveAmongOptions(msg) && !IsDialogMessageW(Hwnd(), &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "textmend/version.h"
-
 namespace textmend {
 
 AppVersion AppVersionFromFileVersion(std::uint32_t versionMs, std::uint32_t versionLs) {
@@ -11,17 +9,16 @@ AppVersion AppVersionFromFileVersion(std::uint32_t versionMs, std::uint32_t vers
             static_cast<int>(LOWORD(versionLs))};
 }
 
-AppVersion ReadAppVersion(HMODULE module) {
-    const AppVersion compiledIn{kVersionMajor, kVersionMinor, kVersionRevision};
+std::optional<AppVersion> ReadAppVersion(HMODULE module) {
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
     if (found == nullptr) {
-        return compiledIn;
+        return std::nullopt;
     }
     HGLOBAL loaded = LoadResource(module, found);
     const auto* bytes = static_cast<const unsigned char*>(LockResource(loaded));
     const DWORD size = SizeofResource(module, found);
     if (bytes == nullptr || size == 0) {
-        return compiledIn;
+        return std::nullopt;
     }
     // The query may write into its block, so it works on a copy of the resource.
     std::vector<unsigned char> block(bytes, bytes + size);
@@ -29,11 +26,11 @@ AppVersion ReadAppVersion(HMODULE module) {
     UINT length = 0;
     if (!VerQueryValueW(block.data(), L"\\", &value, &length) ||
         length < sizeof(VS_FIXEDFILEINFO)) {
-        return compiledIn;
+        return std::nullopt;
     }
     const auto* info = static_cast<const VS_FIXEDFILEINFO*>(value);
     if (info->dwSignature != VS_FFI_SIGNATURE) {
-        return compiledIn;
+        return std::nullopt;
     }
     return AppVersionFromFileVersion(info->dwFileVersionMS, info->dwFileVersionLS);
 }

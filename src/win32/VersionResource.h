@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "ui/AppVersion.h"
 
@@ -14,7 +15,7 @@ namespace textmend {
 // them in; the windows show major, minor and revision.
 AppVersion AppVersionFromFileVersion(std::uint32_t versionMs, std::uint32_t versionLs);
 
-// The version resource of module; the version compiled in when it has none.
-AppVersion ReadAppVersion(HMODULE module);
+// The version resource of module; nothing when it has none.
+std::optional<AppVersion> ReadAppVersion(HMODULE module);
 
 }  // namespace textmend

@@ -7,6 +7,7 @@
 
 #include "engine/LinePass.h"
 #include "settings/RegistrySettings.h"
+#include "textmend/version.h"
 #include "ui/frmMain.h"
 #include "win32/MainWindow.h"
 #include "win32/ResourceIds.h"
@@ -56,7 +57,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         .registry = registry,
         .system = system,
         .scratch = DefaultScratchFolders(),
-        .version = ReadAppVersion(instance),
+        .version = ReadAppVersion(instance).value_or(
+            AppVersion{kVersionMajor, kVersionMinor, kVersionRevision}),
     });
 
     window.Attach(form);

@@ -1,0 +1,80 @@
+// UTF-8 and UTF-16, line breaks for the native controls, twips and pixels.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "win32/Dpi.h"
+#include "win32/TextDisplay.h"
+#include "win32/Utf.h"
+
+namespace textmend {
+namespace {
+
+struct UtfCase {
+    const char* name;
+    std::string utf8;
+    std::wstring wide;
+};
+
+const UtfCase kUtfCases[] = {
+    {"empty", "", L""},
+    {"ascii with line breaks", "a\r\nb\rc\nd", L"a\r\nb\rc\nd"},
+    {"latin letters", "\xC3\x9Cn\xC3\xAF", L"\u00DCn\u00EF"},
+    {"check mark and han", "\xE2\x9C\x93 \xE4\xB8\xAD\xE6\x96\x87", L"\u2713 \u4E2D\u6587"},
+    {"outside the basic plane", "\xF0\x9F\x98\x80", L"\xD83D\xDE00"},
+    {"embedded NUL", std::string("a\0b", 3), std::wstring(L"a\0b", 3)},
+};
+
+TEST(Utf, ConvertsBothWays) {
+    for (const UtfCase& c : kUtfCases) {
+        EXPECT_EQ(Utf8ToWide(c.utf8), c.wide) << c.name;
+        EXPECT_EQ(WideToUtf8(c.wide), c.utf8) << c.name;
+    }
+}
+
+TEST(Utf, BrokenInputBecomesReplacementCharacters) {
+    EXPECT_EQ(Utf8ToWide("a\xFF"
+                         "b"),
+              L"a\uFFFDb");
+    EXPECT_EQ(WideToUtf8(std::wstring(L"a\xD800"
+                                      L"b")),
+              "a\xEF\xBF\xBD"
+              "b");
+}
+
+TEST(DisplayLineBreaks, LoneCarriageReturnsGainALineFeed) {
+    const struct {
+        std::string text;
+        std::string shown;
+    } cases[] =
+        {
+            {"", ""},           {"one line", "one line"}, {"a\r\nb", "a\r\nb"},
+            {"a\rb", "a\r\nb"}, {"a\r", "a\r\n"},         {"\r\r\n\r", "\r\n\r\n\r\n"},
+            {"a\nb", "a\nb"},  // a lone LF is an ordinary character
+        };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DisplayLineBreaks(c.text), c.shown) << c.text;
+    }
+}
+
+TEST(Twips, BecomePixelsAtTheWindowsDpi) {
+    const struct {
+        double twips;
+        UINT dpi;
+        int pixels;
+    } cases[] = {
+        {4995, 96, 333},                                   // the main window's width at 100 %
+        {4020, 96, 268},  {4995, 144, 500},                // 499.5 rounds up
+        {4995, 192, 666}, {15, 96, 1},      {15, 120, 1},  // 1.25
+        {1440, 96, 96},   {0, 192, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
+    }
+    EXPECT_DOUBLE_EQ(PixelsToTwips(333, 96), 4995.0);
+    EXPECT_DOUBLE_EQ(PixelsToTwips(1, 192), 7.5);
+}
+
+}  // namespace
+}  // namespace textmend
