@@ -2,6 +2,8 @@
 
 #include "engine/AsciiBlock.h"
 #include "engine/CaseTables.h"
+#include "engine/LargeBuffer.h"
+#include "engine/PipelineOps.h"
 #include "engine/Utf8.h"
 
 namespace textmend {
@@ -75,10 +77,11 @@ struct ProperPolicy {
 // point (or one invalid byte) at a time. A mapping may change a character's length in
 // bytes, so the output grows on demand.
 template <class Policy>
-std::string Convert(const std::string& temp, Policy& policy) {
+void Convert(const std::string& temp, Policy& policy, std::string& out) {
     const std::size_t size = temp.size();
     const char* in = temp.data();
-    std::string out(size, '\0');
+    detail::PrepareBuffer(out, size);
+    out.resize(size);
     std::size_t r = 0;
     std::size_t w = 0;
     while (r < size) {
@@ -104,24 +107,45 @@ std::string Convert(const std::string& temp, Policy& policy) {
         r += decoded.length;
     }
     out.resize(w);
-    return out;
 }
 
 }  // namespace
 
-std::string ToUpper(const std::string& temp) {
+namespace detail {
+
+void ToUpperInto(const std::string& temp, std::string& out) {
     UpperPolicy policy;
-    return Convert(temp, policy);
+    Convert(temp, policy, out);
+}
+
+void ToLowerInto(const std::string& temp, std::string& out) {
+    LowerPolicy policy;
+    Convert(temp, policy, out);
+}
+
+void ToProperInto(const std::string& temp, std::string& out) {
+    ProperPolicy policy;
+    Convert(temp, policy, out);
+}
+
+}  // namespace detail
+
+std::string ToUpper(const std::string& temp) {
+    std::string out;
+    detail::ToUpperInto(temp, out);
+    return out;
 }
 
 std::string ToLower(const std::string& temp) {
-    LowerPolicy policy;
-    return Convert(temp, policy);
+    std::string out;
+    detail::ToLowerInto(temp, out);
+    return out;
 }
 
 std::string ToProper(const std::string& temp) {
-    ProperPolicy policy;
-    return Convert(temp, policy);
+    std::string out;
+    detail::ToProperInto(temp, out);
+    return out;
 }
 
 }  // namespace textmend

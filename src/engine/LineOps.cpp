@@ -1,7 +1,9 @@
 // The operations that take the text apart line by line through the scratch file.
 #include <string_view>
 
+#include "engine/LargeBuffer.h"
 #include "engine/LineTrim.h"
+#include "engine/PipelineOps.h"
 #include "engine/TextOps.h"
 
 namespace textmend {
@@ -11,10 +13,8 @@ namespace {
 constexpr std::string_view kCrLf = "\r\n";
 
 // Room for the usual result at once; texts of lone CRs grow a little past it.
-std::string EmptyResultFor(const std::string& temp) {
-    std::string result;
-    result.reserve(temp.size() + temp.size() / 16 + 64);
-    return result;
+void PrepareResult(const std::string& temp, std::string& result) {
+    detail::PrepareBuffer(result, temp.size() + temp.size() / 16 + 64);
 }
 
 bool EndsWithCrLf(const std::string& text) {
@@ -36,32 +36,35 @@ std::string_view WithoutQuoteMarkers(std::string_view line) {
 
 }  // namespace
 
-std::string remGT(const std::string& temp, const ScratchFolders& folders) {
-    std::string result = EmptyResultFor(temp);
+namespace detail {
+
+void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folders,
+                            std::string& result) {
+    PrepareResult(temp, result);
     LinePass(temp, folders, [&result](std::string_view line) {
         result.append(WithoutQuoteMarkers(line));
         result.append(kCrLf);
     });
-    return result;
 }
 
-std::string remBlanks(const std::string& temp, const ScratchFolders& folders) {
-    std::string result = EmptyResultFor(temp);
+void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders,
+                          std::string& result) {
+    PrepareResult(temp, result);
     LinePass(temp, folders, [&result](std::string_view line) {
-        const std::string_view trimmed = detail::TrimmedLine(line);
+        const std::string_view trimmed = TrimmedLine(line);
         if (!trimmed.empty()) {
             result.append(trimmed);
             result.append(kCrLf);
         }
     });
-    return result;
 }
 
-std::string remCRs(const std::string& temp, const ScratchFolders& folders) {
-    std::string result = EmptyResultFor(temp);
+void RemoveHardReturnsInto(const std::string& temp, const ScratchFolders& folders,
+                           std::string& result) {
+    PrepareResult(temp, result);
     bool firstLine = true;
     LinePass(temp, folders, [&result, &firstLine](std::string_view line) {
-        const std::string_view trimmed = detail::TrimmedLine(line);
+        const std::string_view trimmed = TrimmedLine(line);
         if (firstLine) {
             result.assign(trimmed);
             firstLine = false;
@@ -75,6 +78,25 @@ std::string remCRs(const std::string& temp, const ScratchFolders& folders) {
             result.append(trimmed);
         }
     });
+}
+
+}  // namespace detail
+
+std::string remGT(const std::string& temp, const ScratchFolders& folders) {
+    std::string result;
+    detail::RemoveQuoteMarkersInto(temp, folders, result);
+    return result;
+}
+
+std::string remBlanks(const std::string& temp, const ScratchFolders& folders) {
+    std::string result;
+    detail::RemoveBlankLinesInto(temp, folders, result);
+    return result;
+}
+
+std::string remCRs(const std::string& temp, const ScratchFolders& folders) {
+    std::string result;
+    detail::RemoveHardReturnsInto(temp, folders, result);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/LinePass.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <system_error>
@@ -23,59 +24,86 @@ bool IsSeparator(char c) {
 }
 #endif
 
-// How much of the scratch file one read takes.
+constexpr std::string_view kLineBreak = "\r\n";
+
+// How much of the scratch file one read takes, unless a longer line needs more.
 constexpr std::size_t kReadChunk = std::size_t{1} << 20;
 
-// Cuts the file's bytes into lines as they arrive, chunk by chunk: a line ends at a CR,
-// and an LF right after that CR belongs to the break. A line cut by a chunk's end is
-// gathered in pending.
-class LineSplitter {
+// Reads the scratch file back in large pieces and hands out its lines: a line ends
+// at a CR, and an LF right after that CR belongs to the break. Each line is handed
+// out as a view into the read buffer; a line longer than the buffer makes it grow to
+// hold the rest of the file at once, so even a text that is one long line is read
+// with a single copy.
+class LineReader {
   public:
-    explicit LineSplitter(const std::function<void(std::string_view)>& step) : step_(step) {}
+    LineReader(detail::ScratchFile& file, std::size_t fileSize) : file_(file), unread_(fileSize) {}
 
-    void Feed(const char* data, std::size_t size) {
-        const char* p = data;
-        const char* const end = data + size;
-        if (skipLineFeed_ && p < end) {
-            skipLineFeed_ = false;
-            if (*p == '\n') {
-                ++p;
+    void ForEachLine(const std::function<void(std::string_view)>& step) {
+        Grow(std::min(kReadChunk, unread_ + 1));
+        bool skipLineFeed = false;
+        for (;;) {
+            const char* const data = buffer_.get();
+            while (start_ < end_) {
+                if (skipLineFeed) {
+                    skipLineFeed = false;
+                    if (data[start_] == '\n') {
+                        ++start_;
+                        continue;
+                    }
+                }
+                const auto* cr =
+                    static_cast<const char*>(std::memchr(data + start_, '\r', end_ - start_));
+                if (cr == nullptr) {
+                    break;
+                }
+                step(std::string_view(data + start_, cr - (data + start_)));
+                start_ = cr + 1 - data;
+                skipLineFeed = true;
+            }
+            if (!Refill()) {
+                break;
             }
         }
-        while (p < end) {
-            const auto* cr = static_cast<const char*>(std::memchr(p, '\r', end - p));
-            if (cr == nullptr) {
-                pending_.append(p, end);
-                return;
-            }
-            if (pending_.empty()) {
-                step_(std::string_view(p, cr - p));
-            } else {
-                pending_.append(p, cr);
-                step_(pending_);
-                pending_.clear();
-            }
-            p = cr + 1;
-            if (p == end) {
-                skipLineFeed_ = true;
-            } else if (*p == '\n') {
-                ++p;
-            }
-        }
-    }
-
-    // A last line that ends at the end of the file without a CR.
-    void Finish() {
-        if (!pending_.empty()) {
-            step_(pending_);
-            pending_.clear();
+        // A last line that ends at the end of the file without a CR.
+        if (start_ < end_) {
+            step(std::string_view(buffer_.get() + start_, end_ - start_));
         }
     }
 
   private:
-    const std::function<void(std::string_view)>& step_;
-    std::string pending_;
-    bool skipLineFeed_ = false;
+    // Keeps the unfinished line and reads more behind it; false at the end of the file.
+    bool Refill() {
+        const std::size_t partial = end_ - start_;
+        if (partial == capacity_) {
+            Grow(std::max(capacity_ * 2, partial + unread_ + 1));
+        } else if (start_ > 0) {
+            std::memmove(buffer_.get(), buffer_.get() + start_, partial);
+        }
+        start_ = 0;
+        end_ = partial;
+        const std::size_t got = file_.Read(buffer_.get() + end_, capacity_ - end_);
+        end_ += got;
+        unread_ -= std::min(got, unread_);
+        return got > 0;
+    }
+
+    void Grow(std::size_t capacity) {
+        auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
+        if (end_ > start_) {
+            std::memcpy(bigger.get(), buffer_.get() + start_, end_ - start_);
+        }
+        end_ -= start_;
+        start_ = 0;
+        buffer_ = std::move(bigger);
+        capacity_ = capacity;
+    }
+
+    detail::ScratchFile& file_;
+    std::size_t unread_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::size_t start_ = 0;
+    std::size_t end_ = 0;
 };
 
 }  // namespace
@@ -104,15 +132,10 @@ void LinePass(const std::string& temp, const ScratchFolders& folders,
               const std::function<void(std::string_view line)>& step) {
     detail::ScratchFile file(folders);
     file.Write(temp);
-    file.Write("\r\n");
+    file.Write(kLineBreak);
     file.Rewind();
 
-    LineSplitter splitter(step);
-    const auto buffer = std::make_unique_for_overwrite<char[]>(kReadChunk);
-    while (const std::size_t got = file.Read(buffer.get(), kReadChunk)) {
-        splitter.Feed(buffer.get(), got);
-    }
-    splitter.Finish();
+    LineReader(file, temp.size() + kLineBreak.size()).ForEachLine(step);
     file.Remove();
 }
 

@@ -2,88 +2,115 @@
 
 #include <new>
 #include <system_error>
+#include <utility>
 
-#include "engine/CaseConversion.h"
-#include "engine/InPlaceOps.h"
+#include "engine/PipelineOps.h"
 #include "engine/StepError.h"
 #include "engine/SystemError.h"
-#include "engine/TextOps.h"
 
 namespace textmend {
 
 namespace {
 
-// Runs one step; a failure goes to sink and leaves text as the step left it.
-template <class Step>
-void RunStep(std::string& text, const ErrorSink& sink, Step step) {
-    const auto report = [&sink](const StepError& failure) {
-        if (sink) {
-            sink(failure.number(), failure.description());
-        }
-    };
-    try {
-        step(text);
-    } catch (const StepError& failure) {
-        report(failure);
-    } catch (const std::system_error& failure) {
-        report(StepError(failure.code().value(), failure.code().message()));
-    } catch (const std::bad_alloc&) {
-        report(detail::OutOfMemoryError());
+// The pipeline's text and the buffers its steps write into. A step that succeeds
+// swaps its result in; the old text's storage serves the next step, so a big text is
+// not allocated afresh at every step.
+struct PipelineText {
+    std::string text;
+    std::string spare;
+    std::string middle;  // the first of the two hard-return passes
+};
+
+void Report(const ErrorSink& sink, const StepError& failure) {
+    if (sink) {
+        sink(failure.number(), failure.description());
     }
 }
 
-std::string ConvertedCase(const std::string& text, CaseMode mode) {
+// Runs one step; a failure goes to sink at once. Returns whether the step succeeded.
+template <class Step>
+bool RunStep(const ErrorSink& sink, Step step) {
+    try {
+        step();
+        return true;
+    } catch (const StepError& failure) {
+        Report(sink, failure);
+    } catch (const std::system_error& failure) {
+        Report(sink, StepError(failure.code().value(), failure.code().message()));
+    } catch (const std::bad_alloc&) {
+        Report(sink, detail::OutOfMemoryError());
+    }
+    return false;
+}
+
+// A step that writes its result into the spare buffer: on success the result becomes
+// the text; on failure the text stays as it was.
+template <class Step>
+void RunStepInto(PipelineText& t, const ErrorSink& sink, Step step) {
+    if (RunStep(sink, [&] { step(t.text, t.spare); })) {
+        std::swap(t.text, t.spare);
+    }
+}
+
+void ConvertCaseInto(const std::string& text, CaseMode mode, std::string& out) {
     switch (mode) {
         case CaseMode::Upper:
-            return ToUpper(text);
+            detail::ToUpperInto(text, out);
+            return;
         case CaseMode::Lower:
-            return ToLower(text);
+            detail::ToLowerInto(text, out);
+            return;
         case CaseMode::Proper:
-            return ToProper(text);
+            detail::ToProperInto(text, out);
+            return;
         case CaseMode::None:
         case CaseMode::Cleanse:
             break;
     }
-    return text;
+    out = text;
 }
 
 }  // namespace
 
 std::string ProcessText(const std::string& text, const OptionSet& options, const ErrorSink& sink,
                         const ScratchFolders& folders) {
-    // The case step reads text itself, which spares a copy of the whole text.
-    std::string temp;
-    bool converted = false;
-    RunStep(temp, sink, [&](std::string& t) {
-        t = ConvertedCase(text, options.caseMode);
-        converted = true;
-    });
-    if (!converted) {
-        temp = text;
+    PipelineText t;
+    // The case step reads the caller's text itself, which spares a copy of it.
+    if (!RunStep(sink, [&] { ConvertCaseInto(text, options.caseMode, t.text); })) {
+        t.text = text;
     }
     if (IsSet(options.remgt)) {
-        RunStep(temp, sink, [&](std::string& t) { t = remGT(t, folders); });
+        RunStepInto(t, sink, [&](const std::string& in, std::string& out) {
+            detail::RemoveQuoteMarkersInto(in, folders, out);
+        });
     }
     if (IsSet(options.dblspc)) {
-        RunStep(temp, sink, [](std::string& t) { t = remDblspc(t); });
+        RunStepInto(t, sink, detail::RemoveDoubleSpacesInto);
     }
     if (IsSet(options.sentence)) {
-        RunStep(temp, sink, [](std::string& t) { detail::CapitaliseSentencesInPlace(t); });
+        RunStep(sink, [&] { detail::CapitaliseSentencesInPlace(t.text); });
     }
     if (IsSet(options.noblanks)) {
-        RunStep(temp, sink, [&](std::string& t) { t = remBlanks(t, folders); });
+        RunStepInto(t, sink, [&](const std::string& in, std::string& out) {
+            detail::RemoveBlankLinesInto(in, folders, out);
+        });
     }
     if (IsSet(options.trimcr)) {
-        RunStep(temp, sink, [](std::string& t) { detail::TrimEndInPlace(t); });
+        RunStep(sink, [&] { detail::TrimEndInPlace(t.text); });
     }
     // Remove rtns 2X alone decides when set; its two passes are one step, so a failure
     // in either leaves the text as it was before the first.
     if (IsSet(options.remcrdbl)) {
-        RunStep(temp, sink, [&](std::string& t) { t = remCRs(remCRs(t, folders), folders); });
+        RunStepInto(t, sink, [&](const std::string& in, std::string& out) {
+            detail::RemoveHardReturnsInto(in, folders, t.middle);
+            detail::RemoveHardReturnsInto(t.middle, folders, out);
+        });
     } else if (IsSet(options.remcrs)) {
-        RunStep(temp, sink, [&](std::string& t) { t = remCRs(t, folders); });
+        RunStepInto(t, sink, [&](const std::string& in, std::string& out) {
+            detail::RemoveHardReturnsInto(in, folders, out);
+        });
     }
-    return temp;
+    return std::move(t.text);
 }
 
 }  // namespace textmend

@@ -4,7 +4,8 @@
 #include <cstring>
 
 #include "engine/CaseConversion.h"
-#include "engine/InPlaceOps.h"
+#include "engine/LargeBuffer.h"
+#include "engine/PipelineOps.h"
 #include "engine/TextOps.h"
 #include "engine/Utf8.h"
 
@@ -117,21 +118,8 @@ void CapitaliseSentencesInPlace(std::string& temp) {
     temp.resize(w);
 }
 
-}  // namespace detail
-
-std::string trimCR(std::string& temp) {
-    detail::TrimEndInPlace(temp);
-    return temp;
-}
-
-std::string Sentence(std::string& temp) {
-    detail::CapitaliseSentencesInPlace(temp);
-    return temp;
-}
-
-std::string remDblspc(const std::string& temp) {
-    std::string result;
-    result.reserve(temp.size());
+void RemoveDoubleSpacesInto(const std::string& temp, std::string& result) {
+    PrepareBuffer(result, temp.size());
     const std::size_t size = temp.size();
     std::size_t copied = 0;
     std::size_t pos = 0;
@@ -148,6 +136,23 @@ std::string remDblspc(const std::string& temp) {
         pos = spacesEnd;
     }
     result.append(temp, copied, size - copied);
+}
+
+}  // namespace detail
+
+std::string trimCR(std::string& temp) {
+    detail::TrimEndInPlace(temp);
+    return temp;
+}
+
+std::string Sentence(std::string& temp) {
+    detail::CapitaliseSentencesInPlace(temp);
+    return temp;
+}
+
+std::string remDblspc(const std::string& temp) {
+    std::string result;
+    detail::RemoveDoubleSpacesInto(temp, result);
     return result;
 }
 
