@@ -1,6 +1,7 @@
 #include "win32/FormMenus.h"
 
 #include "win32/Utf.h"
+#include "win32/WidgetProbe.h"
 
 namespace textmend {
 
@@ -21,16 +22,17 @@ void FormMenus::Build(const FormSpec& layout) {
     UINT id = kFirstControlId;
     for (const ControlSpec& spec : layout.controls) {
         if (spec.kind == ControlKind::Menu) {
-            menus_.push_back(
-                {std::string(spec.name), Utf8ToWide(spec.caption), CreatePopupMenu(), false});
+            menus_.push_back({std::string(spec.name), Utf8ToWide(spec.caption), CreatePopupMenu(),
+                              false, false});
         } else if (spec.kind == ControlKind::MenuItem || spec.kind == ControlKind::Separator) {
             HMENU parent = Popup(spec.parent);
             if (parent != nullptr) {
+                const int position = GetMenuItemCount(parent);
                 if (spec.kind == ControlKind::Separator) {
                     AppendMenuW(parent, MF_SEPARATOR, 0, nullptr);
                 } else {
                     AppendMenuW(parent, MF_STRING, id, Utf8ToWide(spec.caption).c_str());
-                    items_.push_back({std::string(spec.name), parent, id});
+                    items_.push_back({std::string(spec.name), parent, id, position});
                 }
             }
         }
@@ -81,6 +83,62 @@ bool FormMenus::Sync(const Form& form) {
         }
     }
     return changed;
+}
+
+}  // namespace textmend
+
+namespace textmend {
+
+void FormMenus::SetOpen(HMENU menu, bool open) {
+    for (TopMenu& top : menus_) {
+        if (top.popup == menu) {
+            top.open = open;
+        }
+    }
+}
+
+void FormMenus::CloseAll() {
+    for (TopMenu& top : menus_) {
+        top.open = false;
+    }
+}
+
+JsonObject FormMenus::Describe(HWND owner) const {
+    JsonObject all;
+    int barPosition = 0;
+    for (const TopMenu& top : menus_) {
+        JsonObject menu;
+        menu.Add("open", top.open);
+        if (top.inBar) {
+            RECT title{};
+            if (GetMenuItemRect(owner, bar_, static_cast<UINT>(barPosition), &title)) {
+                menu.Add("title", JsonBox(title));
+            }
+            ++barPosition;
+        }
+        JsonObject items;
+        for (const Item& item : items_) {
+            if (item.menu != top.popup) {
+                continue;
+            }
+            const UINT state = GetMenuState(item.menu, item.id, MF_BYCOMMAND);
+            wchar_t text[128] = {};
+            GetMenuStringW(item.menu, item.id, text, 128, MF_BYCOMMAND);
+            JsonObject entry;
+            entry.Add("checked", (state & MF_CHECKED) != 0)
+                .Add("enabled", (state & (MF_GRAYED | MF_DISABLED)) == 0)
+                .Add("text", WideToUtf8(text));
+            RECT box{};
+            if (top.open &&
+                GetMenuItemRect(owner, item.menu, static_cast<UINT>(item.position), &box)) {
+                entry.Add("box", JsonBox(box));
+            }
+            items.Add(item.name, entry);
+        }
+        menu.Add("items", items);
+        all.Add(top.name, menu);
+    }
+    return all;
 }
 
 }  // namespace textmend

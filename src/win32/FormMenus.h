@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/Form.h"
+#include "win32/JsonText.h"
 
 namespace textmend {
 
@@ -34,17 +35,26 @@ class FormMenus {
     // menus in the bar. Returns true when the bar's set of menus changed.
     bool Sync(const Form& form);
 
+    // Which menus are open right now, as the menu loop reports them.
+    void SetOpen(HMENU menu, bool open);
+    void CloseAll();
+    // The menus for the widget probe: open state, title box in the bar, and
+    // each item's mark, enabled state, text and (while open) box. owner: the window.
+    JsonObject Describe(HWND owner) const;
+
   private:
     struct TopMenu {
         std::string name;
         std::wstring caption;
         HMENU popup;
         bool inBar;
+        bool open;
     };
     struct Item {
         std::string name;
         HMENU menu;
         UINT id;
+        int position;  // separators count
     };
 
     HMENU bar_ = nullptr;

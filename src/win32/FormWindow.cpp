@@ -13,6 +13,8 @@ namespace textmend {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TextmendForm";
+// Posted to describe the window to the widget probe once the queue has settled.
+constexpr UINT kProbeMessage = WM_APP + 3;
 
 struct ChildClass {
     const wchar_t* className;
@@ -356,6 +358,7 @@ void FormWindow::Refresh() {
         }
     }
     refreshing_ = false;
+    ProbeSoon();
 }
 
 void FormWindow::RefreshControl(const Child& child, const ControlState& state) {
@@ -446,6 +449,57 @@ bool FormWindow::MoveAmongOptions(const MSG& msg) {
                      reinterpret_cast<LPARAM>(option));
     }
     return true;
+}
+
+void FormWindow::ProbeSoon() {
+    if (probe_ != nullptr && probe_->Enabled() && !probePending_ && hwnd_ != nullptr) {
+        probePending_ = PostMessageW(hwnd_, kProbeMessage, 0, 0) != FALSE;
+    }
+}
+
+void FormWindow::DescribeToProbe() {
+    if (probe_ != nullptr) {
+        probe_->Set(std::string(layout_.name), Describe());
+    }
+}
+
+JsonObject FormWindow::Describe() const {
+    JsonObject controls;
+    for (const Child& child : children_) {
+        RECT box{};
+        GetWindowRect(child.hwnd, &box);
+        JsonObject control = JsonBox(box);
+        control.Add("enabled", IsWindowEnabled(child.hwnd) != FALSE)
+            .Add("visible", (GetWindowLongW(child.hwnd, GWL_STYLE) & WS_VISIBLE) != 0);
+        switch (child.spec->kind) {
+            case ControlKind::OptionButton:
+            case ControlKind::CheckBox: {
+                const LRESULT check = SendMessageW(child.hwnd, BM_GETCHECK, 0, 0);
+                control.Add("value", check == BST_CHECKED ? 1 : check == BST_INDETERMINATE ? 2 : 0);
+                break;
+            }
+            case ControlKind::TextBox:
+            case ControlKind::Label:
+            case ControlKind::CommandButton:
+                control.Add("text", WideToUtf8(WindowText(child.hwnd)));
+                break;
+            default:
+                break;
+        }
+        controls.Add(child.spec->name, control);
+    }
+    RECT frame{};
+    GetWindowRect(hwnd_, &frame);
+    JsonObject window;
+    window.Add("caption", WideToUtf8(WindowText(hwnd_)))
+        .Add("visible", IsWindowVisible(hwnd_) != FALSE)
+        .Add("minimized", IsIconic(hwnd_) != FALSE)
+        .Add("frame", JsonBox(frame))
+        .Add("controls", controls);
+    if (!menus_.Empty()) {
+        window.Add("menus", menus_.Describe(hwnd_));
+    }
+    return window;
 }
 
 std::string_view FormWindow::NameOf(UINT id) const {
@@ -543,6 +597,27 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CLOSE:
             OnClose();
+            return 0;
+        case WM_INITMENUPOPUP:
+            menus_.SetOpen(reinterpret_cast<HMENU>(wParam), true);
+            ProbeSoon();
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+        case WM_UNINITMENUPOPUP:
+            menus_.SetOpen(reinterpret_cast<HMENU>(wParam), false);
+            ProbeSoon();
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+        case WM_EXITMENULOOP:
+            menus_.CloseAll();
+            ProbeSoon();
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+        case WM_ENTERIDLE:  // an open menu is now on the screen
+        case WM_WINDOWPOSCHANGED:
+        case WM_SHOWWINDOW:
+            ProbeSoon();
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+        case kProbeMessage:
+            probePending_ = false;
+            DescribeToProbe();
             return 0;
         case WM_NEXTDLGCTL: {
             // The dialog manager's Tab: an unselected option button is no stop,

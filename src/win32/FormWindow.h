@@ -14,6 +14,7 @@
 #include "ui/Form.h"
 #include "ui/Ports.h"
 #include "win32/FormMenus.h"
+#include "win32/WidgetProbe.h"
 
 namespace textmend {
 
@@ -44,6 +45,11 @@ class FormWindow : public WindowPort {
     // Brings every widget up to date with the form's state.
     void Refresh();
 
+    // Describes the window to probe under its layout's name whenever it changes.
+    void SetProbe(WidgetProbe* probe) { probe_ = probe; }
+    // The window as the widget probe reports it.
+    JsonObject Describe() const;
+
     // Keyboard handling the message loop runs before the dialog manager's:
     // the arrow keys move among the option buttons. True when msg was used.
     bool MoveAmongOptions(const MSG& msg);
@@ -65,6 +71,11 @@ class FormWindow : public WindowPort {
     virtual void OnCommand(std::string_view name, WORD notification);
     // The close box or the system's close.
     virtual void OnClose() = 0;
+    // Writes this window's description (and whatever else the window adds) to the probe.
+    virtual void DescribeToProbe();
+    // Asks for DescribeToProbe once the messages queued now have been handled.
+    void ProbeSoon();
+    WidgetProbe* probe() const { return probe_; }
 
     FormMenus& menus() { return menus_; }
     UINT dpi() const { return dpi_; }
@@ -98,6 +109,8 @@ class FormWindow : public WindowPort {
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
     HWND lastFocus_ = nullptr;
+    WidgetProbe* probe_ = nullptr;
+    bool probePending_ = false;
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     WindowState pendingState_ = WindowState::Normal;

@@ -1,5 +1,6 @@
 #include "win32/MainWindow.h"
 
+#include <cstring>
 #include <exception>
 
 #include "dialogs/frmAbout.h"
@@ -142,6 +143,20 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void MainWindow::DescribeToProbe() {
+    if (probe() == nullptr || main_ == nullptr) {
+        return;
+    }
+    FormWindow::DescribeToProbe();
+    const TrayIconData& record = main_->trayIconData();
+    const std::string tip(record.szTip, strnlen(record.szTip, sizeof(record.szTip)));
+    probe()->Set(
+        "tray", JsonObject()
+                    .Add("shown", main_->trayIconPresent())
+                    .Add("image", record.hIcon == TrayImage::Autoprocess ? "autoprocess" : "normal")
+                    .Add("tooltip", tip));
+}
+
 UINT_PTR MainWindow::TimerId(std::string_view timerName) {
     auto found = timerIds_.find(timerName);
     if (found != timerIds_.end()) {
@@ -172,9 +187,9 @@ void MainWindow::PopupMenu() {
     GetCursorPos(&pointer);
     // Without the foreground the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(Hwnd());
-    const UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_LEFTBUTTON,
-                       pointer.x, pointer.y, 0, Hwnd(), nullptr));
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_LEFTBUTTON,
+                                         pointer.x, pointer.y, 0, Hwnd(), nullptr));
     PostMessageW(Hwnd(), WM_NULL, 0, 0);
     const std::string_view name = NameOf(chosen);
     if (!name.empty()) {
@@ -186,23 +201,27 @@ void MainWindow::PopupMenu() {
 namespace {
 
 template <typename Dialog>
-void RunDialog(HINSTANCE instance, HWND owner, Dialog& dialog) {
+void RunDialog(HINSTANCE instance, HWND owner, WidgetProbe* probe, Dialog& dialog) {
     DialogWindow window(instance, dialog.Layout(), [&dialog] { dialog.Form_Unload(); });
+    window.SetProbe(probe);
     window.Create(dialog, owner);
     dialog.Form_Load(window);
     window.Refresh();
     window.RunModal(owner);
+    if (probe != nullptr) {
+        probe->Remove(std::string(dialog.Layout().name));
+    }
 }
 
 }  // namespace
 
 void MainWindow::ShowModal(frmHelp& dialog) {
-    RunDialog(instance_, Hwnd(), dialog);
+    RunDialog(instance_, Hwnd(), probe(), dialog);
     Refresh();
 }
 
 void MainWindow::ShowModal(frmAbout& dialog) {
-    RunDialog(instance_, Hwnd(), dialog);
+    RunDialog(instance_, Hwnd(), probe(), dialog);
     Refresh();
 }
 

@@ -45,6 +45,7 @@ class MainWindow : public FormWindow, public TimerPort, public ShellPort {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(std::string_view name, WORD notification) override;
     void OnClose() override;
+    void DescribeToProbe() override;
 
   private:
     // Calls into the form, then redraws, and ends the program once the form has unloaded.

@@ -7,18 +7,21 @@
 #include <string>
 
 #include "ui/Ports.h"
+#include "win32/WidgetProbe.h"
 
 namespace textmend {
 
 // OK only and no icon; modal to the owner window.
 class Win32MessageBox : public MessageBoxPort {
   public:
-    explicit Win32MessageBox(HWND owner = nullptr) : owner_(owner) {}
+    explicit Win32MessageBox(HWND owner = nullptr, WidgetProbe* probe = nullptr)
+        : owner_(owner), probe_(probe) {}
     void SetOwner(HWND owner) { owner_ = owner; }
     void Show(const std::string& text, const std::string& title) override;
 
   private:
     HWND owner_;
+    WidgetProbe* probe_;
 };
 
 // The system's default sound.

@@ -12,6 +12,7 @@
 #include "win32/MainWindow.h"
 #include "win32/ResourceIds.h"
 #include "win32/VersionResource.h"
+#include "win32/WidgetProbe.h"
 #include "win32/Win32Alerts.h"
 #include "win32/Win32Clipboard.h"
 #include "win32/Win32System.h"
@@ -36,9 +37,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
+    WidgetProbe probe;
     MainWindow window(instance);
+    window.SetProbe(&probe);
     Win32Clipboard clipboard;
-    Win32MessageBox messageBox;
+    Win32MessageBox messageBox(nullptr, &probe);
     Win32Beep beep;
     Win32Tray tray(LoadTrayIcons(instance));
     RegistrySettings settings;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "win32/Dpi.h"
+#include "win32/JsonText.h"
 #include "win32/TextDisplay.h"
 #include "win32/Utf.h"
 
@@ -74,6 +75,26 @@ TEST(Twips, BecomePixelsAtTheWindowsDpi) {
     }
     EXPECT_DOUBLE_EQ(PixelsToTwips(333, 96), 4995.0);
     EXPECT_DOUBLE_EQ(PixelsToTwips(1, 192), 7.5);
+}
+
+TEST(JsonText, EscapesWhatJsonRequires) {
+    const struct {
+        std::string text;
+        std::string json;
+    } cases[] = {
+        {"", "\"\""},
+        {" Textmend ", "\" Textmend \""},
+        {"say \"hi\"", "\"say \\\"hi\\\"\""},
+        {"C:\\x", "\"C:\\\\x\""},
+        {"a\r\nb\tc", "\"a\\r\\nb\\tc\""},
+        {std::string("\x01", 1), "\"\\u0001\""},
+        {"\xE2\x9C\x93", "\"\xE2\x9C\x93\""},  // UTF-8 passes as it is
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(JsonString(c.text), c.json) << c.text;
+    }
+    EXPECT_EQ(JsonObject().Add("n", 3).Add("b", false).Add("o", JsonObject().Add("s", "x")).Text(),
+              "{\"n\":3,\"b\":false,\"o\":{\"s\":\"x\"}}");
 }
 
 }  // namespace
