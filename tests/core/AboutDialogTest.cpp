@@ -136,42 +136,52 @@ TEST(StartSysInfo, AnEmptyFirstValueIsReported) {
     EXPECT_TRUE(a.ShowedUnavailable());
 }
 
+using namespace std::string_view_literals;
+
 struct KeyValueCase {
     const char* name;
-    FakeRegistry::Value stored;
-    std::string before;
+    std::uint32_t type;
+    std::string_view stored;
+    const char* before;
     bool found;
-    std::string after;
+    std::string_view after;
 };
 
 class GetKeyValue : public ::testing::TestWithParam<KeyValueCase> {};
 
 TEST_P(GetKeyValue, ReadsTextNumbersAndEmptyValues) {
     About a;
-    a.registry.AddKey(kHkeyLocalMachine, "Key", {{"Value", GetParam().stored}});
-    std::string value = GetParam().before;
-    EXPECT_EQ(a.dialog.GetKeyValue(kHkeyLocalMachine, "Key", "Value", value), GetParam().found);
-    EXPECT_EQ(value, GetParam().after);
+    const KeyValueCase& c = GetParam();
+    a.registry.AddKey(kHkeyLocalMachine, "Key", {{"Value", {c.type, std::string(c.stored)}}});
+    std::string value = c.before;
+    EXPECT_EQ(a.dialog.GetKeyValue(kHkeyLocalMachine, "Key", "Value", value), c.found);
+    EXPECT_EQ(value, c.after);
     EXPECT_EQ(a.registry.openKeys, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, GetKeyValue,
-    ::testing::Values(
-        KeyValueCase{"Text", {kSz, "C:\\x.exe"}, "", true, "C:\\x.exe"},
-        KeyValueCase{"TextWithItsNul", {kSz, std::string("abc\0", 4)}, "", true, "abc"},
-        KeyValueCase{
-            "OnlyTheLastNulGoes", {kSz, std::string("a\0\0", 3)}, "", true, std::string("a\0", 2)},
-        KeyValueCase{"EmptyText", {kSz, ""}, "old", true, ""},
-        // 0x4D3C2B1A: the bytes from last to first, each without leading zeros.
-        KeyValueCase{"NumberOfFullBytes", {kDword, "\x1A\x2B\x3C\x4D"}, "", true, "&h4D3C2B1A"},
-        // 0x00000105: the last byte, a NUL, is dropped like a text's.
-        KeyValueCase{
-            "NumberWithZeroBytes", {kDword, std::string("\x05\x01\0\0", 4)}, "", true, "&h015"},
-        KeyValueCase{
-            "OtherTypeKeepsTheValue", {kMultiSz, std::string("a\0\0", 3)}, "kept", true, "kept"},
-        KeyValueCase{"TooLong", {kSz, std::string(1025, 'x')}, "old", false, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+constexpr KeyValueCase kKeyValueCases[] = {
+    {"Text", kSz, "C:\\x.exe", "", true, "C:\\x.exe"},
+    {"TextWithItsNul", kSz, "abc\0"sv, "", true, "abc"},
+    {"OnlyTheLastNulGoes", kSz, "a\0\0"sv, "", true, "a\0"sv},
+    {"EmptyText", kSz, "", "old", true, ""},
+    // 0x4D3C2B1A: the bytes from last to first, each without leading zeros.
+    {"NumberOfFullBytes", kDword, "\x1A\x2B\x3C\x4D", "", true, "&h4D3C2B1A"},
+    // 0x00000105: the last byte, a NUL, is dropped like a text's.
+    {"NumberWithZeroBytes", kDword, "\x05\x01\0\0"sv, "", true, "&h015"},
+    {"OtherTypeKeepsTheValue", kMultiSz, "a\0\0"sv, "kept", true, "kept"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Values, GetKeyValue, ::testing::ValuesIn(kKeyValueCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GetKeyValue, AValueLongerThanItsBufferIsNotRead) {
+    About a;
+    a.registry.AddKey(kHkeyLocalMachine, "Key", {{"Value", {kSz, std::string(1025, 'x')}}});
+    std::string value = "old";
+    EXPECT_FALSE(a.dialog.GetKeyValue(kHkeyLocalMachine, "Key", "Value", value));
+    EXPECT_EQ(value, "");
+    EXPECT_EQ(a.registry.openKeys, 0);
+}
 
 TEST(GetKeyValue, AMissingKeyOrValueEmptiesTheValue) {
     About a;
