@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -27,6 +28,17 @@ inline void StoreBlock(char* p, AsciiBlock block) {
 
 inline bool IsAsciiBlock(AsciiBlock block) {
     return (block & kHighBits) == 0;
+}
+
+// How many bytes, in text order, come before the first non-ASCII byte of a block
+// that holds one.
+inline std::size_t LeadingAsciiBytes(AsciiBlock block) {
+    const AsciiBlock high = block & kHighBits;
+    if constexpr (kLittleEndian) {
+        return static_cast<std::size_t>(std::countr_zero(high)) / 8;
+    } else {
+        return static_cast<std::size_t>(std::countl_zero(high)) / 8;
+    }
 }
 
 // Bytes from lo to hi inclusive (hi < 0x80).

@@ -93,6 +93,10 @@ void Convert(const std::string& temp, Policy& policy, std::string& out) {
                 w += sizeof(AsciiBlock);
                 continue;
             }
+            // The ASCII bytes in front of the first other one, without decoding each.
+            for (std::size_t n = detail::LeadingAsciiBytes(block); n > 0; --n) {
+                out[w++] = static_cast<char>(policy.Map(static_cast<unsigned char>(in[r++])));
+            }
         }
         if (out.size() - w < (size - r) + detail::kMaxUtf8Length) {
             out.resize(out.size() + size / 8 + 64);
