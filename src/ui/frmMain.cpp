@@ -76,6 +76,7 @@ bool frmMain::Click(std::string_view name) {
     return false;
 }
 
+// A step that fails is skipped silently and start-up goes on with the next.
 void frmMain::Form_Load() {
     watcher_.Forget();
     caption_ += " " + std::to_string(ports_.version.major) + "." +
