@@ -69,7 +69,7 @@ start_xvfb() {
   local number_file
   number_file=$(mktemp)
   # -displayfd picks a free display number and writes it once the server listens.
-  Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$number_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$number_file" >/dev/null 2>&1 8>&- &
   xvfb_pid=$!
   for _ in $(seq 200); do
     [ -s "$number_file" ] && break
@@ -85,11 +85,22 @@ start_xvfb() {
   rm -f "$number_file"
 }
 
+# Wine's background processes (the server, the services, the desktop) start
+# with the first program of a session and inherit its output. CTest waits for a
+# test's output to close, so it would wait for them to end too, two seconds after
+# every test, and the next test would start Wine cold again. Starting them from a
+# program whose output goes nowhere leaves the test's output to the test.
+start_wine_session() {
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
 stop_everything() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  if [ -n "$program_pid" ]; then
+    kill "$program_pid" 2>/dev/null || true
+  fi
   if [ -n "$xvfb_pid" ]; then
-    wineserver -k 2>/dev/null
-    kill "$xvfb_pid" 2>/dev/null
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null || true
   fi
 }
 
@@ -106,13 +117,21 @@ esac
 
 ensure_prefix
 trap 'stop_everything; exit 143' TERM INT HUP
+# Console programs share the Wine session; a program with a display has it to
+# itself, so no console program can start Wine without a display under it.
+exec 8>"$WINEPREFIX.session.lock"
 if wants_display "$1"; then
+  flock -x 8
   # A Wine started earlier without a display must end before one with a display starts.
   wait_for_wine
   start_xvfb
+else
+  flock -s 8
 fi
 
-wine "$@" &
+# Wine's processes must not hold the session lock after this script ends.
+start_wine_session 8>&-
+wine "$@" 8>&- &
 program_pid=$!
 status=0
 wait "$program_pid" || status=$?
