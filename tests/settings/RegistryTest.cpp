@@ -139,6 +139,57 @@ TEST_F(RegistryTest, ReadsOnlyTextValuesUpToTheirFirstNul) {
     }
 }
 
+// The handle a fresh open gets. A handle just closed is the one handed out next,
+// so a call that leaves a key open shows as a different handle afterwards.
+HKEY NextFreeHandle() {
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+    return key;
+}
+
+TEST_F(RegistryTest, ClosesEveryKeyItOpens) {
+    StoreRaw(Key("number"), "String", REG_DWORD, "\x01\x00\x00\x00", 4);
+    StoreRaw(Key("text"), "String", REG_SZ, "True", 4);
+    StoreRaw(Key("no value"), "Other", REG_SZ, "True", 4);
+
+    struct Call {
+        const char* name;
+        void (*run)(const std::string& base);
+    };
+    const Call calls[] = {
+        {"read a text",
+         [](const std::string& base) {
+             Registry::ReadValue(kCurrentUser, base + "\\text", "String");
+         }},
+        {"read a number",
+         [](const std::string& base) {
+             Registry::ReadValue(kCurrentUser, base + "\\number", "String");
+         }},
+        {"read a missing value",
+         [](const std::string& base) {
+             Registry::ReadValue(kCurrentUser, base + "\\no value", "String");
+         }},
+        {"read a missing key",
+         [](const std::string& base) {
+             Registry::ReadValue(kCurrentUser, base + "\\nowhere", "String");
+         }},
+        {"write a new key",
+         [](const std::string& base) {
+             Registry::WriteValue(kCurrentUser, base + "\\new", "String", "1");
+         }},
+        {"write an existing key",
+         [](const std::string& base) {
+             Registry::WriteValue(kCurrentUser, base + "\\text", "String", "False");
+         }},
+    };
+    for (const auto& call : calls) {
+        const HKEY free = NextFreeHandle();
+        call.run(base_);
+        EXPECT_EQ(NextFreeHandle(), free) << call.name << " left a key open";
+    }
+}
+
 // Moves the program's keys below the test's own key, so a save and a load go
 // through the real registry without touching the program's settings.
 class RelocatedSettings : public SettingsBackend {
