@@ -25,7 +25,8 @@ std::optional<std::string> LocateSysInfoProgram() {
 Program::Program(const Icons& icons)
     : icons_(icons),
       window_(MainLayout(), icons_),
-      messageBox_([this]() -> QWidget* { return window_.isVisible() ? &window_ : nullptr; }),
+      messageBox_([this]() -> QWidget* { return window_.isVisible() ? &window_ : nullptr; },
+                  probe_),
       tray_(icons_.normal, icons_.autoprocess,
             [this](std::uint32_t message) { Send([&] { core_->TrayEvent(message); }); }),
       windowPort_(&window_, [this] { Render(); }),

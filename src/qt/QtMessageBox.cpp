@@ -1,9 +1,13 @@
 #include "qt/QtMessageBox.h"
 
 #include <QApplication>
+#include <QJsonObject>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include "qt/DisplayLines.h"
+#include "qt/WidgetProbe.h"
 
 namespace textmend {
 
@@ -11,7 +15,18 @@ void QtMessageBox::Show(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(ToDisplayLines(text)), QMessageBox::Ok, parent_());
     box.setTextFormat(Qt::PlainText);
+    QTimer::singleShot(0, &box, [this, &box] {
+        const QWidget* ok = box.button(QMessageBox::Ok);
+        const QPoint origin = ok->mapToGlobal(QPoint(0, 0));
+        probe_.Set("messageBox", QJsonObject{{"title", box.windowTitle()},
+                                             {"text", box.text()},
+                                             {"ok", QJsonObject{{"x", origin.x()},
+                                                                {"y", origin.y()},
+                                                                {"width", ok->width()},
+                                                                {"height", ok->height()}}}});
+    });
     box.exec();
+    probe_.Remove("messageBox");
 }
 
 void QtBeep::Beep() {

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include "qt/Twips.h"
 
@@ -33,13 +34,37 @@ void RememberFrame(const QWidget* widget) {
 }  // namespace
 
 QtWindow::QtWindow(QWidget* widget, std::function<void()> repaint)
-    : widget_(widget), repaint_(std::move(repaint)) {}
+    : widget_(widget), repaint_(std::move(repaint)) {
+    widget_->installEventFilter(this);
+}
+
+bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool moved = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+    if (watched == widget_ && moved && placedUnseen_ && widget_->isVisible()) {
+        const QRect outer = widget_->frameGeometry();
+        if (outer != widget_->geometry()) {
+            const QPoint centre = placedUnseen_->centre;
+            placedUnseen_.reset();
+            RememberFrame(widget_);
+            widget_->move(centre - QPoint(outer.width() / 2, outer.height() / 2));
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 std::uintptr_t QtWindow::Handle() {
     return static_cast<std::uintptr_t>(widget_->winId());
 }
 
 void QtWindow::Show() {
+    // A window hidden while minimized keeps the window manager's minimized mark
+    // on its native window, and would come back minimized (and hide again). A
+    // window that is to come back normal gets a fresh native window instead.
+    if (hiddenWhileMinimized_ && !widget_->isVisible() && !widget_->isMinimized() &&
+        widget_->windowHandle() != nullptr) {
+        widget_->windowHandle()->destroy();
+    }
+    hiddenWhileMinimized_ = false;
     widget_->show();
     widget_->raise();
     widget_->activateWindow();
@@ -48,6 +73,7 @@ void QtWindow::Show() {
 
 void QtWindow::Hide() {
     RememberFrame(widget_);
+    hiddenWhileMinimized_ = hiddenWhileMinimized_ || widget_->isMinimized();
     widget_->hide();
 }
 
@@ -69,7 +95,14 @@ void QtWindow::SetForeground() {
 }
 
 void QtWindow::Move(double leftTwips, double topTwips) {
-    widget_->move(ToPixels(leftTwips), ToPixels(topTwips));
+    const QPoint topLeft(ToPixels(leftTwips), ToPixels(topTwips));
+    if (widget_->isVisible()) {
+        placedUnseen_.reset();
+    } else {
+        const QSize outer = widget_->size().grownBy(KnownFrame());
+        placedUnseen_ = Placement{topLeft + QPoint(outer.width() / 2, outer.height() / 2)};
+    }
+    widget_->move(topLeft);
 }
 
 TwipSize QtWindow::ScreenSize() {

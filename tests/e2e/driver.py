@@ -1,0 +1,206 @@
+"""How the tests reach one build of the program. The cases are written once
+against ProgramDriver; each platform's program gets a driver that knows how to
+start and stop it, where its settings live, and how to find its windows, its
+controls and its tray icon on the desktop.
+
+The programs describe what their windows show in a JSON file named by the
+environment variable TEXTMEND_WIDGET_STATE (controls with their screen boxes,
+values and texts, menus with their items, the open message box, the tray icon),
+so the tests click where the controls really are and read what they really show.
+"""
+
+import abc
+import configparser
+import json
+import os
+import subprocess
+import time
+
+# A closed menu releases the pointer a moment after it disappears; a click in
+# that moment is lost. No hand is that quick; the tests pause as long.
+MENU_SETTLE_SECONDS = 0.3
+
+from desktop import Desktop, wait_until
+
+MAIN_CAPTION = "Textmend 2.3.4 "
+SETTING_KEYS = ["upper", "lower", "clean", "proper", "remcrs", "dblspc", "sentence",
+                "noblanks", "trimcr", "remcrdbl", "start", "remgt"]
+
+
+class ProgramDriver(abc.ABC):
+    def __init__(self, desktop: Desktop, workdir: str):
+        self.desktop = desktop
+        self.workdir = workdir
+        self.state_file = os.path.join(workdir, "widgets.json")
+
+    # -- what each platform supplies
+
+    @abc.abstractmethod
+    def store_settings(self, texts: dict):
+        """Stores the given texts under their setting keys, as a user editing the store would."""
+
+    @abc.abstractmethod
+    def stored_settings(self) -> dict:
+        """Every stored setting key with its text."""
+
+    @abc.abstractmethod
+    def launch(self) -> subprocess.Popen:
+        """Starts the program with TEXTMEND_WIDGET_STATE set to self.state_file."""
+
+    @abc.abstractmethod
+    def main_window_id(self):
+        """The desktop's id of the main window, or None."""
+
+    @abc.abstractmethod
+    def tray_icon_box(self):
+        """The tray icon's box on the screen, or None when it is not there."""
+
+    # -- common to every platform
+
+    def start(self):
+        self.process = self.launch()
+        wait_until(lambda: self.widgets().get("tray") is not None
+                   and self.main_window_id() is not None, what="the program to start")
+        return self
+
+    def widgets(self):
+        try:
+            with open(self.state_file) as f:
+                return json.load(f)
+        except (OSError, ValueError):
+            return {}
+
+    def main(self):
+        return self.widgets().get("frmMain", {})
+
+    def control(self, name):
+        return self.main()["controls"][name]
+
+    def value(self, name):
+        return self.control(name)["value"]
+
+    def text_box(self):
+        return self.control("txtClipboard")["text"]
+
+    def menu_item(self, menu, item):
+        return self.main()["menus"][menu]["items"][item]
+
+    def window_state(self):
+        window = self.main_window_id()
+        return "withdrawn" if window is None else self.desktop.wm_state(window)
+
+    def wait_window_state(self, state, timeout=10):
+        wait_until(lambda: self.window_state() == state, timeout, f"the window to be {state}")
+
+    def click(self, name):
+        wait_until(lambda: self.main().get("visible") and self.window_state() == "normal",
+                   what="the window to be on screen")
+        self.desktop.click_box(self.control(name))
+
+    def click_and_wait(self, name, control, expected):
+        """Clicks a box or option and waits until control shows expected."""
+        self.click(name)
+        wait_until(lambda: self.value(control) == expected, what=f"{control} to be {expected}")
+
+    def choose_menu_item(self, menu, item):
+        """Opens a menu of the menu bar and chooses one of its items."""
+        self.desktop.click_box(self.main()["menus"][menu]["title"])
+        self._choose_from_open_menu(menu, item)
+
+    def open_tray_menu(self):
+        self.desktop.click_box(self.wait_tray_icon(), button=3)
+        wait_until(lambda: self.main()["menus"]["mnu_1"]["open"], what="the popup menu")
+
+    def choose_tray_menu_item(self, item):
+        self.open_tray_menu()
+        self._choose_from_open_menu("mnu_1", item)
+
+    def _choose_from_open_menu(self, menu, item):
+        box = wait_until(lambda: self.main()["menus"][menu]["items"][item].get("box"),
+                         what=f"{item} in the open menu")
+        self.desktop.click_box(box)
+        self.wait_menu_closed(menu)
+
+    def wait_menu_closed(self, menu="mnu_1"):
+        wait_until(lambda: not self.main()["menus"][menu]["open"], what="the menu to close")
+        time.sleep(MENU_SETTLE_SECONDS)
+
+    def wait_tray_icon(self, timeout=10):
+        return wait_until(self.tray_icon_box, timeout, "the tray icon")
+
+    def click_tray_icon(self, double=False):
+        box = self.wait_tray_icon()
+        self.desktop.click_at(box["x"] + box["width"] // 2, box["y"] + box["height"] // 2,
+                              repeat=2 if double else 1)
+
+    def minimize(self):
+        self.desktop.xdotool("windowminimize", str(self.main_window_id()))
+
+    def message_box(self):
+        return self.widgets().get("messageBox")
+
+    def close_by_close_box(self):
+        """The window manager's close command, as the title bar's close box sends it."""
+        self.desktop.key("alt+F4", window=self.main_window_id())
+        self.wait_exit()
+
+    def wait_exit(self, timeout=10):
+        self.process.wait(timeout)
+
+    def kill(self):
+        """Ends the program if it still runs: asked first, forced if it does not go."""
+        if getattr(self, "process", None) is None or self.process.poll() is not None:
+            return
+        self.process.terminate()
+        try:
+            self.process.wait(5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+
+
+class LinuxDriver(ProgramDriver):
+    """The Qt program; its settings are an INI file under XDG_CONFIG_HOME."""
+
+    def __init__(self, desktop, workdir, program):
+        super().__init__(desktop, workdir)
+        self.program = program
+        self.config_home = os.path.join(workdir, "config")
+        self.settings_file = os.path.join(self.config_home, "Textmend", "Textmend.ini")
+
+    def store_settings(self, texts):
+        os.makedirs(os.path.dirname(self.settings_file), exist_ok=True)
+        with open(self.settings_file, "w") as f:
+            f.write("[Software]\n")
+            for key, text in texts.items():
+                f.write(f"Textmend\\{key}\\String={text}\n")
+
+    def stored_settings(self):
+        parser = configparser.ConfigParser(interpolation=None)
+        parser.optionxform = str
+        parser.read(self.settings_file)
+        if not parser.has_section("Software"):
+            return {}
+        stored = {}
+        for name, text in parser.items("Software"):
+            parts = name.split("\\")
+            if len(parts) == 3 and parts[0] == "Textmend" and parts[2] == "String":
+                stored[parts[1]] = text
+        return stored
+
+    def launch(self):
+        env = dict(self.desktop.env, XDG_CONFIG_HOME=self.config_home,
+                   TEXTMEND_WIDGET_STATE=self.state_file)
+        return subprocess.Popen([self.program], env=env, stdout=subprocess.DEVNULL,
+                                stderr=open(os.path.join(self.workdir, "stderr.txt"), "w"))
+
+    def main_window_id(self):
+        windows = self.desktop.windows("^" + MAIN_CAPTION + "$")
+        return windows[0] if windows else None
+
+    def tray_icon_box(self):
+        if not self.widgets().get("tray", {}).get("shown"):
+            return None
+        # The icon is a small window of the program's own inside the notification area.
+        boxes = self.desktop.tray_icons_of("Textmend")
+        return boxes[0] if boxes else None
