@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <array>
 
+#include "qt/CompactStyle.h"
 #include "qt/FontFit.h"
 #include "qt/Program.h"
 #include "qt/UnixSignals.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    QApplication::setStyle(new textmend::CompactStyle);
     const std::array<const textmend::FormSpec*, 3> layouts{
         &textmend::MainLayout(), &textmend::HelpLayout(), &textmend::AboutLayout()};
     QApplication::setFont(textmend::FitFont(layouts));

@@ -187,12 +187,23 @@ class Desktop:
         return boxes
 
     def geometry(self, window):
-        """(x, y, width, height) of a window on the screen."""
-        values = {}
-        for line in self.xdotool("getwindowgeometry", "--shell", str(window)).splitlines():
-            key, _, value = line.partition("=")
-            values[key] = int(value)
-        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+        """(x, y, width, height) of a window on the screen, without its frame."""
+        out = self.run(["xwininfo", "-id", str(window)])
+        fields = {}
+        for line in out.splitlines():
+            name, _, value = line.strip().partition(":")
+            fields[name] = value.strip()
+        return (int(fields["Absolute upper-left X"]), int(fields["Absolute upper-left Y"]),
+                int(fields["Width"]), int(fields["Height"]))
+
+    def frame_box(self, window):
+        """The window's box with the frame the window manager drew around it."""
+        x, y, width, height = self.geometry(window)
+        out = self.run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"], check=False)
+        extents = [int(v) for v in re.findall(r"\d+", out.partition("=")[2])]
+        left, right, top, bottom = extents if len(extents) == 4 else (0, 0, 0, 0)
+        return {"x": x - left, "y": y - top, "width": width + left + right,
+                "height": height + top + bottom}
 
     def wm_state(self, window):
         """'normal', 'iconic', or 'withdrawn' (hidden, or never shown)."""
