@@ -39,4 +39,7 @@ def program(request, desktop_with_tray):
     driver = LinuxDriver(desktop_with_tray, workdir, os.path.abspath(path))
     yield driver
     driver.kill()
+    errors = driver.program_errors()
     shutil.rmtree(workdir, ignore_errors=True)
+    if errors:
+        pytest.fail("the program reported errors:\n" + errors)

@@ -147,6 +147,17 @@ class ProgramDriver(abc.ABC):
     def wait_exit(self, timeout=10):
         self.process.wait(timeout)
 
+    def program_errors(self):
+        """What a sanitizer build reported on the program's error output
+        (workdir/stderr.txt, where launch sends it)."""
+        try:
+            with open(os.path.join(self.workdir, "stderr.txt"), errors="replace") as f:
+                text = f.read()
+        except OSError:
+            return ""
+        markers = ("ERROR: AddressSanitizer", "runtime error:", "ERROR: LeakSanitizer")
+        return text if any(marker in text for marker in markers) else ""
+
     def kill(self):
         """Ends the program if it still runs: asked first, forced if it does not go."""
         if getattr(self, "process", None) is None or self.process.poll() is not None:
