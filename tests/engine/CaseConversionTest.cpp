@@ -240,5 +240,129 @@ TEST(CaseConversion, LongTexts) {
     EXPECT_EQ(ToProper(text), test::Repeat("Hello W\xc3\xb6rld ", 20000));
 }
 
+// The conversion takes sixteen ASCII bytes at a time where it can, and writes its
+// output in pieces; the cases below put every kind of character at every place in and
+// across those blocks and pieces.
+
+std::string Utf8(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+std::string UpperOneByOne(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 32);
+        }
+    }
+    return text;
+}
+
+std::string LowerOneByOne(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c + 32);
+        }
+    }
+    return text;
+}
+
+struct OtherCharacterCase {
+    const char* name;
+    std::string character;
+    std::string upper;
+    std::string lower;
+};
+
+TEST(CaseConversion, OtherCharactersAtEveryPlaceAmongAsciiBytes) {
+    const OtherCharacterCase cases[] = {
+        {"e acute", "\xc3\xa9", "\xc3\x89", "\xc3\xa9"},
+        {"dotless i shrinks to I", "\xc4\xb1", "I", "\xc4\xb1"},
+        {"A with stroke grows to three bytes", "\xc8\xba", "\xc8\xba", "\xe2\xb1\xa5"},
+        {"turned a grows to three bytes", "\xc9\x90", "\xe2\xb1\xaf", "\xc9\x90"},
+        {"euro sign", "\xe2\x82\xac", "\xe2\x82\xac", "\xe2\x82\xac"},
+        {"deseret", "\xf0\x90\x90\xa8", "\xf0\x90\x90\x80", "\xf0\x90\x90\xa8"},
+        {"invalid byte", "\xff", "\xff", "\xff"},
+        {"lead byte without its tail", "\xc3", "\xc3", "\xc3"},
+        {"stray continuation byte", "\xa9", "\xa9", "\xa9"},
+    };
+    const std::string ascii = "The quick brown fox jumps over\tTHE lazy dog.  Twice!";
+    for (const auto& c : cases) {
+        for (std::size_t at = 0; at <= ascii.size(); ++at) {
+            const std::string before = ascii.substr(0, at);
+            const std::string after = ascii.substr(at);
+            const std::string text = before + c.character + after;
+            EXPECT_EQ(ToUpper(text), UpperOneByOne(before) + c.upper + UpperOneByOne(after))
+                << c.name << " at " << at;
+            EXPECT_EQ(ToLower(text), LowerOneByOne(before) + c.lower + LowerOneByOne(after))
+                << c.name << " at " << at;
+            // The character belongs to a word like a letter does: the case a plain
+            // letter in its place takes tells which of its forms it takes.
+            const std::string stand_in = ProperOneByOne(before + "x" + after);
+            const bool startsWord = stand_in[at] == 'X';
+            EXPECT_EQ(ToProper(text), stand_in.substr(0, at) + (startsWord ? c.upper : c.lower) +
+                                          stand_in.substr(at + 1))
+                << c.name << " at " << at;
+        }
+    }
+}
+
+TEST(CaseConversion, EveryPairOfAsciiBytesAtEveryAlignment) {
+    std::string pairs;
+    for (int before = 0; before < 128; ++before) {
+        for (int c = 0; c < 128; ++c) {
+            pairs += static_cast<char>(before);
+            pairs += static_cast<char>(c);
+        }
+    }
+    for (std::size_t shift = 0; shift < 16; ++shift) {
+        const std::string text = std::string(shift, 'q') + pairs;
+        EXPECT_EQ(ToUpper(text), UpperOneByOne(text)) << shift;
+        EXPECT_EQ(ToLower(text), LowerOneByOne(text)) << shift;
+        EXPECT_EQ(ToProper(text), ProperOneByOne(text)) << shift;
+    }
+}
+
+TEST(CaseConversion, TwoByteCharactersFollowTheCodePointMappingInRuns) {
+    for (char32_t c = 0x80; c < 0x800; ++c) {
+        const std::string one = Utf8(c);
+        const std::string text = "ab " + one + one + one + " cdefghijklmnopqr";
+        const std::string upper = Utf8(UpperOf(c));
+        const std::string lower = Utf8(LowerOf(c));
+        EXPECT_EQ(ToUpper(text), "AB " + upper + upper + upper + " CDEFGHIJKLMNOPQR")
+            << std::hex << static_cast<unsigned>(c);
+        EXPECT_EQ(ToLower(text), "ab " + lower + lower + lower + " cdefghijklmnopqr")
+            << std::hex << static_cast<unsigned>(c);
+        EXPECT_EQ(ToProper(text), "Ab " + upper + lower + lower + " Cdefghijklmnopqr")
+            << std::hex << static_cast<unsigned>(c);
+    }
+}
+
+TEST(CaseConversion, LengthChangesAcrossLongTexts) {
+    using test::Repeat;
+    EXPECT_EQ(ToLower(Repeat("\xc8\xba", 40000)), Repeat("\xe2\xb1\xa5", 40000));
+    EXPECT_EQ(ToUpper(Repeat("a\xc4\xb1", 40000)), Repeat("AI", 40000));
+    EXPECT_EQ(ToProper(Repeat("\xc8\xba\xc8\xba ", 30000)), Repeat("\xc8\xba\xe2\xb1\xa5 ", 30000));
+    EXPECT_EQ(ToUpper(Repeat("abcdefghijklmnopqrstu\xe2\x82\xac", 10000)),
+              Repeat("ABCDEFGHIJKLMNOPQRSTU\xe2\x82\xac", 10000));
+    EXPECT_EQ(ToLower(Repeat("ABCDEFGHIJKLMNOPQRSTUVWXYZ\xc9\x90\xc8\xba", 10000)),
+              Repeat("abcdefghijklmnopqrstuvwxyz\xc9\x90\xe2\xb1\xa5", 10000));
+}
+
 }  // namespace
 }  // namespace textmend
