@@ -128,9 +128,11 @@ JsonObject FormMenus::Describe(HWND owner) const {
             entry.Add("checked", (state & MF_CHECKED) != 0)
                 .Add("enabled", (state & (MF_GRAYED | MF_DISABLED)) == 0)
                 .Add("text", WideToUtf8(text));
+            // An open popup is a window of its own: without a window given, the
+            // system finds it and answers in screen coordinates.
             RECT box{};
             if (top.open &&
-                GetMenuItemRect(owner, item.menu, static_cast<UINT>(item.position), &box)) {
+                GetMenuItemRect(nullptr, item.menu, static_cast<UINT>(item.position), &box)) {
                 entry.Add("box", JsonBox(box));
             }
             items.Add(item.name, entry);

@@ -7,27 +7,40 @@
 namespace textmend {
 namespace {
 
-// The system's message box is a dialog of its own class; the probe learns of it
-// through a hook on this thread while it is shown.
+// The system's message box is a dialog of its own class. The probe learns of it
+// through a hook on this thread and describes it on a timer while it is open,
+// since the box places itself only after it has been activated.
 constexpr int kMessageTextId = 0xFFFF;
+constexpr UINT kDescribeEveryMs = 100;
 thread_local WidgetProbe* hookedProbe = nullptr;
 thread_local HHOOK activationHook = nullptr;
+thread_local HWND shownBox = nullptr;
+
+void DescribeBox() {
+    HWND ok = GetDlgItem(shownBox, IDOK);
+    if (hookedProbe == nullptr || ok == nullptr) {
+        return;
+    }
+    RECT okBox{};
+    GetWindowRect(ok, &okBox);
+    HWND text = GetDlgItem(shownBox, kMessageTextId);
+    hookedProbe->Set("messageBox", JsonObject()
+                                       .Add("title", WideToUtf8(WindowText(shownBox)))
+                                       .Add("text", WideToUtf8(text ? WindowText(text) : L""))
+                                       .Add("ok", JsonBox(okBox)));
+}
+
+void CALLBACK DescribeBoxAgain(HWND, UINT, UINT_PTR, DWORD) {
+    DescribeBox();
+}
 
 LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && hookedProbe != nullptr) {
+    if (code == HCBT_ACTIVATE && hookedProbe != nullptr && shownBox == nullptr) {
         auto box = reinterpret_cast<HWND>(wParam);
         wchar_t className[16] = {};
         GetClassNameW(box, className, 16);
-        HWND ok = GetDlgItem(box, IDOK);
-        if (std::wstring_view(className) == L"#32770" && ok != nullptr) {
-            RECT okBox{};
-            GetWindowRect(ok, &okBox);
-            HWND text = GetDlgItem(box, kMessageTextId);
-            hookedProbe->Set("messageBox",
-                             JsonObject()
-                                 .Add("title", WideToUtf8(WindowText(box)))
-                                 .Add("text", WideToUtf8(text ? WindowText(text) : L""))
-                                 .Add("ok", JsonBox(okBox)));
+        if (std::wstring_view(className) == L"#32770") {
+            shownBox = box;  // described once it has placed itself
         }
     }
     return CallNextHookEx(activationHook, code, wParam, lParam);
@@ -43,12 +56,15 @@ void Win32MessageBox::Show(const std::string& text, const std::string& title) {
         hookedProbe = probe_;
         activationHook = SetWindowsHookExW(WH_CBT, &WatchActivation, nullptr, GetCurrentThreadId());
     }
+    const UINT_PTR timer = probing ? SetTimer(nullptr, 0, kDescribeEveryMs, &DescribeBoxAgain) : 0;
     MessageBoxW(active != nullptr ? active : owner_, Utf8ToWide(text).c_str(),
                 Utf8ToWide(title).c_str(), MB_OK);
     if (probing) {
+        KillTimer(nullptr, timer);
         UnhookWindowsHookEx(activationHook);
         activationHook = nullptr;
         hookedProbe = nullptr;
+        shownBox = nullptr;
         probe_->Remove("messageBox");
     }
 }

@@ -9,16 +9,32 @@ sys.path.insert(0, os.path.dirname(__file__))
 
 from desktop import Desktop  # noqa: E402
 from driver import LinuxDriver  # noqa: E402
+from wine_driver import Wine, WineDesktop, WineDriver  # noqa: E402
 
 
 def pytest_addoption(parser):
     parser.addoption("--program", default=os.environ.get("TEXTMEND_PROGRAM"),
                      help="the program to test (default: $TEXTMEND_PROGRAM)")
+    parser.addoption("--platform", choices=["linux", "wine"],
+                     default=os.environ.get("TEXTMEND_E2E_PLATFORM", "linux"),
+                     help="linux: the Qt program; wine: textmend.exe under Wine")
+
+
+def pytest_collection_modifyitems(config, items):
+    if config.getoption("--platform") != "wine":
+        return
+    # Wine keeps a notification area of its own ("Wine System Tray") whenever the
+    # desktop has none; test_wine.py covers the Windows program there.
+    own_area = pytest.mark.skip(reason="Wine always has a notification area of its own")
+    for item in items:
+        if item.cls is not None and item.cls.__name__ == "TestWithoutNotificationArea":
+            item.add_marker(own_area)
 
 
 @pytest.fixture(scope="session")
-def desktop():
-    screen = Desktop().start()
+def desktop(request):
+    wine = request.config.getoption("--platform") == "wine"
+    screen = (WineDesktop() if wine else Desktop()).start()
     yield screen
     screen.stop()
 
@@ -29,6 +45,14 @@ def desktop_with_tray(desktop):
     return desktop
 
 
+@pytest.fixture(scope="session")
+def wine(desktop):
+    """The Wine prefix of the run ($TEXTMEND_WINE_PREFIX), its server kept running."""
+    server = Wine(desktop, os.environ.get("TEXTMEND_WINE_PREFIX", "build-windows/e2e-prefix"))
+    yield server.start()
+    server.stop()
+
+
 @pytest.fixture
 def program(request, desktop_with_tray):
     """A driver for a program not yet started, with a settings store of its own."""
@@ -36,7 +60,12 @@ def program(request, desktop_with_tray):
     if not path or not os.access(path, os.X_OK):
         pytest.fail("no program to test: pass --program or set TEXTMEND_PROGRAM")
     workdir = tempfile.mkdtemp(prefix="textmend-case-")
-    driver = LinuxDriver(desktop_with_tray, workdir, os.path.abspath(path))
+    if request.config.getoption("--platform") == "wine":
+        driver = WineDriver(desktop_with_tray, workdir, os.path.abspath(path),
+                            request.getfixturevalue("wine"),
+                            os.environ.get("TEXTMEND_WINE_HELPER"))
+    else:
+        driver = LinuxDriver(desktop_with_tray, workdir, os.path.abspath(path))
     yield driver
     driver.kill()
     errors = driver.program_errors()

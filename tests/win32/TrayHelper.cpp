@@ -1,0 +1,183 @@
+// A small tool for the end-to-end tests under Wine, standing in for the shell:
+//   tray_helper tooltips         prints the text of every notification-area tooltip, in brackets
+//   tray_helper remove-icon      removes the main window's icon, as a crashed shell loses it
+//   tray_helper taskbar-created  tells the main window the notification area was recreated
+//   tray_helper clipboard        prints the clipboard's text as Windows programs see it,
+//                                in brackets, or nothing when it holds none
+
+#include <windows.h>
+// after windows.h, which they need
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+HWND FindMainWindow() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND window, LPARAM result) -> BOOL {
+            wchar_t className[32] = {};
+            wchar_t caption[64] = {};
+            GetClassNameW(window, className, 32);
+            GetWindowTextW(window, caption, 64);
+            if (std::wstring(className) == L"TextmendForm" &&
+                std::wstring(caption).rfind(L"Textmend ", 0) == 0) {
+                *reinterpret_cast<HWND*>(result) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::string ToUtf8(const std::wstring& text) {
+    std::string out(text.size() * 4, '\0');
+    out.resize(static_cast<size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
+                            static_cast<int>(out.size()), nullptr, nullptr)));
+    return out;
+}
+
+// The tooltips belong to another process: the tool record and the text buffer
+// are placed in its memory, asked for there, and read back.
+std::vector<std::wstring> ToolTexts(HWND tooltip) {
+    std::vector<std::wstring> texts;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tooltip, &processId);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr) {
+        return texts;
+    }
+    constexpr size_t kTextChars = 1024;
+    const size_t size = sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t);
+    auto* remote = static_cast<unsigned char*>(
+        VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    const auto count = static_cast<int>(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; remote != nullptr && i < count; ++i) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof(TTTOOLINFOW));
+        const std::wstring blank(kTextChars, L'\0');
+        WriteProcessMemory(process, remote, &tool, sizeof(tool), nullptr);
+        WriteProcessMemory(process, tool.lpszText, blank.data(), kTextChars * sizeof(wchar_t),
+                           nullptr);
+        if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
+                          reinterpret_cast<LPARAM>(remote))) {
+            continue;
+        }
+        ReadProcessMemory(process, remote, &tool, sizeof(tool), nullptr);
+        tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof(TTTOOLINFOW));
+        WriteProcessMemory(process, remote, &tool, sizeof(tool), nullptr);
+        SendMessageW(tooltip, TTM_GETTEXTW, kTextChars, reinterpret_cast<LPARAM>(remote));
+        std::wstring text(kTextChars, L'\0');
+        ReadProcessMemory(process, remote + sizeof(TTTOOLINFOW), text.data(),
+                          kTextChars * sizeof(wchar_t), nullptr);
+        text.resize(wcsnlen(text.c_str(), kTextChars));
+        texts.push_back(text);
+    }
+    if (remote != nullptr) {
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return texts;
+}
+
+// The tooltips of the process that keeps the notification area.
+int PrintTooltips() {
+    DWORD shell = 0;
+    GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shell);
+    if (shell == 0) {
+        return 1;
+    }
+    struct Search {
+        DWORD shell;
+        std::vector<HWND> tooltips;
+    } search{shell, {}};
+    EnumWindows(
+        [](HWND window, LPARAM result) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(result);
+            wchar_t className[32] = {};
+            GetClassNameW(window, className, 32);
+            DWORD processId = 0;
+            GetWindowThreadProcessId(window, &processId);
+            if (std::wstring(className) == TOOLTIPS_CLASSW && processId == search->shell) {
+                search->tooltips.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    for (HWND tooltip : search.tooltips) {
+        for (const std::wstring& text : ToolTexts(tooltip)) {
+            // Brackets show the text's own leading and trailing blanks.
+            std::printf("[%s]\n", ToUtf8(text).c_str());
+        }
+    }
+    return 0;
+}
+
+int RemoveIcon() {
+    HWND main = FindMainWindow();
+    if (main == nullptr) {
+        return 2;
+    }
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = main;
+    record.uID = 1;
+    return Shell_NotifyIconA(NIM_DELETE, &record) ? 0 : 1;
+}
+
+int TaskbarCreated() {
+    HWND main = FindMainWindow();
+    if (main == nullptr) {
+        return 2;
+    }
+    return PostMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0) ? 0 : 1;
+}
+
+int PrintClipboard() {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(nullptr)) {
+        return 0;
+    }
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    if (text != nullptr) {
+        std::printf("[%s]\n",
+                    ToUtf8(std::wstring(text, wcsnlen(text, GlobalSize(data) / 2))).c_str());
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    // Texts go out byte for byte: their own CR LF pairs must not become CR CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"tooltips") {
+        return PrintTooltips();
+    }
+    if (command == L"remove-icon") {
+        return RemoveIcon();
+    }
+    if (command == L"taskbar-created") {
+        return TaskbarCreated();
+    }
+    if (command == L"clipboard") {
+        return PrintClipboard();
+    }
+    std::fprintf(stderr,
+                 "usage: tray_helper tooltips | remove-icon | taskbar-created | clipboard\n");
+    return 2;
+}
