@@ -4,6 +4,7 @@
 #include "engine/LargeBuffer.h"
 #include "engine/LineTrim.h"
 #include "engine/PipelineOps.h"
+#include "engine/ScratchLines.h"
 #include "engine/TextOps.h"
 
 namespace textmend {
@@ -12,9 +13,16 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Room for the usual result at once; texts of lone CRs grow a little past it.
-void PrepareResult(const std::string& temp, std::string& result) {
-    detail::PrepareBuffer(result, temp.size() + temp.size() / 16 + 64);
+// Hands each line of temp, through the scratch file, to step, which appends to result.
+// result may be temp itself: it is emptied only once temp's bytes are in the file.
+template <class Step>
+void RebuildByLines(const std::string& temp, const ScratchFolders& folders, std::string& result,
+                    Step step) {
+    detail::ScratchLines lines(temp, folders);
+    // Room for the usual result at once; texts of lone CRs grow a little past it.
+    detail::PrepareBuffer(result, lines.size() + lines.size() / 16 + 64);
+    lines.ForEachLine(step);
+    lines.Remove();
 }
 
 bool EndsWithCrLf(const std::string& text) {
@@ -40,8 +48,7 @@ namespace detail {
 
 void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folders,
                             std::string& result) {
-    PrepareResult(temp, result);
-    LinePass(temp, folders, [&result](std::string_view line) {
+    RebuildByLines(temp, folders, result, [&result](std::string_view line) {
         result.append(WithoutQuoteMarkers(line));
         result.append(kCrLf);
     });
@@ -49,8 +56,7 @@ void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folde
 
 void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders,
                           std::string& result) {
-    PrepareResult(temp, result);
-    LinePass(temp, folders, [&result](std::string_view line) {
+    RebuildByLines(temp, folders, result, [&result](std::string_view line) {
         const std::string_view trimmed = TrimmedLine(line);
         if (!trimmed.empty()) {
             result.append(trimmed);
@@ -61,9 +67,8 @@ void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders
 
 void RemoveHardReturnsInto(const std::string& temp, const ScratchFolders& folders,
                            std::string& result) {
-    PrepareResult(temp, result);
     bool firstLine = true;
-    LinePass(temp, folders, [&result, &firstLine](std::string_view line) {
+    RebuildByLines(temp, folders, result, [&result, &firstLine](std::string_view line) {
         const std::string_view trimmed = TrimmedLine(line);
         if (firstLine) {
             result.assign(trimmed);

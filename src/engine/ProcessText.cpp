@@ -18,7 +18,6 @@ namespace {
 struct PipelineText {
     std::string text;
     std::string spare;
-    std::string middle;  // the first of the two hard-return passes
 };
 
 void Report(const ErrorSink& sink, const StepError& failure) {
@@ -102,8 +101,8 @@ std::string ProcessText(const std::string& text, const OptionSet& options, const
     // in either leaves the text as it was before the first.
     if (IsSet(options.remcrdbl)) {
         RunStepInto(t, sink, [&](const std::string& in, std::string& out) {
-            detail::RemoveHardReturnsInto(in, folders, t.middle);
-            detail::RemoveHardReturnsInto(t.middle, folders, out);
+            detail::RemoveHardReturnsInto(in, folders, out);
+            detail::RemoveHardReturnsInto(out, folders, out);
         });
     } else if (IsSet(options.remcrs)) {
         RunStepInto(t, sink, [&](const std::string& in, std::string& out) {

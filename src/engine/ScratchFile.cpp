@@ -80,6 +80,7 @@ ScratchFile::ScratchFile(const ScratchFolders& folders) {
 
 ScratchFile::~ScratchFile() {
     CloseAndDeleteQuietly();
+    ReleaseReadBack();
 }
 
 }  // namespace textmend::detail

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +16,12 @@ namespace {
 
 // Large transfers go in pieces the kernel takes whole.
 constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
+
+#ifdef MAP_POPULATE
+constexpr int kMapAllAtOnce = MAP_POPULATE;
+#else
+constexpr int kMapAllAtOnce = 0;
+#endif
 
 int Descriptor(std::intptr_t handle) {
     return static_cast<int>(handle);
@@ -63,22 +70,26 @@ void ScratchFile::Write(std::string_view data) {
     }
 }
 
-void ScratchFile::Rewind() {
-    if (lseek(Descriptor(handle_), 0, SEEK_SET) < 0) {
+std::string_view ScratchFile::ReadBack(std::size_t size) {
+    struct stat status {};
+    if (fstat(Descriptor(handle_), &status) != 0) {
         throw LastSystemError();
     }
-}
-
-std::size_t ScratchFile::Read(char* buffer, std::size_t size) {
-    for (;;) {
-        const ssize_t got = read(Descriptor(handle_), buffer, std::min(size, kMaxTransfer));
-        if (got >= 0) {
-            return static_cast<std::size_t>(got);
-        }
-        if (errno != EINTR) {
-            throw LastSystemError();
-        }
+    // Mapping no more than the file holds: a page past its end could not be read.
+    size = std::min(size, static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)));
+    if (size == 0) {
+        return {};
     }
+    // The file's pages are already in memory from the writing: mapping them all at
+    // once costs far less than copying them out.
+    void* mapped =
+        mmap(nullptr, size, PROT_READ, MAP_PRIVATE | kMapAllAtOnce, Descriptor(handle_), 0);
+    if (mapped == MAP_FAILED) {
+        throw LastSystemError();
+    }
+    readBack_ = static_cast<char*>(mapped);
+    readBackSize_ = size;
+    return {readBack_, size};
 }
 
 void ScratchFile::Remove() {
@@ -95,6 +106,13 @@ void ScratchFile::Remove() {
     }
     if (!deleted) {
         throw SystemError(deleteError);
+    }
+}
+
+void ScratchFile::ReleaseReadBack() noexcept {
+    if (readBack_ != nullptr) {
+        munmap(readBack_, readBackSize_);
+        readBack_ = nullptr;
     }
 }
 

@@ -108,20 +108,25 @@ void ScratchFile::Write(std::string_view data) {
     }
 }
 
-void ScratchFile::Rewind() {
+std::string_view ScratchFile::ReadBack(std::size_t size) {
     LARGE_INTEGER start{};
     if (!SetFilePointerEx(FileHandle(handle_), start, nullptr, FILE_BEGIN)) {
         throw LastSystemError();
     }
-}
-
-std::size_t ScratchFile::Read(char* buffer, std::size_t size) {
-    DWORD got = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min(size, kMaxTransfer));
-    if (!ReadFile(FileHandle(handle_), buffer, chunk, &got, nullptr)) {
-        throw LastSystemError();
+    readBack_ = new char[size];
+    readBackSize_ = 0;
+    while (readBackSize_ < size) {
+        DWORD got = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min(size - readBackSize_, kMaxTransfer));
+        if (!ReadFile(FileHandle(handle_), readBack_ + readBackSize_, chunk, &got, nullptr)) {
+            throw LastSystemError();
+        }
+        if (got == 0) {
+            break;
+        }
+        readBackSize_ += got;
     }
-    return got;
+    return {readBack_, readBackSize_};
 }
 
 void ScratchFile::Remove() {
@@ -133,6 +138,11 @@ void ScratchFile::Remove() {
     if (!closed) {
         throw SystemError(static_cast<std::int32_t>(closeError));
     }
+}
+
+void ScratchFile::ReleaseReadBack() noexcept {
+    delete[] readBack_;
+    readBack_ = nullptr;
 }
 
 void ScratchFile::CloseAndDeleteQuietly() noexcept {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "engine/PipelineOps.h"
 #include "engine/StepError.h"
 #include "engine/TextOps.h"
 
@@ -125,6 +126,36 @@ TEST_F(LineOps, LongTexts) {
               "word" + Repeat(" word", 29999) + "\r\n\r\n");
     EXPECT_EQ(remGT(Repeat("> q\r\n", 30000), folders()), Repeat("q\r\n", 30000) + "\r\n");
     EXPECT_EQ(remBlanks(Repeat("b\r\n \r\n", 30000), folders()), Repeat("b\r\n", 30000));
+}
+
+// The pipeline lets a line operation write its result over its own text: the text is
+// safe in the scratch file before the result is begun, even when the result outgrows
+// the text's storage.
+TEST_F(LineOps, EachMayWriteOverItsOwnText) {
+    using Operation = void (*)(const std::string&, const ScratchFolders&, std::string&);
+    struct InPlaceCase {
+        const char* name;
+        Operation operation;
+        std::string input;
+        std::string expected;
+    };
+    const InPlaceCase cases[] = {
+        {"remGT", detail::RemoveQuoteMarkersInto, "> a\r\n>> b", "a\r\nb\r\n"},
+        {"remGT, empty", detail::RemoveQuoteMarkersInto, "", "\r\n"},
+        {"remGT, lone CRs grow", detail::RemoveQuoteMarkersInto, Repeat("\r", 5000),
+         Repeat("\r\n", 5001)},
+        {"remBlanks", detail::RemoveBlankLinesInto, " a \r\n\r\nb", "a\r\nb\r\n"},
+        {"remBlanks, lone CRs grow", detail::RemoveBlankLinesInto, Repeat("a\r", 5000),
+         Repeat("a\r\n", 5000)},
+        {"remCRs", detail::RemoveHardReturnsInto, "a\r\nb\r\n\r\nc", "a b\r\n\r\nc"},
+        {"remCRs, long", detail::RemoveHardReturnsInto, Repeat("w\r", 5000),
+         "w" + Repeat(" w", 4999) + "\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        std::string text = c.input;
+        c.operation(text, folders(), text);
+        EXPECT_EQ(text, c.expected) << c.name;
+    }
 }
 
 TEST(LineOpsFailure, EachThrowsWhenNoFolderCanTakeTheScratchFile) {

@@ -52,8 +52,8 @@ TEST(LinePassLines, SplitsAtCrLfAndLoneCrOnly) {
     }
 }
 
-// The file is read back in large pieces: a break or a line cut by a piece's end must
-// come out the same as anywhere else.
+// The file comes back in pages: a break or a line cut by a page's end must come out
+// the same as anywhere else.
 TEST(LinePassLines, BreaksAroundReadBoundaries) {
     const std::size_t mebibyte = std::size_t{1} << 20;
     for (std::size_t before = mebibyte - 3; before <= mebibyte + 2; ++before) {

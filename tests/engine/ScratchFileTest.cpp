@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 #include "engine/LinePass.h"
+#include "engine/ScratchFile.h"
 #include "engine/StepError.h"
 
 #ifndef _WIN32
@@ -183,6 +184,40 @@ TEST(ScratchFile, EveryPassUsesItsOwnFile) {
         EXPECT_EQ(lines[i].back(), "") << i;
     }
     EXPECT_TRUE(ScratchFilesIn(folder.path()).empty());
+}
+
+struct ReadBackCase {
+    const char* name;
+    std::vector<std::string> writes;
+    std::size_t asked;
+    std::string expected;
+};
+
+TEST(ScratchFile, ReadsBackWhatWasWrittenAndKeepsItAfterRemoval) {
+    using namespace std::string_literals;
+    const ReadBackCase cases[] = {
+        {"everything", {"first ", "\0second\r\n"s}, 15, "first \0second\r\n"s},
+        {"asked for more than it holds", {"abc", "def"}, 100, "abcdef"},
+        {"asked for less", {"abcdef"}, 4, "abcd"},
+        {"nothing written", {}, 10, ""},
+        {"nothing asked for", {"abc"}, 0, ""},
+        {"big",
+         {std::string(3 << 20, 'x'), "\r\n"},
+         (3 << 20) + 2,
+         std::string(3 << 20, 'x') + "\r\n"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        detail::ScratchFile file(FoldersOf({folder.path()}));
+        for (const std::string& piece : c.writes) {
+            file.Write(piece);
+        }
+        const std::string_view back = file.ReadBack(c.asked);
+        EXPECT_EQ(back, c.expected) << c.name;
+        file.Remove();
+        EXPECT_TRUE(ScratchFilesIn(folder.path()).empty()) << c.name;
+        EXPECT_EQ(back, c.expected) << c.name << ", after removal";
+    }
 }
 
 #ifndef _WIN32
