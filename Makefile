@@ -53,14 +53,17 @@ fuzz: deps
 
 test-fuzz: fuzz
 
-test-e2e: build
-	@bash scripts/e2e.sh $(BUILD)
+# Both programs, the Windows one under Wine; fails when either fails.
+test-e2e: build windows
+	@status=0; bash scripts/e2e.sh $(BUILD) || status=1; \
+	bash scripts/e2e-windows.sh $(WIN_BUILD) || status=1; exit $$status
 
 bench: deps
 	@bash scripts/bench.sh
 
-screenshot: build
+screenshot: build windows
 	@bash scripts/screenshot.sh $(BUILD)
+	@bash scripts/screenshot-windows.sh $(WIN_BUILD)
 
 format:
 	find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i

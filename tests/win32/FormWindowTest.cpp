@@ -199,6 +199,20 @@ TEST_F(MainFormWindowTest, TheCaptionAndTheCloseBoxGoThroughTheForm) {
     EXPECT_TRUE(IsWindow(window.Hwnd())) << "closing is the form's decision";
 }
 
+TEST(FrameStyle, FixedBordersAndOnlyTheMainWindowMinimizes) {
+    const WindowStyle main = FrameStyle(MainLayout());
+    EXPECT_TRUE(main.style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(main.style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(main.style & WS_THICKFRAME);
+    for (const FormSpec* dialog : {&HelpLayout(), &AboutLayout()}) {
+        const WindowStyle style = FrameStyle(*dialog);
+        EXPECT_FALSE(style.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME))
+            << dialog->name;
+        EXPECT_TRUE(style.style & WS_POPUP) << "owned, so no taskbar button: " << dialog->name;
+        EXPECT_TRUE(style.exStyle & WS_EX_DLGMODALFRAME) << dialog->name;
+    }
+}
+
 struct DialogCase {
     const FormSpec& (*layout)();
     std::vector<std::string> afterEscape;
