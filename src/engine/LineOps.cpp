@@ -19,9 +19,33 @@ template <class Step>
 void RebuildByLines(const std::string& temp, const ScratchFolders& folders, std::string& result,
                     Step step) {
     detail::ScratchLines lines(temp, folders);
+    const std::size_t size = lines.contents().size();
     // Room for the usual result at once; texts of lone CRs grow a little past it.
-    detail::PrepareBuffer(result, lines.size() + lines.size() / 16 + 64);
+    detail::PrepareBuffer(result, size + size / 16 + 64);
     lines.ForEachLine(step);
+    lines.Remove();
+}
+
+// As RebuildByLines, for a step that leaves most lines as they are: a line for which
+// unchanged(line) holds and that ends in CR LF is in the result exactly as in the file,
+// so such lines are copied in runs, and rewrite(line) appends the others one by one.
+template <class Unchanged, class Rewrite>
+void RebuildChangedLines(const std::string& temp, const ScratchFolders& folders,
+                         std::string& result, Unchanged unchanged, Rewrite rewrite) {
+    detail::ScratchLines lines(temp, folders);
+    const std::string_view contents = lines.contents();
+    detail::PrepareBuffer(result, contents.size() + contents.size() / 16 + 64);
+    std::size_t copied = 0;  // contents before this are in the result, or left out
+    lines.ForEachLine([&](std::string_view line, std::size_t next) {
+        const auto start = static_cast<std::size_t>(line.data() - contents.data());
+        if (next == start + line.size() + kCrLf.size() && unchanged(line)) {
+            return;
+        }
+        result.append(contents.substr(copied, start - copied));
+        rewrite(line);
+        copied = next;
+    });
+    result.append(contents.substr(copied));
     lines.Remove();
 }
 
@@ -48,41 +72,53 @@ namespace detail {
 
 void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folders,
                             std::string& result) {
-    RebuildByLines(temp, folders, result, [&result](std::string_view line) {
-        result.append(WithoutQuoteMarkers(line));
-        result.append(kCrLf);
-    });
+    RebuildChangedLines(
+        temp, folders, result,
+        [](std::string_view line) {
+            return line.empty() || (line.front() != ' ' && line.front() != '>');
+        },
+        [&result](std::string_view line) {
+            result.append(WithoutQuoteMarkers(line));
+            result.append(kCrLf);
+        });
 }
 
 void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders,
                           std::string& result) {
-    RebuildByLines(temp, folders, result, [&result](std::string_view line) {
-        const std::string_view trimmed = TrimmedLine(line);
-        if (!trimmed.empty()) {
-            result.append(trimmed);
-            result.append(kCrLf);
-        }
-    });
+    RebuildChangedLines(
+        temp, folders, result,
+        [](std::string_view line) {
+            return !line.empty() && line.front() != ' ' && line.front() != '\t' &&
+                   line.back() != ' ';
+        },
+        [&result](std::string_view line) {
+            const std::string_view trimmed = TrimmedLine(line);
+            if (!trimmed.empty()) {
+                result.append(trimmed);
+                result.append(kCrLf);
+            }
+        });
 }
 
 void RemoveHardReturnsInto(const std::string& temp, const ScratchFolders& folders,
                            std::string& result) {
     bool firstLine = true;
-    RebuildByLines(temp, folders, result, [&result, &firstLine](std::string_view line) {
-        const std::string_view trimmed = TrimmedLine(line);
-        if (firstLine) {
-            result.assign(trimmed);
-            firstLine = false;
-        } else if (trimmed.empty()) {
-            result.append(kCrLf);
-            result.append(kCrLf);
-        } else if (EndsWithCrLf(result)) {
-            result.append(trimmed);
-        } else {
-            result.push_back(' ');
-            result.append(trimmed);
-        }
-    });
+    RebuildByLines(temp, folders, result,
+                   [&result, &firstLine](std::string_view line, std::size_t) {
+                       const std::string_view trimmed = TrimmedLine(line);
+                       if (firstLine) {
+                           result.assign(trimmed);
+                           firstLine = false;
+                       } else if (trimmed.empty()) {
+                           result.append(kCrLf);
+                           result.append(kCrLf);
+                       } else if (EndsWithCrLf(result)) {
+                           result.append(trimmed);
+                       } else {
+                           result.push_back(' ');
+                           result.append(trimmed);
+                       }
+                   });
 }
 
 }  // namespace detail

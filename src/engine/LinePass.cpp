@@ -47,7 +47,7 @@ std::string addSlash(const std::string& path) {
 void LinePass(const std::string& temp, const ScratchFolders& folders,
               const std::function<void(std::string_view line)>& step) {
     detail::ScratchLines lines(temp, folders);
-    lines.ForEachLine(step);
+    lines.ForEachLine([&step](std::string_view line, std::size_t) { step(line); });
     lines.Remove();
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstring>
 #include <string>
 #include <string_view>
 
+#include "engine/ByteFinder.h"
 #include "engine/LinePass.h"
 #include "engine/ScratchFile.h"
 
@@ -20,29 +20,30 @@ class ScratchLines {
         contents_ = file_.ReadBack(temp.size() + kLineBreak.size());
     }
 
-    // How many bytes were read back: the text's and the CR LF's.
-    std::size_t size() const { return contents_.size(); }
+    // The bytes read back: the text, then a CR LF.
+    std::string_view contents() const { return contents_; }
 
-    // Hands each line to step, in order. A line ends at a CR, and an LF right after
-    // that CR belongs to the break; a lone LF stays inside its line.
+    // Hands each line to step, in order, as step(line, next): the line as a view into
+    // contents() and where the line after it begins. A line ends at a CR, and an LF
+    // right after that CR belongs to the break; a lone LF stays inside its line.
     template <class Step>
     void ForEachLine(Step&& step) const {
         const char* const data = contents_.data();
         const std::size_t size = contents_.size();
+        ByteFinder<1> breaks(data, size, {'\r'});
         std::size_t start = 0;
         while (start < size) {
-            const auto* cr =
-                static_cast<const char*>(std::memchr(data + start, '\r', size - start));
-            if (cr == nullptr) {
-                step(std::string_view(data + start, size - start));
+            const std::size_t end = breaks.Next(start);
+            if (end == size) {
+                step(std::string_view(data + start, size - start), size);
                 return;
             }
-            const auto end = static_cast<std::size_t>(cr - data);
-            step(std::string_view(data + start, end - start));
-            start = end + 1;
-            if (start < size && data[start] == '\n') {
-                ++start;
+            std::size_t next = end + 1;
+            if (next < size && data[next] == '\n') {
+                ++next;
             }
+            step(std::string_view(data + start, end - start), next);
+            start = next;
         }
     }
 

@@ -1,8 +1,7 @@
 // The operations that work on the whole text in memory.
-#include <algorithm>
-#include <array>
 #include <cstring>
 
+#include "engine/ByteFinder.h"
 #include "engine/CaseConversion.h"
 #include "engine/LargeBuffer.h"
 #include "engine/PipelineOps.h"
@@ -13,37 +12,12 @@ namespace textmend {
 
 namespace {
 
-std::size_t FindByte(const std::string& text, char byte, std::size_t from) {
-    const void* found = std::memchr(text.data() + from, byte, text.size() - from);
-    return found == nullptr ? text.size() : static_cast<const char*>(found) - text.data();
+// The sentence ends ".", "?" and "!".
+using SentenceEndFinder = detail::ByteFinder<3>;
+
+SentenceEndFinder FindSentenceEnds(const std::string& text) {
+    return SentenceEndFinder(text.data(), text.size(), {'.', '?', '!'});
 }
-
-// Finds the sentence ends ".", "?" and "!" in order. Each of the three is searched for
-// with memchr and its next place remembered, so no byte is looked at twice for it.
-class SentenceEndFinder {
-  public:
-    explicit SentenceEndFinder(const std::string& text) : text_(text) {
-        for (std::size_t i = 0; i < kMarks.size(); ++i) {
-            next_[i] = FindByte(text_, kMarks[i], 0);
-        }
-    }
-
-    // The first sentence end at or after from; the text's size when there is none.
-    // from never decreases between calls, and the bytes from it on are unchanged.
-    std::size_t Next(std::size_t from) {
-        for (std::size_t i = 0; i < kMarks.size(); ++i) {
-            if (next_[i] < from) {
-                next_[i] = FindByte(text_, kMarks[i], from);
-            }
-        }
-        return *std::min_element(next_.begin(), next_.end());
-    }
-
-  private:
-    static constexpr std::array<char, 3> kMarks = {'.', '?', '!'};
-    const std::string& text_;
-    std::array<std::size_t, 3> next_{};
-};
 
 bool IsAsciiLetter(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -67,7 +41,7 @@ void CapitaliseSentencesInPlace(std::string& temp) {
     // what is written (at w) never overtakes what is still to be read (at r).
     char* const data = temp.data();
     const std::size_t size = temp.size();
-    SentenceEndFinder sentenceEnds(temp);
+    SentenceEndFinder sentenceEnds = FindSentenceEnds(temp);
     std::size_t r = 0;
     std::size_t w = 0;
     const auto keepUpTo = [&](std::size_t end) {
@@ -121,9 +95,10 @@ void CapitaliseSentencesInPlace(std::string& temp) {
 void RemoveDoubleSpacesInto(const std::string& temp, std::string& result) {
     PrepareBuffer(result, temp.size());
     const std::size_t size = temp.size();
+    detail::ByteFinder<1> periods(temp.data(), size, {'.'});
     std::size_t copied = 0;
     std::size_t pos = 0;
-    while ((pos = FindByte(temp, '.', pos)) < size) {
+    while ((pos = periods.Next(pos)) < size) {
         std::size_t spacesEnd = pos + 1;
         while (spacesEnd < size && temp[spacesEnd] == ' ') {
             ++spacesEnd;

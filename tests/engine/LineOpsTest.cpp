@@ -1,7 +1,10 @@
 // remGT, remBlanks and remCRs: the operations that go line by line.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "TestSupport.h"
 #include "engine/PipelineOps.h"
@@ -126,6 +129,51 @@ TEST_F(LineOps, LongTexts) {
               "word" + Repeat(" word", 29999) + "\r\n\r\n");
     EXPECT_EQ(remGT(Repeat("> q\r\n", 30000), folders()), Repeat("q\r\n", 30000) + "\r\n");
     EXPECT_EQ(remBlanks(Repeat("b\r\n \r\n", 30000), folders()), Repeat("b\r\n", 30000));
+}
+
+// A text made of pieces drawn at random, and what an operation makes of it piece by
+// piece. remGT and remBlanks copy the lines they leave alone in runs: the changed
+// lines must still come out right wherever they fall among them.
+struct Piece {
+    std::string input;
+    std::string output;
+};
+
+std::pair<std::string, std::string> Compose(const std::vector<Piece>& pieces, std::size_t count,
+                                            unsigned seed) {
+    std::mt19937 random(seed);
+    std::pair<std::string, std::string> text;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Piece& piece = pieces[random() % pieces.size()];
+        text.first += piece.input;
+        text.second += piece.output;
+    }
+    return text;
+}
+
+TEST_F(LineOps, ChangedLinesAmongUnchangedOnes) {
+    const std::vector<Piece> quoted = {
+        {"plain line\r\n", "plain line\r\n"},
+        {"> quoted\r\n", "quoted\r\n"},
+        {"  >> deep\r\n", "deep\r\n"},
+        {"lone break\r", "lone break\r\n"},
+        {"\r\n", "\r\n"},
+        {"a > b \r\n", "a > b \r\n"},
+        {"\tx\r\n", "\tx\r\n"},
+    };
+    const std::vector<Piece> blanks = {
+        {"plain line\r\n", "plain line\r\n"}, {" padded \r\n", "padded\r\n"},
+        {"\t\ttabbed\r\n", "tabbed\r\n"},     {" \t \r\n", ""},
+        {"lone break\r", "lone break\r\n"},   {"\r\n", ""},
+        {"end space \r\n", "end space\r\n"},  {"a\tb\r\n", "a\tb\r\n"},
+    };
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        // The pass adds a CR LF: one more, empty, line at the end.
+        const auto [quotedText, quotedExpected] = Compose(quoted, 50 * seed, seed);
+        EXPECT_EQ(remGT(quotedText, folders()), quotedExpected + "\r\n") << seed;
+        const auto [blankText, blankExpected] = Compose(blanks, 50 * seed, seed);
+        EXPECT_EQ(remBlanks(blankText, folders()), blankExpected) << seed;
+    }
 }
 
 // The pipeline lets a line operation write its result over its own text: the text is
