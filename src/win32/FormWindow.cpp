@@ -239,7 +239,7 @@ void FormWindow::ApplyDpi(UINT dpi, const RECT* suggested) {
     LoadPictures();
 
     const RECT outer = OuterRectFor(dpi_);
-    const int width = outer.right - outer.left;
+    int width = outer.right - outer.left;
     int height = outer.bottom - outer.top;
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     int x = 0;
@@ -251,12 +251,15 @@ void FormWindow::ApplyDpi(UINT dpi, const RECT* suggested) {
         flags |= SWP_NOMOVE;
     }
     SetWindowPos(hwnd_, nullptr, x, y, width, height, flags);
-    // A menu bar that wraps onto a second line takes room from the client area.
+    // The frame may differ from its computed size (a menu bar that wraps onto a
+    // second line, a frame not yet drawn at the new DPI): fit the client area exactly.
     RECT client{};
     GetClientRect(hwnd_, &client);
-    const int missing = TwipsToPixels(layout_.clientHeight, dpi_) - client.bottom;
-    if (missing > 0 && !IsIconic(hwnd_)) {
-        height += missing;
+    const int missingWidth = TwipsToPixels(layout_.clientWidth, dpi_) - client.right;
+    const int missingHeight = TwipsToPixels(layout_.clientHeight, dpi_) - client.bottom;
+    if ((missingWidth != 0 || missingHeight != 0) && !IsIconic(hwnd_)) {
+        width += missingWidth;
+        height += missingHeight;
         SetWindowPos(hwnd_, nullptr, 0, 0, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }

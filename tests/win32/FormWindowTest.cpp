@@ -89,6 +89,26 @@ TEST_F(MainFormWindowTest, ClientAreaAndControlsSitWhereTheTwipsSay) {
 }
 
 // Tab reaches the option group at its selected button only (Cleanse, index 4).
+TEST_F(MainFormWindowTest, AMoveToADenserScreenLaysEverythingOutAgain) {
+    RECT suggested{40, 30, 40 + 700, 30 + 600};
+    SendMessageW(window.Hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT client{};
+    GetClientRect(window.Hwnd(), &client);
+    EXPECT_EQ(client.right, 666);   // 4995 twips at 192 dots per inch
+    EXPECT_EQ(client.bottom, 536);  // 4020 twips
+    RECT process{};
+    GetWindowRect(Control("cmdProcess"), &process);
+    MapWindowPoints(nullptr, window.Hwnd(), reinterpret_cast<POINT*>(&process), 2);
+    EXPECT_EQ(process.left, 16);  // 120 twips
+    EXPECT_EQ(process.top, 192);  // 1440 twips
+    EXPECT_EQ(process.bottom - process.top, 66);
+    RECT frame{};
+    GetWindowRect(window.Hwnd(), &frame);
+    EXPECT_EQ(frame.left, 40) << "placed where the system suggested";
+    EXPECT_EQ(frame.top, 30);
+}
+
 TEST_F(MainFormWindowTest, TabbingFollowsTheTabIndexes) {
     const std::vector<std::string> expected = {
         "cmdProcess", "txtClipboard", "optClean",    "chkDblspc", "chkSentence",
