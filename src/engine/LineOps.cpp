@@ -1,7 +1,7 @@
 // The operations that take the text apart line by line through the scratch file.
 #include <string_view>
 
-#include "engine/LargeBuffer.h"
+#include "engine/LineRebuild.h"
 #include "engine/LineTrim.h"
 #include "engine/PipelineOps.h"
 #include "engine/ScratchLines.h"
@@ -13,28 +13,13 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Hands each line of temp, through the scratch file, to step, which appends to result.
-// result may be temp itself: it is emptied only once temp's bytes are in the file.
-template <class Step>
-void RebuildByLines(const std::string& temp, const ScratchFolders& folders, std::string& result,
-                    Step step) {
-    detail::ScratchLines lines(temp, folders);
-    const std::size_t size = lines.contents().size();
-    // Room for the usual result at once; texts of lone CRs grow a little past it.
-    detail::PrepareBuffer(result, size + size / 16 + 64);
-    lines.ForEachLine(step);
-    lines.Remove();
-}
-
-// As RebuildByLines, for a step that leaves most lines as they are: a line for which
+// For a line operation that leaves most lines as they are: a line for which
 // unchanged(line) holds and that ends in CR LF is in the result exactly as in the file,
 // so such lines are copied in runs, and rewrite(line) appends the others one by one.
 template <class Unchanged, class Rewrite>
-void RebuildChangedLines(const std::string& temp, const ScratchFolders& folders,
-                         std::string& result, Unchanged unchanged, Rewrite rewrite) {
-    detail::ScratchLines lines(temp, folders);
+void RebuildChangedLines(const detail::ScratchLines& lines, std::string& result,
+                         Unchanged unchanged, Rewrite rewrite) {
     const std::string_view contents = lines.contents();
-    detail::PrepareBuffer(result, contents.size() + contents.size() / 16 + 64);
     std::size_t copied = 0;  // contents before this are in the result, or left out
     lines.ForEachLine([&](std::string_view line, std::size_t next) {
         const auto start = static_cast<std::size_t>(line.data() - contents.data());
@@ -46,7 +31,6 @@ void RebuildChangedLines(const std::string& temp, const ScratchFolders& folders,
         copied = next;
     });
     result.append(contents.substr(copied));
-    lines.Remove();
 }
 
 bool EndsWithCrLf(const std::string& text) {
@@ -66,14 +50,11 @@ std::string_view WithoutQuoteMarkers(std::string_view line) {
     return line;
 }
 
-}  // namespace
+// The three line operations.
 
-namespace detail {
-
-void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folders,
-                            std::string& result) {
+void WithoutQuoteMarkersRebuild(const detail::ScratchLines& lines, std::string& result) {
     RebuildChangedLines(
-        temp, folders, result,
+        lines, result,
         [](std::string_view line) {
             return line.empty() || (line.front() != ' ' && line.front() != '>');
         },
@@ -83,16 +64,15 @@ void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folde
         });
 }
 
-void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders,
-                          std::string& result) {
+void WithoutBlankLinesRebuild(const detail::ScratchLines& lines, std::string& result) {
     RebuildChangedLines(
-        temp, folders, result,
+        lines, result,
         [](std::string_view line) {
             return !line.empty() && line.front() != ' ' && line.front() != '\t' &&
                    line.back() != ' ';
         },
         [&result](std::string_view line) {
-            const std::string_view trimmed = TrimmedLine(line);
+            const std::string_view trimmed = detail::TrimmedLine(line);
             if (!trimmed.empty()) {
                 result.append(trimmed);
                 result.append(kCrLf);
@@ -100,25 +80,58 @@ void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders
         });
 }
 
-void RemoveHardReturnsInto(const std::string& temp, const ScratchFolders& folders,
-                           std::string& result) {
+void WithoutHardReturnsRebuild(const detail::ScratchLines& lines, std::string& result) {
     bool firstLine = true;
-    RebuildByLines(temp, folders, result,
-                   [&result, &firstLine](std::string_view line, std::size_t) {
-                       const std::string_view trimmed = TrimmedLine(line);
-                       if (firstLine) {
-                           result.assign(trimmed);
-                           firstLine = false;
-                       } else if (trimmed.empty()) {
-                           result.append(kCrLf);
-                           result.append(kCrLf);
-                       } else if (EndsWithCrLf(result)) {
-                           result.append(trimmed);
-                       } else {
-                           result.push_back(' ');
-                           result.append(trimmed);
-                       }
-                   });
+    lines.ForEachLine([&result, &firstLine](std::string_view line, std::size_t) {
+        const std::string_view trimmed = detail::TrimmedLine(line);
+        if (firstLine) {
+            result.assign(trimmed);
+            firstLine = false;
+        } else if (trimmed.empty()) {
+            result.append(kCrLf);
+            result.append(kCrLf);
+        } else if (EndsWithCrLf(result)) {
+            result.append(trimmed);
+        } else {
+            result.push_back(' ');
+            result.append(trimmed);
+        }
+    });
+}
+
+}  // namespace
+
+namespace detail {
+
+void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folders,
+                            std::string& out) {
+    RebuildInto(WithoutQuoteMarkersRebuild, temp, folders, out);
+}
+
+void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders,
+                          std::string& out) {
+    RebuildInto(WithoutBlankLinesRebuild, temp, folders, out);
+}
+
+void RemoveHardReturnsInto(const std::string& temp, const ScratchFolders& folders,
+                           std::string& out) {
+    RebuildInto(WithoutHardReturnsRebuild, temp, folders, out);
+}
+
+void RemoveQuoteMarkersInPlace(std::string& temp, const ScratchFolders& folders) {
+    RebuildInPlace(WithoutQuoteMarkersRebuild, temp, folders);
+}
+
+void RemoveBlankLinesInPlace(std::string& temp, const ScratchFolders& folders) {
+    RebuildInPlace(WithoutBlankLinesRebuild, temp, folders);
+}
+
+void RemoveHardReturnsInPlace(std::string& temp, const ScratchFolders& folders) {
+    RebuildInPlace(WithoutHardReturnsRebuild, temp, folders);
+}
+
+void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& folders) {
+    RebuildTwiceInPlace(WithoutHardReturnsRebuild, temp, folders);
 }
 
 }  // namespace detail

@@ -6,11 +6,10 @@
 
 namespace textmend::detail {
 
-// The operations as the pipeline runs them: each writes its result into out (whose
-// storage is reused from step to step, so big texts are not allocated afresh every
-// time) or changes temp in place. On failure out holds nothing of use and temp is
-// unchanged. The line operations also take temp itself as out: temp is safe in the
-// scratch file before out is touched.
+// The operations as the pipeline runs them, so that a big text is not allocated afresh
+// at every step: the case conversions write into out; every other step changes temp in
+// place, and when it fails temp is as it was. The public operations build on the Into
+// forms.
 
 void ToUpperInto(const std::string& temp, std::string& out);
 void ToLowerInto(const std::string& temp, std::string& out);
@@ -23,6 +22,12 @@ void RemoveHardReturnsInto(const std::string& temp, const ScratchFolders& folder
                            std::string& out);
 void RemoveDoubleSpacesInto(const std::string& temp, std::string& out);
 
+void RemoveQuoteMarkersInPlace(std::string& temp, const ScratchFolders& folders);
+void RemoveBlankLinesInPlace(std::string& temp, const ScratchFolders& folders);
+void RemoveHardReturnsInPlace(std::string& temp, const ScratchFolders& folders);
+// Remove rtns 2X: two hard-return passes as one step.
+void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& folders);
+void RemoveDoubleSpacesInPlace(std::string& temp);
 void TrimEndInPlace(std::string& temp);
 void CapitaliseSentencesInPlace(std::string& temp);
 

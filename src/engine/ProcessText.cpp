@@ -2,7 +2,6 @@
 
 #include <new>
 #include <system_error>
-#include <utility>
 
 #include "engine/PipelineOps.h"
 #include "engine/StepError.h"
@@ -11,14 +10,6 @@
 namespace textmend {
 
 namespace {
-
-// The pipeline's text and the buffers its steps write into. A step that succeeds
-// swaps its result in; the old text's storage serves the next step, so a big text is
-// not allocated afresh at every step.
-struct PipelineText {
-    std::string text;
-    std::string spare;
-};
 
 void Report(const ErrorSink& sink, const StepError& failure) {
     if (sink) {
@@ -40,15 +31,6 @@ bool RunStep(const ErrorSink& sink, Step step) {
         Report(sink, detail::OutOfMemoryError());
     }
     return false;
-}
-
-// A step that writes its result into the spare buffer: on success the result becomes
-// the text; on failure the text stays as it was.
-template <class Step>
-void RunStepInto(PipelineText& t, const ErrorSink& sink, Step step) {
-    if (RunStep(sink, [&] { step(t.text, t.spare); })) {
-        std::swap(t.text, t.spare);
-    }
 }
 
 void ConvertCaseInto(const std::string& text, CaseMode mode, std::string& out) {
@@ -73,43 +55,35 @@ void ConvertCaseInto(const std::string& text, CaseMode mode, std::string& out) {
 
 std::string ProcessText(const std::string& text, const OptionSet& options, const ErrorSink& sink,
                         const ScratchFolders& folders) {
-    PipelineText t;
-    // The case step reads the caller's text itself, which spares a copy of it.
-    if (!RunStep(sink, [&] { ConvertCaseInto(text, options.caseMode, t.text); })) {
-        t.text = text;
+    // The case step reads the caller's text itself, which spares a copy of it; every
+    // later step changes the text in place, so one buffer serves the whole pipeline.
+    std::string temp;
+    if (!RunStep(sink, [&] { ConvertCaseInto(text, options.caseMode, temp); })) {
+        temp = text;
     }
     if (IsSet(options.remgt)) {
-        RunStepInto(t, sink, [&](const std::string& in, std::string& out) {
-            detail::RemoveQuoteMarkersInto(in, folders, out);
-        });
+        RunStep(sink, [&] { detail::RemoveQuoteMarkersInPlace(temp, folders); });
     }
     if (IsSet(options.dblspc)) {
-        RunStepInto(t, sink, detail::RemoveDoubleSpacesInto);
+        RunStep(sink, [&] { detail::RemoveDoubleSpacesInPlace(temp); });
     }
     if (IsSet(options.sentence)) {
-        RunStep(sink, [&] { detail::CapitaliseSentencesInPlace(t.text); });
+        RunStep(sink, [&] { detail::CapitaliseSentencesInPlace(temp); });
     }
     if (IsSet(options.noblanks)) {
-        RunStepInto(t, sink, [&](const std::string& in, std::string& out) {
-            detail::RemoveBlankLinesInto(in, folders, out);
-        });
+        RunStep(sink, [&] { detail::RemoveBlankLinesInPlace(temp, folders); });
     }
     if (IsSet(options.trimcr)) {
-        RunStep(sink, [&] { detail::TrimEndInPlace(t.text); });
+        RunStep(sink, [&] { detail::TrimEndInPlace(temp); });
     }
     // Remove rtns 2X alone decides when set; its two passes are one step, so a failure
     // in either leaves the text as it was before the first.
     if (IsSet(options.remcrdbl)) {
-        RunStepInto(t, sink, [&](const std::string& in, std::string& out) {
-            detail::RemoveHardReturnsInto(in, folders, out);
-            detail::RemoveHardReturnsInto(out, folders, out);
-        });
+        RunStep(sink, [&] { detail::RemoveHardReturnsTwiceInPlace(temp, folders); });
     } else if (IsSet(options.remcrs)) {
-        RunStepInto(t, sink, [&](const std::string& in, std::string& out) {
-            detail::RemoveHardReturnsInto(in, folders, out);
-        });
+        RunStep(sink, [&] { detail::RemoveHardReturnsInPlace(temp, folders); });
     }
-    return std::move(t.text);
+    return temp;
 }
 
 }  // namespace textmend

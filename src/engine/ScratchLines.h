@@ -6,6 +6,7 @@
 #include "engine/ByteFinder.h"
 #include "engine/LinePass.h"
 #include "engine/ScratchFile.h"
+#include "engine/SystemError.h"
 
 namespace textmend::detail {
 
@@ -13,11 +14,15 @@ namespace textmend::detail {
 // then read back in one piece and handed out line by line.
 class ScratchLines {
   public:
-    // Throws StepError when no folder can take the file or a file step fails.
+    // Throws StepError when no folder can take the file or a file step fails, a file
+    // that gives back less than was written to it included.
     ScratchLines(const std::string& temp, const ScratchFolders& folders) : file_(folders) {
         file_.Write(temp);
         file_.Write(kLineBreak);
         contents_ = file_.ReadBack(temp.size() + kLineBreak.size());
+        if (contents_.size() != temp.size() + kLineBreak.size()) {
+            throw ShortReadError();
+        }
     }
 
     // The bytes read back: the text, then a CR LF.
@@ -47,8 +52,14 @@ class ScratchLines {
         }
     }
 
-    // Deletes the file, throwing StepError when that fails.
+    // Deletes the file, throwing StepError when that fails. contents() stays readable.
     void Remove() { file_.Remove(); }
+
+    // Gives text back the bytes this was made from. Needs no memory when text's storage
+    // has held them before, so it cannot fail on the way out of a failed step.
+    void RestoreInto(std::string& text) const {
+        text.assign(contents_.substr(0, contents_.size() - kLineBreak.size()));
+    }
 
   private:
     static constexpr std::string_view kLineBreak = "\r\n";

@@ -12,8 +12,10 @@ StepError SystemError(std::int32_t code);
 // The calling thread's last platform error (errno, or GetLastError()).
 StepError LastSystemError();
 
-// The platform's errors for a missing folder and for exhausted memory.
+// The platform's errors for a missing folder, for exhausted memory and for a file that
+// ends before all that was written to it could be read back.
 StepError FolderMissingError();
 StepError OutOfMemoryError();
+StepError ShortReadError();
 
 }  // namespace textmend::detail

@@ -21,4 +21,8 @@ StepError OutOfMemoryError() {
     return SystemError(ENOMEM);
 }
 
+StepError ShortReadError() {
+    return SystemError(EIO);
+}
+
 }  // namespace textmend::detail

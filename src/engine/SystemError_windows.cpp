@@ -53,4 +53,8 @@ StepError OutOfMemoryError() {
     return SystemError(ERROR_NOT_ENOUGH_MEMORY);
 }
 
+StepError ShortReadError() {
+    return SystemError(ERROR_HANDLE_EOF);
+}
+
 }  // namespace textmend::detail

@@ -113,6 +113,37 @@ void RemoveDoubleSpacesInto(const std::string& temp, std::string& result) {
     result.append(temp, copied, size - copied);
 }
 
+void RemoveDoubleSpacesInPlace(std::string& temp) {
+    // Only ever removes bytes, so what is kept moves towards the front, behind what is
+    // still to be read; the periods ahead are never touched before they are found.
+    char* const data = temp.data();
+    const std::size_t size = temp.size();
+    detail::ByteFinder<1> periods(data, size, {'.'});
+    std::size_t w = 0;
+    std::size_t kept = 0;  // bytes from here on are still to be kept or dropped
+    const auto keepUpTo = [&](std::size_t end) {
+        if (w != kept) {
+            std::memmove(data + w, data + kept, end - kept);
+        }
+        w += end - kept;
+    };
+    std::size_t pos = 0;
+    while ((pos = periods.Next(pos)) < size) {
+        std::size_t spacesEnd = pos + 1;
+        while (spacesEnd < size && data[spacesEnd] == ' ') {
+            ++spacesEnd;
+        }
+        if (spacesEnd - pos > 2) {
+            // Keep the period and its first space; drop the rest of the run.
+            keepUpTo(pos + 2);
+            kept = spacesEnd;
+        }
+        pos = spacesEnd;
+    }
+    keepUpTo(size);
+    temp.resize(w);
+}
+
 }  // namespace detail
 
 std::string trimCR(std::string& temp) {

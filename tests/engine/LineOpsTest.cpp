@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "TestSupport.h"
+#include "engine/LineRebuild.h"
 #include "engine/PipelineOps.h"
 #include "engine/StepError.h"
 #include "engine/TextOps.h"
@@ -26,6 +28,7 @@ struct OpCase {
 class LineOps : public ::testing::Test {
   protected:
     ScratchFolders folders() const { return test::FoldersOf({folder_.path()}); }
+    const std::filesystem::path& folder() const { return folder_.path(); }
 
   private:
     TempFolder folder_;
@@ -176,11 +179,10 @@ TEST_F(LineOps, ChangedLinesAmongUnchangedOnes) {
     }
 }
 
-// The pipeline lets a line operation write its result over its own text: the text is
-// safe in the scratch file before the result is begun, even when the result outgrows
-// the text's storage.
-TEST_F(LineOps, EachMayWriteOverItsOwnText) {
-    using Operation = void (*)(const std::string&, const ScratchFolders&, std::string&);
+// As the pipeline runs them: over the text itself, even when the result outgrows the
+// text's storage.
+TEST_F(LineOps, EachOverItsOwnText) {
+    using Operation = void (*)(std::string&, const ScratchFolders&);
     struct InPlaceCase {
         const char* name;
         Operation operation;
@@ -188,22 +190,62 @@ TEST_F(LineOps, EachMayWriteOverItsOwnText) {
         std::string expected;
     };
     const InPlaceCase cases[] = {
-        {"remGT", detail::RemoveQuoteMarkersInto, "> a\r\n>> b", "a\r\nb\r\n"},
-        {"remGT, empty", detail::RemoveQuoteMarkersInto, "", "\r\n"},
-        {"remGT, lone CRs grow", detail::RemoveQuoteMarkersInto, Repeat("\r", 5000),
+        {"remGT", detail::RemoveQuoteMarkersInPlace, "> a\r\n>> b", "a\r\nb\r\n"},
+        {"remGT, empty", detail::RemoveQuoteMarkersInPlace, "", "\r\n"},
+        {"remGT, lone CRs grow", detail::RemoveQuoteMarkersInPlace, Repeat("\r", 5000),
          Repeat("\r\n", 5001)},
-        {"remBlanks", detail::RemoveBlankLinesInto, " a \r\n\r\nb", "a\r\nb\r\n"},
-        {"remBlanks, lone CRs grow", detail::RemoveBlankLinesInto, Repeat("a\r", 5000),
+        {"remBlanks", detail::RemoveBlankLinesInPlace, " a \r\n\r\nb", "a\r\nb\r\n"},
+        {"remBlanks, lone CRs grow", detail::RemoveBlankLinesInPlace, Repeat("a\r", 5000),
          Repeat("a\r\n", 5000)},
-        {"remCRs", detail::RemoveHardReturnsInto, "a\r\nb\r\n\r\nc", "a b\r\n\r\nc"},
-        {"remCRs, long", detail::RemoveHardReturnsInto, Repeat("w\r", 5000),
+        {"remCRs", detail::RemoveHardReturnsInPlace, "a\r\nb\r\n\r\nc", "a b\r\n\r\nc"},
+        {"remCRs, long", detail::RemoveHardReturnsInPlace, Repeat("w\r", 5000),
          "w" + Repeat(" w", 4999) + "\r\n\r\n"},
+        {"remCRs twice", detail::RemoveHardReturnsTwiceInPlace, "a\r\nb\r\n\r\nc\r\n",
+         "a b\r\n\r\nc\r\n\r\n\r\n\r\n"},
+        {"remCRs twice, blank lines grow", detail::RemoveHardReturnsTwiceInPlace,
+         Repeat("\r", 3000), Repeat("\r\n", 12000)},
     };
     for (const auto& c : cases) {
         std::string text = c.input;
-        c.operation(text, folders(), text);
+        c.operation(text, folders());
         EXPECT_EQ(text, c.expected) << c.name;
+        EXPECT_TRUE(test::ScratchFilesIn(folder()).empty()) << c.name;
     }
+}
+
+// A pass over the text itself empties it once its bytes are in the scratch file; when
+// the pass fails after that, the text gets them back.
+TEST_F(LineOps, TextIsBackAsItWasWhenAPassOverItFails) {
+    const std::string original = "first line\r\nsecond line\r" + Repeat("more\r\n", 1000);
+    // Writes some of a result, then fails.
+    const detail::LineRebuild failing = [](const detail::ScratchLines& lines, std::string& result) {
+        lines.ForEachLine([&result](std::string_view line, std::size_t) {
+            result.append(line);
+            if (result.size() > 100) {
+                throw std::runtime_error("failed in the middle");
+            }
+        });
+    };
+    std::string text = original;
+    EXPECT_THROW(detail::RebuildInPlace(failing, text, folders()), std::runtime_error);
+    EXPECT_EQ(text, original);
+    EXPECT_TRUE(test::ScratchFilesIn(folder()).empty());
+
+    // Of two passes as one step, the second fails: the text is as before the first.
+    int passes = 0;
+    const detail::LineRebuild secondFails = [&passes](const detail::ScratchLines& lines,
+                                                      std::string& result) {
+        if (++passes == 2) {
+            result = "half done";
+            throw std::runtime_error("second pass failed");
+        }
+        lines.ForEachLine([&result](std::string_view line, std::size_t) { result.append(line); });
+    };
+    text = original;
+    EXPECT_THROW(detail::RebuildTwiceInPlace(secondFails, text, folders()), std::runtime_error);
+    EXPECT_EQ(passes, 2);
+    EXPECT_EQ(text, original);
+    EXPECT_TRUE(test::ScratchFilesIn(folder()).empty());
 }
 
 TEST(LineOpsFailure, EachThrowsWhenNoFolderCanTakeTheScratchFile) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "engine/PipelineOps.h"
 #include "engine/TextOps.h"
 
 namespace textmend {
@@ -134,13 +135,26 @@ TEST(RemDblspc, ShrinksSpaceRunsAfterPeriods) {
         const std::string temp = c.input;
         EXPECT_EQ(remDblspc(temp), c.expected) << c.input;
         EXPECT_EQ(temp, c.input);
+        // As the pipeline runs it, over the text itself.
+        std::string text = c.input;
+        detail::RemoveDoubleSpacesInPlace(text);
+        EXPECT_EQ(text, c.expected) << c.input;
     }
 }
 
 TEST(RemDblspc, HasNoLengthLimit) {
-    EXPECT_EQ(remDblspc(Repeat("x.  ", 50000)), Repeat("x. ", 50000));
-    EXPECT_EQ(remDblspc("." + std::string(100001, ' ') + "y"), ". y");
-    EXPECT_EQ(remDblspc(std::string(40000, 'z') + ".  y"), std::string(40000, 'z') + ". y");
+    const OpCase cases[] = {
+        {Repeat("x.  ", 50000), Repeat("x. ", 50000)},
+        {"." + std::string(100001, ' ') + "y", ". y"},
+        {std::string(40000, 'z') + ".  y", std::string(40000, 'z') + ". y"},
+        {Repeat("a.   b. c.    ", 20000), Repeat("a. b. c. ", 20000)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(remDblspc(c.input), c.expected);
+        std::string text = c.input;
+        detail::RemoveDoubleSpacesInPlace(text);
+        EXPECT_EQ(text, c.expected);
+    }
 }
 
 // The rule as first written: find the first period with two spaces, drop the second
@@ -157,7 +171,11 @@ TEST(RemDblspc, MatchesTheOneAtATimeRuleOnRandomTexts) {
     const std::string alphabet = ".. \t a?";
     for (int round = 0; round < 5000; ++round) {
         const std::string text = test::RandomText(random, alphabet, 40);
-        EXPECT_EQ(remDblspc(text), RemoveSpacesOneAtATime(text)) << '"' << text << '"';
+        const std::string expected = RemoveSpacesOneAtATime(text);
+        EXPECT_EQ(remDblspc(text), expected) << '"' << text << '"';
+        std::string inPlace = text;
+        detail::RemoveDoubleSpacesInPlace(inPlace);
+        EXPECT_EQ(inPlace, expected) << '"' << text << '"';
     }
 }
 
