@@ -94,23 +94,8 @@ void CapitaliseSentencesInPlace(std::string& temp) {
 
 void RemoveDoubleSpacesInto(const std::string& temp, std::string& result) {
     PrepareBuffer(result, temp.size());
-    const std::size_t size = temp.size();
-    detail::ByteFinder<1> periods(temp.data(), size, {'.'});
-    std::size_t copied = 0;
-    std::size_t pos = 0;
-    while ((pos = periods.Next(pos)) < size) {
-        std::size_t spacesEnd = pos + 1;
-        while (spacesEnd < size && temp[spacesEnd] == ' ') {
-            ++spacesEnd;
-        }
-        if (spacesEnd - pos > 2) {
-            // Keep the period and its first space; drop the rest of the run.
-            result.append(temp, copied, pos + 2 - copied);
-            copied = spacesEnd;
-        }
-        pos = spacesEnd;
-    }
-    result.append(temp, copied, size - copied);
+    result.append(temp);
+    RemoveDoubleSpacesInPlace(result);
 }
 
 void RemoveDoubleSpacesInPlace(std::string& temp) {
