@@ -6,13 +6,15 @@ namespace textmend::detail {
 
 namespace {
 
-// Room for the usual result at once; texts of lone CRs grow a little past it.
 void PrepareResult(const ScratchLines& lines, std::string& result) {
-    const std::size_t size = lines.contents().size();
-    PrepareBuffer(result, size + size / 16 + 64);
+    PrepareBuffer(result, LineRebuildRoom(lines.textSize()));
 }
 
 }  // namespace
+
+std::size_t LineRebuildRoom(std::size_t textSize) {
+    return textSize + textSize / 16 + 64;
+}
 
 void RebuildInto(const LineRebuild& rebuild, const std::string& temp, const ScratchFolders& folders,
                  std::string& result) {

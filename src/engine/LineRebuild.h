@@ -8,6 +8,10 @@
 
 namespace textmend::detail {
 
+// The room a line operation's result is given at once for a text of textSize bytes:
+// the usual result fits; texts of lone CRs grow a little past it.
+std::size_t LineRebuildRoom(std::size_t textSize);
+
 // A line operation: appends to result, which starts empty, what it makes of the lines.
 using LineRebuild = std::function<void(const ScratchLines& lines, std::string& result)>;
 

@@ -3,6 +3,8 @@
 #include <new>
 #include <system_error>
 
+#include "engine/LargeBuffer.h"
+#include "engine/LineRebuild.h"
 #include "engine/PipelineOps.h"
 #include "engine/StepError.h"
 #include "engine/SystemError.h"
@@ -58,6 +60,13 @@ std::string ProcessText(const std::string& text, const OptionSet& options, const
     // The case step reads the caller's text itself, which spares a copy of it; every
     // later step changes the text in place, so one buffer serves the whole pipeline.
     std::string temp;
+    // Room for what the line steps make of the text, so that none of them needs a
+    // larger buffer; what is never written costs nothing. When there is no such room,
+    // each step asks for what it needs and reports its own failure.
+    try {
+        detail::PrepareBuffer(temp, detail::LineRebuildRoom(text.size()));
+    } catch (const std::bad_alloc&) {
+    }
     if (!RunStep(sink, [&] { ConvertCaseInto(text, options.caseMode, temp); })) {
         temp = text;
     }

@@ -27,6 +27,8 @@ class ScratchLines {
 
     // The bytes read back: the text, then a CR LF.
     std::string_view contents() const { return contents_; }
+    // The size of the text alone.
+    std::size_t textSize() const { return contents_.size() - kLineBreak.size(); }
 
     // Hands each line to step, in order, as step(line, next): the line as a view into
     // contents() and where the line after it begins. A line ends at a CR, and an LF
@@ -57,9 +59,7 @@ class ScratchLines {
 
     // Gives text back the bytes this was made from. Needs no memory when text's storage
     // has held them before, so it cannot fail on the way out of a failed step.
-    void RestoreInto(std::string& text) const {
-        text.assign(contents_.substr(0, contents_.size() - kLineBreak.size()));
-    }
+    void RestoreInto(std::string& text) const { text.assign(contents_.substr(0, textSize())); }
 
   private:
     static constexpr std::string_view kLineBreak = "\r\n";
