@@ -101,10 +101,13 @@ counterparts = {
     "remBlanks": ("unix_blanks", "sed '/^[ \\t]*$/d'"),
     "remCRs": ("unix_join", "awk paragraph join"),
 }
-operations = ["Pipeline", "Upper", "Lower", "Proper", "remGT", "remDblspc", "Sentence",
-              "remBlanks", "trimCR", "remCRs"]
+operations = ["Pipeline", "Upper", "Lower", "Proper", "ToUpper", "ToLower", "ToProper", "remGT",
+              "remDblspc", "Sentence", "remBlanks", "trimCR", "remCRs"]
 
 print("MB/s of CPU time (user + system); wall-clock MB/s in brackets.")
+print("Upper, Lower and Proper write into an output buffer reused from run to run, as the")
+print("pipeline's steps do and as tr reuses its buffer; ToUpper, ToLower and ToProper are the")
+print("public functions, returning a new string (fresh memory) each run.")
 print(f"{'operation':<10} {'MB':>3} {'ours':>18}  {'counterpart':<24} {'theirs':>18} {'ratio':>6}")
 missed = []
 for operation in operations:
