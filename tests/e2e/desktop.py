@@ -127,7 +127,10 @@ class Desktop:
     def copy(self, text):
         """Puts text on the CLIPBOARD selection as a text editor would."""
         self._set_clipboard(["-t", "UTF8_STRING"], text.encode())
-        wait_until(lambda: self.clipboard() == text, what="the copied text")
+        # A program that has already replaced the copy (Autoprocess) has taken the
+        # selection from xclip, which then ends: that copy was seen too.
+        wait_until(lambda: self._clipboard_owner.poll() is not None or self.clipboard() == text,
+                   what="the copied text")
 
     def copy_picture(self):
         """Puts a picture, and no text, on the clipboard."""
