@@ -11,7 +11,7 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop import Desktop, wait_until  # noqa: E402
-from driver import LinuxDriver, MENU_SETTLE_SECONDS  # noqa: E402
+from driver import LinuxDriver  # noqa: E402
 
 MARGIN = 4
 
@@ -38,6 +38,45 @@ def window_frame(desktop, title):
     return desktop.frame_box(window)
 
 
+SAMPLE = "> Dear all,\n>\n> the  meeting is  moved to Friday.\n> See you there.\n"
+
+
+def take_pictures(desktop, program, folder):
+    """Processes a sample mail, then pictures the main window, the popup menu and
+    the two dialogs: main.png, popup.png, help.png and about.png in folder."""
+    desktop.copy(SAMPLE)
+    program.start()
+    program.wait_window_state("normal")
+    program.click_and_wait("chkRemGT", "chkRemGT", 1)
+    program.click("cmdProcess")
+    wait_until(lambda: program.text_box().startswith("Dear all"), what="the result")
+    capture(desktop, window_frame(desktop, program.main()["caption"]),
+            os.path.join(folder, "main.png"))
+
+    program.open_tray_menu()
+    items = wait_until(lambda: [item.get("box") for item in
+                                program.main()["menus"]["mnu_1"]["items"].values()
+                                if item.get("box")], what="the popup's items")
+    capture(desktop, union(*items, program.tray_icon_box()), os.path.join(folder, "popup.png"))
+    desktop.key("Escape")
+    program.wait_menu_closed()
+
+    program.choose_menu_item("mnuHelptitle", "mnuHelp")
+    wait_until(lambda: program.widgets().get("frmHelp", {}).get("visible"), what="Help")
+    capture(desktop, window_frame(desktop, "Textmend Help"), os.path.join(folder, "help.png"))
+    # The Help dialog ignores Escape; its OK button closes it.
+    desktop.click_box(wait_until(
+        lambda: program.widgets().get("frmHelp", {}).get("controls", {}).get("OKButton"),
+        what="the Help dialog's OK button"))
+    wait_until(lambda: "frmHelp" not in program.widgets(), what="the Help dialog to close")
+
+    program.choose_menu_item("mnuHelptitle", "mnuAbout")
+    wait_until(lambda: program.widgets().get("frmAbout", {}).get("visible"), what="About")
+    capture(desktop, window_frame(desktop, "About Textmend"), os.path.join(folder, "about.png"))
+    desktop.key("Escape", window=desktop.windows("^About Textmend$")[0])
+    wait_until(lambda: "frmAbout" not in program.widgets(), what="the About dialog to close")
+
+
 def main():
     program_path, folder = os.path.abspath(sys.argv[1]), sys.argv[2]
     os.makedirs(folder, exist_ok=True)
@@ -45,35 +84,7 @@ def main():
     workdir = tempfile.mkdtemp(prefix="textmend-shots-")
     program = LinuxDriver(desktop, workdir, program_path)
     try:
-        desktop.copy("> Dear all,\n>\n> the  meeting is  moved to Friday.\n> See you there.\n")
-        program.start()
-        program.wait_window_state("normal")
-        program.click_and_wait("chkRemGT", "chkRemGT", 1)
-        program.click("cmdProcess")
-        wait_until(lambda: program.text_box().startswith("Dear all"), what="the result")
-        main = program.main()
-        capture(desktop, window_frame(desktop, main["caption"]), os.path.join(folder, "main.png"))
-
-        program.open_tray_menu()
-        items = [item["box"] for item in program.main()["menus"]["mnu_1"]["items"].values()]
-        capture(desktop, union(*items, program.tray_icon_box()), os.path.join(folder, "popup.png"))
-        desktop.key("Escape")
-        program.wait_menu_closed()
-
-        program.choose_menu_item("mnuHelptitle", "mnuHelp")
-        wait_until(lambda: program.widgets().get("frmHelp", {}).get("visible"), what="Help")
-        capture(desktop, window_frame(desktop, "Textmend Help"), os.path.join(folder, "help.png"))
-        desktop.key("Escape")  # the Help dialog ignores Escape; its OK button closes it
-        program.desktop.click_box(wait_until(
-            lambda: program.widgets().get("frmHelp", {}).get("controls", {}).get("OKButton"),
-            what="the Help dialog's OK button"))
-        wait_until(lambda: "frmHelp" not in program.widgets(), what="the Help dialog to close")
-
-        program.choose_menu_item("mnuHelptitle", "mnuAbout")
-        wait_until(lambda: program.widgets().get("frmAbout", {}).get("visible"), what="About")
-        capture(desktop, window_frame(desktop, "About Textmend"), os.path.join(folder, "about.png"))
-        desktop.key("Escape")
-        wait_until(lambda: "frmAbout" not in program.widgets(), what="the About dialog to close")
+        take_pictures(desktop, program, folder)
     finally:
         program.kill()
         desktop.stop()
