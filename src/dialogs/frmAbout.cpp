@@ -1,27 +1,17 @@
 #include "dialogs/frmAbout.h"
 
-#include "ui/CentreWindow.h"
+#include <string>
+
+#include "forms/CentreWindow.h"
 
 namespace textmend {
-namespace {
 
-constexpr const char* kAppTitle = "Textmend";
-
-}  // namespace
-
-frmAbout::frmAbout(SystemRegistryPort& registry, SystemPort& system, MessageBoxPort& messages,
-                   AppVersion version)
-    : Form(AboutLayout()),
-      registry_(registry),
-      system_(system),
-      messages_(messages),
-      version_(version) {}
+frmAbout::frmAbout(SystemPort& system, MessageBoxPort& messages, AppVersion version)
+    : DialogForm(AboutLayout()), system_(system), messages_(messages), version_(version) {}
 
 void frmAbout::Form_Load(WindowPort& window) {
     caption_ = std::string("About ") + kAppTitle;
-    State("lblVersion").text = "Version " + std::to_string(version_.major) + "." +
-                               std::to_string(version_.minor) + "." +
-                               std::to_string(version_.revision);
+    State("lblVersion").text = "Version " + VersionText(version_);
     State("lblTitle").text = kAppTitle;
     try {
         CentreWindow(window);
@@ -39,6 +29,19 @@ bool frmAbout::Click(std::string_view name) {
         return false;
     }
     return true;
+}
+
+void frmAbout::StartSysInfo() {
+    try {
+        const std::optional<std::string> path = system_.FindSysInfoTool();
+        if (!path || path->empty()) {
+            ShowUnavailable();
+            return;
+        }
+        system_.StartProgram(*path);
+    } catch (const StepError&) {
+        ShowUnavailable();
+    }
 }
 
 void frmAbout::ShowUnavailable() {

@@ -3,11 +3,11 @@
 #include <array>
 #include <string_view>
 
-#include "ui/CentreWindow.h"
+#include "forms/CentreWindow.h"
 
 namespace textmend {
 
-frmHelp::frmHelp() : Form(HelpLayout()) {}
+frmHelp::frmHelp() : DialogForm(HelpLayout()) {}
 
 std::string frmHelp::UsageText() {
     constexpr auto lines = std::to_array<std::string_view>({

@@ -1,23 +1,17 @@
 #pragma once
 
 // The Help dialog: the usage instructions in one label, and two buttons that
-// both close it.
-//
-// Use: the main window builds the dialog, sets its text and hands it to
-// ShellPort::ShowModal. The front end creates the window, calls
-// Form_Load(window), draws it from the form's state, runs it modally and closes
-// it once Unloaded() is true: after Click("OKButton"), Click("CancelButton"),
-// or Form_Unload() for the close box.
+// both close it. The main window sets the text, then shows it through
+// ShellPort::ShowModal; neither button answers Enter or Escape.
 
 #include <string>
 #include <string_view>
 
-#include "ui/Form.h"
-#include "ui/Ports.h"
+#include "forms/DialogForm.h"
 
 namespace textmend {
 
-class frmHelp : public Form {
+class frmHelp : public DialogForm {
   public:
     frmHelp();
 
@@ -28,8 +22,7 @@ class frmHelp : public Form {
     void SetText(const std::string& text);
 
     // Centres the dialog on the screen.
-    void Form_Load(WindowPort& window);
-    void Form_Unload() { unloaded_ = true; }
+    void Form_Load(WindowPort& window) override;
     void OKButton_Click() { Form_Unload(); }
     void CancelButton_Click() { Form_Unload(); }
 

@@ -12,7 +12,7 @@ DialogWindow::DialogWindow(Form& form, std::function<void()> unload, const Icons
       form_(form),
       unload_(std::move(unload)),
       port_(this, [this] { Render(); }) {
-    const FormSpec& layout = form.Layout();
+    const FormDef& layout = form.Layout();
     setObjectName(QString::fromUtf8(layout.name.data(), layout.name.size()));
     setModal(true);
     auto* client = new QWidget(this);
@@ -51,7 +51,7 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
 }
 
 void DialogWindow::reject() {
-    for (const ControlSpec& spec : form_.Layout().controls) {
+    for (const ControlDef& spec : form_.Layout().controls) {
         if (spec.isCancel && spec.kind == ControlKind::CommandButton) {
             Click(spec.name);
             return;

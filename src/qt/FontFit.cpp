@@ -2,18 +2,18 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QStyle>
-#include <QStyleOption>
+#include <cmath>
 
-#include "qt/Twips.h"
+#include "forms/CaptionFit.h"
+#include "forms/PixelGrid.h"
 
 namespace textmend {
 namespace {
 
 // 8 points at 96 dots an inch.
-constexpr int kLargestPixelSize = 11;
-constexpr int kSmallestPixelSize = 8;
+constexpr int kPixelSize = 11;
 
 // Faces with narrow letters first; the first one installed is used.
 constexpr const char* kFaces[] = {"Nimbus Sans", "Liberation Sans",       "Arimo",
@@ -29,54 +29,40 @@ QString FirstInstalledFace() {
     return QApplication::font().family();
 }
 
-// The width the caption has inside its control, in pixels.
-int RoomForCaption(const ControlSpec& spec) {
-    const int width = ToPixelRect(spec.left, spec.top, spec.width, spec.height).width();
+QFont FontAt(const QString& face, double scale) {
+    QFont font(face);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(kPixelSize * scale))));
+    return font;
+}
+
+int Chrome(ControlKind kind) {
     QStyle* style = QApplication::style();
-    switch (spec.kind) {
+    switch (kind) {
         case ControlKind::OptionButton:
-            return width - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+            return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                    style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
         case ControlKind::CheckBox:
-            return width - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+            return style->pixelMetric(QStyle::PM_IndicatorWidth) +
                    style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
         case ControlKind::CommandButton:
-            return width - 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+            return 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
         default:
-            return -1;
+            return 0;
     }
-}
-
-QString Caption(const ControlSpec& spec) {
-    QString caption = QString::fromUtf8(spec.caption.data(), spec.caption.size());
-    // An access key's ampersand is not drawn.
-    return caption.remove(QLatin1Char('&'));
-}
-
-bool EveryCaptionFits(const QFont& font, std::span<const FormSpec* const> layouts) {
-    const QFontMetrics metrics(font);
-    for (const FormSpec* layout : layouts) {
-        for (const ControlSpec& spec : layout->controls) {
-            const int room = RoomForCaption(spec);
-            if (room >= 0 && metrics.horizontalAdvance(Caption(spec)) > room) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 }  // namespace
 
-QFont FitFont(std::span<const FormSpec* const> layouts) {
-    QFont font(FirstInstalledFace());
-    for (int size = kLargestPixelSize; size >= kSmallestPixelSize; --size) {
-        font.setPixelSize(size);
-        if (EveryCaptionFits(font, layouts)) {
-            break;
-        }
-    }
-    return font;
+QFont FitFont(std::span<const FormDef* const> layouts) {
+    const QString face = FirstInstalledFace();
+    CaptionMetrics metrics;
+    metrics.textWidth = [&face](std::string_view caption, double scale) {
+        return QFontMetricsF(FontAt(face, scale))
+            .horizontalAdvance(QString::fromUtf8(caption.data(), caption.size()));
+    };
+    metrics.chrome = Chrome;
+    metrics.dpi = kLayoutDpi;
+    return FontAt(face, FitCaptionScale(layouts, metrics));
 }
 
 }  // namespace textmend

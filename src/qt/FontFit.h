@@ -3,13 +3,13 @@
 #include <QFont>
 #include <span>
 
-#include "ui/Layout.h"
+#include "forms/Layout.h"
 
 namespace textmend {
 
-// The font for the windows: a plain sans-serif face at the largest size, up to
-// the desktop's usual 8-point text, at which every caption of the given layouts
-// fits its control without clipping.
-QFont FitFont(std::span<const FormSpec* const> layouts);
+// The font for the windows: a plain sans-serif face at the desktop's usual
+// 8-point size, smaller when a caption of the given layouts would not fit its
+// control otherwise (forms/CaptionFit.h).
+QFont FitFont(std::span<const FormDef* const> layouts);
 
 }  // namespace textmend

@@ -50,11 +50,11 @@ bool IsWidget(ControlKind kind) {
 
 }  // namespace
 
-FormView::FormView(const FormSpec& layout, const Icons& icons, QWidget* clientArea)
+FormView::FormView(const FormDef& layout, const Icons& icons, QWidget* clientArea)
     : layout_(layout), clientArea_(clientArea) {
     clientArea_->setFixedSize(ToPixels(layout.clientWidth), ToPixels(layout.clientHeight));
-    std::vector<const ControlSpec*> tabOrder;
-    for (const ControlSpec& spec : layout.controls) {
+    std::vector<const ControlDef*> tabOrder;
+    for (const ControlDef& spec : layout.controls) {
         if (!IsWidget(spec.kind)) {
             continue;
         }
@@ -63,13 +63,13 @@ FormView::FormView(const FormSpec& layout, const Icons& icons, QWidget* clientAr
             tabOrder.push_back(&spec);
         }
     }
-    std::ranges::stable_sort(tabOrder, {}, &ControlSpec::tabIndex);
+    std::ranges::stable_sort(tabOrder, {}, &ControlDef::tabIndex);
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         QWidget::setTabOrder(Widget(tabOrder[i - 1]->name), Widget(tabOrder[i]->name));
     }
 }
 
-void FormView::Build(const ControlSpec& spec, const Icons& icons) {
+void FormView::Build(const ControlDef& spec, const Icons& icons) {
     const std::string name(spec.name);
     const QRect box = ToPixelRect(spec.left, spec.top, spec.width, spec.height);
     QWidget* widget = nullptr;
@@ -135,9 +135,12 @@ void FormView::Build(const ControlSpec& spec, const Icons& icons) {
     if (spec.kind != ControlKind::Line) {
         widget->setGeometry(box);
     }
-    if (spec.tabIndex < 0 || spec.kind == ControlKind::Label ||
-        spec.kind == ControlKind::PictureBox) {
+    // A label passes its place in the tab order on; every other control with a
+    // place in it takes the focus, a picture box too.
+    if (spec.tabIndex < 0 || spec.kind == ControlKind::Label) {
         widget->setFocusPolicy(Qt::NoFocus);
+    } else if (spec.kind == ControlKind::PictureBox) {
+        widget->setFocusPolicy(Qt::StrongFocus);
     }
     if (!spec.tooltip.empty()) {
         widget->setToolTip(Text(spec.tooltip));
@@ -159,7 +162,7 @@ QWidget* FormView::Widget(std::string_view name) const {
 }
 
 void FormView::Render(const Form& form) {
-    for (const ControlSpec& spec : layout_.controls) {
+    for (const ControlDef& spec : layout_.controls) {
         QWidget* widget = Widget(spec.name);
         const ControlState* state = form.Control(spec.name);
         if (widget == nullptr || state == nullptr) {
@@ -179,8 +182,7 @@ void FormView::Render(const Form& form) {
                 shownTexts_[std::string(spec.name)] = state->text;
             }
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            const std::string& text = state->text.empty() ? std::string(spec.caption) : state->text;
-            label->setText(QString::fromStdString(ToDisplayLines(text)));
+            label->setText(QString::fromStdString(ToDisplayLines(state->text)));
         }
     }
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/Form.h"
+#include "forms/Form.h"
 
 class QWidget;
 
@@ -25,7 +25,7 @@ class FormView {
     using ClickHandler = std::function<void(std::string_view name)>;
     using EditHandler = std::function<void(std::string_view name, const std::string& text)>;
 
-    FormView(const FormSpec& layout, const Icons& icons, QWidget* clientArea);
+    FormView(const FormDef& layout, const Icons& icons, QWidget* clientArea);
 
     // Clicks on buttons, option buttons and check boxes.
     void OnClick(ClickHandler handler) { onClick_ = std::move(handler); }
@@ -40,9 +40,9 @@ class FormView {
     QJsonObject Describe() const;
 
   private:
-    void Build(const ControlSpec& spec, const Icons& icons);
+    void Build(const ControlDef& spec, const Icons& icons);
 
-    const FormSpec& layout_;
+    const FormDef& layout_;
     QWidget* clientArea_;
     std::map<std::string, QWidget*, std::less<>> widgets_;
     // The text each text box was last given from the form, so that a redraw

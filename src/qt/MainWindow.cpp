@@ -6,7 +6,7 @@
 
 namespace textmend {
 
-MainWindow::MainWindow(const FormSpec& form, const Icons& icons)
+MainWindow::MainWindow(const FormDef& form, const Icons& icons)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint) {

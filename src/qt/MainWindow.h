@@ -13,7 +13,7 @@ namespace textmend {
 // close box and decides nothing itself.
 class MainWindow : public QMainWindow {
   public:
-    MainWindow(const FormSpec& layout, const Icons& icons);
+    MainWindow(const FormDef& layout, const Icons& icons);
 
     FormView& View() { return *view_; }
     MenuView& Menus() { return *menus_; }

@@ -32,24 +32,22 @@ void WatchedMenu::hideEvent(QHideEvent* event) {
     }
 }
 
-MenuView::MenuView(const FormSpec& layout, QMenuBar* menuBar)
+MenuView::MenuView(const FormDef& layout, QMenuBar* menuBar)
     : layout_(layout), menuBar_(menuBar), popup_(new WatchedMenu(menuBar)) {
     popup_->setObjectName(Text(kPopupName));
-    for (const ControlSpec& spec : layout.controls) {
+    for (const ControlDef& spec : layout.controls) {
         Add(spec);
     }
 }
 
-void MenuView::Add(const ControlSpec& spec) {
+void MenuView::Add(const ControlDef& spec) {
     const std::string name(spec.name);
     switch (spec.kind) {
         case ControlKind::Menu: {
-            // The popup never shows in the menu bar, whatever its state says.
-            if (spec.name == kPopupName) {
-                menus_.emplace(name, popup_);
-                return;
-            }
-            auto* menu = new WatchedMenu(Text(spec.caption), menuBar_);
+            // The popup sits in the menu bar like any menu, shown there or not as
+            // its state says, and opens on its own at the tray icon.
+            auto* menu = spec.name == kPopupName ? popup_ : new WatchedMenu(menuBar_);
+            menu->setTitle(Text(spec.caption));
             menu->setObjectName(Text(spec.name));
             menuBar_->addMenu(menu);
             menus_.emplace(name, menu);
@@ -65,7 +63,7 @@ void MenuView::Add(const ControlSpec& spec) {
                                   ? owner->second->addSeparator()
                                   : owner->second->addAction(Text(spec.caption));
             action->setObjectName(Text(spec.name));
-            if (owner->second != popup_ && spec.kind == ControlKind::MenuItem) {
+            if (spec.kind == ControlKind::MenuItem) {
                 QObject::connect(action, &QAction::triggered, [this, name] {
                     if (onChoose_) {
                         onChoose_(name);
@@ -89,7 +87,7 @@ void MenuView::OnShownOrHidden(std::function<void()> handler) {
 void MenuView::Render(const Form& form) {
     for (auto& [name, menu] : menus_) {
         const ControlState* state = form.Control(name);
-        if (state != nullptr && menu != popup_) {
+        if (state != nullptr) {
             menu->menuAction()->setVisible(state->visible);
             menu->setEnabled(state->enabled);
         }
@@ -109,9 +107,8 @@ void MenuView::Render(const Form& form) {
     }
 }
 
-std::string MenuView::ExecPopup(const QPoint& pos) {
-    QAction* chosen = popup_->exec(pos);
-    return chosen == nullptr ? std::string() : chosen->objectName().toStdString();
+void MenuView::ExecPopup(const QPoint& pos) {
+    popup_->exec(pos);
 }
 
 QJsonObject MenuView::Describe() const {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/Form.h"
+#include "forms/Form.h"
 
 class QAction;
 class QMenuBar;
@@ -33,9 +33,9 @@ class MenuView {
   public:
     static constexpr std::string_view kPopupName = "mnu_1";
 
-    MenuView(const FormSpec& layout, QMenuBar* menuBar);
+    MenuView(const FormDef& layout, QMenuBar* menuBar);
 
-    // Choices in the menu bar; the popup's choice is returned by ExecPopup.
+    // Choices of items, in the menu bar and in the popup alike.
     void OnChoose(std::function<void(std::string_view name)> handler) {
         onChoose_ = std::move(handler);
     }
@@ -43,16 +43,16 @@ class MenuView {
     void OnShownOrHidden(std::function<void()> handler);
 
     void Render(const Form& form);
-    // Opens the popup at pos and returns the chosen item's name, empty when
-    // nothing was chosen.
-    std::string ExecPopup(const QPoint& pos);
+    // Opens the popup at pos; returns once it has closed, after a choice has
+    // been reported.
+    void ExecPopup(const QPoint& pos);
 
     QJsonObject Describe() const;
 
   private:
-    void Add(const ControlSpec& spec);
+    void Add(const ControlDef& spec);
 
-    const FormSpec& layout_;
+    const FormDef& layout_;
     QMenuBar* menuBar_;
     WatchedMenu* popup_;
     std::map<std::string, WatchedMenu*, std::less<>> menus_;

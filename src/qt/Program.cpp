@@ -1,26 +1,12 @@
 #include "qt/Program.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QJsonObject>
 #include <QMenuBar>
 
 #include "textmend/version.h"
 
 namespace textmend {
-namespace {
-
-constexpr int kTrayAreaPollMs = 2000;
-
-std::optional<std::string> LocateSysInfoProgram() {
-    return FindOnPath(SysInfoProgramNames(), qEnvironmentVariable("PATH").toStdString(),
-                      [](const std::string& path) {
-                          const QFileInfo info(QString::fromStdString(path));
-                          return info.isFile() && info.isExecutable();
-                      });
-}
-
-}  // namespace
 
 Program::Program(const Icons& icons)
     : icons_(icons),
@@ -28,22 +14,10 @@ Program::Program(const Icons& icons)
       messageBox_([this]() -> QWidget* { return window_.isVisible() ? &window_ : nullptr; },
                   probe_),
       tray_(icons_.normal, icons_.autoprocess,
-            [this](std::uint32_t message) { Send([&] { core_->TrayEvent(message); }); }),
+            [this](TrayEvent event) { Send([&] { core_->TrayIconEvent(event); }); }),
       windowPort_(&window_, [this] { Render(); }),
-      timers_([this](const std::string& name) {
-          Send([&] {
-              if (name == "TimerClipwatch") {
-                  core_->TimerClipwatch_Timer();
-              } else if (name == "TimerFlash") {
-                  core_->TimerFlash_Timer();
-              }
-          });
-      }),
-      shell_(
-          window_, icons_, probe_,
-          [this](std::string_view name) { Send([&] { core_->Click(name); }); },
-          [] { QApplication::quit(); }),
-      registry_(LocateSysInfoProgram) {
+      timers_([this](const std::string& name) { Send([&] { core_->Tick(name); }); }),
+      shell_(window_, icons_, probe_, [] { QApplication::quit(); }) {
     core_ = std::make_unique<frmMain>(MainPorts{
         .clipboard = clipboard_,
         .messageBox = messageBox_,
@@ -53,7 +27,6 @@ Program::Program(const Icons& icons)
         .timers = timers_,
         .shell = shell_,
         .settings = settings_,
-        .registry = registry_,
         .system = system_,
         .scratch = DefaultScratchFolders(),
         .version = AppVersion{kVersionMajor, kVersionMinor, kVersionRevision},
@@ -89,30 +62,14 @@ void Program::Send(Call call) {
 }
 
 void Program::Start() {
-    trayAreaSeen_ = tray_.Available();
     Send([&] { core_->Form_Load(); });
-    WatchTrayArea();
 }
 
 void Program::Stop() {
-    trayAreaPoll_.stop();
     if (!core_->Unloaded()) {
         core_->Form_Unload();
         Render();
     }
-}
-
-void Program::WatchTrayArea() {
-    // A notification area that appears later (a panel started after the
-    // program) gets the icon as soon as it is there.
-    QObject::connect(&trayAreaPoll_, &QTimer::timeout, [this] {
-        const bool available = tray_.Available();
-        if (available && !trayAreaSeen_) {
-            Send([&] { core_->TrayAreaCreated(); });
-        }
-        trayAreaSeen_ = available;
-    });
-    trayAreaPoll_.start(kTrayAreaPollMs);
 }
 
 void Program::Render() {
@@ -145,12 +102,13 @@ void Program::DescribeToProbe() {
                                          {"controls", window_.View().Describe()},
                                          {"menus", window_.Menus().Describe()},
                                      });
-    probe_.Set("tray",
-               QJsonObject{
-                   {"shown", tray_.Shown()},
-                   {"image", tray_.Image() == TrayImage::Autoprocess ? "autoprocess" : "normal"},
-                   {"tooltip", tray_.ToolTip()},
-               });
+    probe_.Set(
+        "tray",
+        QJsonObject{
+            {"shown", core_->trayIconPresent()},
+            {"image", core_->trayImage() == TrayImage::Autoprocess ? "autoprocess" : "normal"},
+            {"tooltip", QString::fromUtf8(TrayIcon::kTip.data(), TrayIcon::kTip.size())},
+        });
 }
 
 }  // namespace textmend

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTimer>
 #include <memory>
 
 #include "qt/FormView.h"
@@ -13,7 +12,6 @@
 #include "qt/QtTimers.h"
 #include "qt/QtTray.h"
 #include "qt/QtWindow.h"
-#include "qt/SysInfoRegistry.h"
 #include "qt/WidgetProbe.h"
 #include "ui/frmMain.h"
 
@@ -39,7 +37,6 @@ class Program {
     void Send(Call call);
     void Render();
     void DescribeToProbe();
-    void WatchTrayArea();
 
     Icons icons_;
     WidgetProbe probe_;
@@ -52,11 +49,8 @@ class Program {
     QtTimers timers_;
     QtShell shell_;
     QtSettingsBackend settings_;
-    SysInfoRegistry registry_;
     QtSystem system_;
     std::unique_ptr<frmMain> core_;
-    QTimer trayAreaPoll_;
-    bool trayAreaSeen_ = false;
     bool rendering_ = false;
 };
 

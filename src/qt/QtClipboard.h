@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Ports.h"
+#include "ports/ClipboardPort.h"
 
 namespace textmend {
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "ui/Ports.h"
+#include "ports/AlertPorts.h"
 
 class QWidget;
 

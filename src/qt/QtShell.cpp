@@ -3,8 +3,7 @@
 #include <QCursor>
 #include <QEvent>
 
-#include "dialogs/frmAbout.h"
-#include "dialogs/frmHelp.h"
+#include "forms/DialogForm.h"
 #include "qt/DialogWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/WidgetProbe.h"
@@ -12,22 +11,14 @@
 namespace textmend {
 
 QtShell::QtShell(MainWindow& window, const Icons& icons, WidgetProbe& probe,
-                 std::function<void(std::string_view)> choose, std::function<void()> quit)
-    : window_(window),
-      icons_(icons),
-      probe_(probe),
-      choose_(std::move(choose)),
-      quit_(std::move(quit)) {}
+                 std::function<void()> quit)
+    : window_(window), icons_(icons), probe_(probe), quit_(std::move(quit)) {}
 
 void QtShell::PopupMenu() {
-    const std::string chosen = window_.Menus().ExecPopup(QCursor::pos());
-    if (!chosen.empty()) {
-        choose_(chosen);
-    }
+    window_.Menus().ExecPopup(QCursor::pos());
 }
 
-template <class Dialog>
-void QtShell::RunModal(Dialog& dialog) {
+void QtShell::ShowModal(DialogForm& dialog) {
     // A hidden main window cannot own a dialog that is to be seen.
     QWidget* owner = window_.isVisible() ? &window_ : nullptr;
     DialogWindow window(
@@ -47,14 +38,6 @@ void QtShell::RunModal(Dialog& dialog) {
         window.exec();
     }
     probe_.Remove(section);
-}
-
-void QtShell::ShowModal(frmHelp& dialog) {
-    RunModal(dialog);
-}
-
-void QtShell::ShowModal(frmAbout& dialog) {
-    RunModal(dialog);
 }
 
 void QtShell::EndProgram() {

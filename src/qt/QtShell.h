@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "ports/ShellPort.h"
 #include "qt/FormView.h"
-#include "ui/Ports.h"
 
 class QWidget;
 
@@ -15,23 +15,17 @@ class WidgetProbe;
 // The popup menu, the modal dialogs and the end of the program.
 class QtShell : public ShellPort {
   public:
-    // choose runs a popup choice in the core and redraws; quit ends the event loop.
-    QtShell(MainWindow& window, const Icons& icons, WidgetProbe& probe,
-            std::function<void(std::string_view)> choose, std::function<void()> quit);
+    // quit ends the event loop.
+    QtShell(MainWindow& window, const Icons& icons, WidgetProbe& probe, std::function<void()> quit);
 
     void PopupMenu() override;
-    void ShowModal(frmHelp& dialog) override;
-    void ShowModal(frmAbout& dialog) override;
+    void ShowModal(DialogForm& dialog) override;
     void EndProgram() override;
 
   private:
-    template <class Dialog>
-    void RunModal(Dialog& dialog);
-
     MainWindow& window_;
     const Icons& icons_;
     WidgetProbe& probe_;
-    std::function<void(std::string_view)> choose_;
     std::function<void()> quit_;
 };
 

@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <cerrno>
 
+#include "qt/SysInfoTool.h"
+
 namespace textmend {
 namespace {
 
@@ -18,9 +20,13 @@ std::string Unquoted(const std::string& path) {
 
 }  // namespace
 
-bool QtSystem::IsNormalFile(const std::string& path) {
-    const QFileInfo info(QString::fromStdString(path));
-    return info.exists() && info.isFile() && !info.isHidden();
+std::optional<std::string> QtSystem::FindSysInfoTool() {
+    // Looked for at every press, so a program installed while this one runs is found.
+    return FindOnPath(SysInfoProgramNames(), qEnvironmentVariable("PATH").toStdString(),
+                      [](const std::string& path) {
+                          const QFileInfo info(QString::fromStdString(path));
+                          return info.isFile() && info.isExecutable();
+                      });
 }
 
 void QtSystem::StartProgram(const std::string& path) {

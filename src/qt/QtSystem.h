@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/Ports.h"
+#include "ports/SystemPort.h"
 
 namespace textmend {
 
-// Files and programs, through Qt.
+// The system-information program found on PATH, and programs started through Qt.
 class QtSystem : public SystemPort {
   public:
-    bool IsNormalFile(const std::string& path) override;
+    std::optional<std::string> FindSysInfoTool() override;
     // Starts the program detached; a path in double quotes is taken without them.
     void StartProgram(const std::string& path) override;
 };

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "ui/Ports.h"
+#include "ports/TimerPort.h"
 
 class QTimer;
 

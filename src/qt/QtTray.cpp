@@ -1,23 +1,10 @@
 #include "qt/QtTray.h"
 
 #include <QSystemTrayIcon>
-#include <cstring>
 
 namespace textmend {
-namespace {
 
-constexpr std::uint32_t kLeftButtonUp = 0x202;
-constexpr std::uint32_t kLeftDoubleClick = 0x203;
-constexpr std::uint32_t kRightButtonUp = 0x205;
-
-}  // namespace
-
-std::string TrayTip(const TrayIconData& record) {
-    const std::size_t length = strnlen(record.szTip, sizeof record.szTip);
-    return std::string(record.szTip, length);
-}
-
-QtTray::QtTray(QIcon normal, QIcon autoprocess, std::function<void(std::uint32_t)> onEvent)
+QtTray::QtTray(QIcon normal, QIcon autoprocess, std::function<void(TrayEvent)> onEvent)
     : normal_(std::move(normal)),
       autoprocess_(std::move(autoprocess)),
       onEvent_(std::move(onEvent)),
@@ -26,13 +13,11 @@ QtTray::QtTray(QIcon normal, QIcon autoprocess, std::function<void(std::uint32_t
                      [this](QSystemTrayIcon::ActivationReason reason) {
                          switch (reason) {
                              case QSystemTrayIcon::Trigger:
-                                 onEvent_(kLeftButtonUp);
-                                 break;
                              case QSystemTrayIcon::DoubleClick:
-                                 onEvent_(kLeftDoubleClick);
+                                 onEvent_(TrayEvent::Activate);
                                  break;
                              case QSystemTrayIcon::Context:
-                                 onEvent_(kRightButtonUp);
+                                 onEvent_(TrayEvent::OpenMenu);
                                  break;
                              default:
                                  break;
@@ -42,8 +27,7 @@ QtTray::QtTray(QIcon normal, QIcon autoprocess, std::function<void(std::uint32_t
 
 QtTray::~QtTray() = default;
 
-const QIcon& QtTray::ImageFor(TrayImage image) {
-    image_ = image;
+const QIcon& QtTray::IconOf(TrayImage image) const {
     return image == TrayImage::Autoprocess ? autoprocess_ : normal_;
 }
 
@@ -51,32 +35,26 @@ bool QtTray::Available() {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-bool QtTray::Notify(TrayMessage message, const TrayIconData& record) {
-    switch (message) {
-        case TrayMessage::Add:
-            if (!Available()) {
-                return false;
-            }
-            icon_->setIcon(ImageFor(record.hIcon));
-            icon_->setToolTip(QString::fromStdString(TrayTip(record)));
-            icon_->show();
-            return true;
-        case TrayMessage::Modify:
-            icon_->setIcon(ImageFor(record.hIcon));
-            return icon_->isVisible();
-        case TrayMessage::Delete:
-            icon_->hide();
-            return true;
+bool QtTray::Add(TrayImage image, const std::string& tip) {
+    if (!Available() || icon_->isVisible()) {
+        return false;
     }
-    return false;
+    icon_->setIcon(IconOf(image));
+    icon_->setToolTip(QString::fromStdString(tip));
+    icon_->show();
+    return true;
 }
 
-QString QtTray::ToolTip() const {
-    return icon_->toolTip();
+bool QtTray::Change(TrayImage image) {
+    if (!icon_->isVisible()) {
+        return false;
+    }
+    icon_->setIcon(IconOf(image));
+    return true;
 }
 
-bool QtTray::Shown() const {
-    return icon_->isVisible();
+void QtTray::Remove() {
+    icon_->hide();
 }
 
 }  // namespace textmend

@@ -52,10 +52,6 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-std::uintptr_t QtWindow::Handle() {
-    return static_cast<std::uintptr_t>(widget_->winId());
-}
-
 void QtWindow::Show() {
     // A window hidden while minimized keeps the window manager's minimized mark
     // on its native window, and would come back minimized (and hide again). A

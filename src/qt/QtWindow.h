@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "ui/Ports.h"
+#include "ports/WindowPort.h"
 
 class QWidget;
 
@@ -23,7 +23,6 @@ class QtWindow : public QObject, public WindowPort {
     // repaint brings the window's widgets up to date with its form.
     QtWindow(QWidget* widget, std::function<void()> repaint);
 
-    std::uintptr_t Handle() override;
     void Show() override;
     void Hide() override;
     void SetState(WindowState state) override;

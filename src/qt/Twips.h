@@ -1,28 +1,24 @@
 #pragma once
 
 #include <QRect>
-#include <cmath>
 
-#include "ui/Layout.h"
+#include "forms/PixelGrid.h"
 
 namespace textmend {
 
-// Twips become device-independent pixels at 15 twips a pixel; the high-DPI
-// scale of the screen applies on top of that.
+// The layout's twips as Qt's device-independent pixels: the screen of the
+// layouts (15 twips a pixel), with the desktop's high-DPI scale on top.
 inline int ToPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixelAt96Dpi));
+    return TwipsToPixels(twips, kLayoutDpi);
 }
 
 inline double ToTwips(int pixels) {
-    return static_cast<double>(pixels) * kTwipsPerPixelAt96Dpi;
+    return PixelsToTwips(pixels, kLayoutDpi);
 }
 
-// A control's box in pixels; both edges are rounded, so controls that touch in
-// twips touch in pixels.
 inline QRect ToPixelRect(int left, int top, int width, int height) {
-    const int x = ToPixels(left);
-    const int y = ToPixels(top);
-    return {x, y, ToPixels(left + width) - x, ToPixels(top + height) - y};
+    const PixelBox box = ToPixelBox(left, top, width, height, kLayoutDpi);
+    return {box.x, box.y, box.width, box.height};
 }
 
 }  // namespace textmend

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     QApplication::setStyle(new textmend::CompactStyle);
-    const std::array<const textmend::FormSpec*, 3> layouts{
+    const std::array<const textmend::FormDef*, 3> layouts{
         &textmend::MainLayout(), &textmend::HelpLayout(), &textmend::AboutLayout()};
     QApplication::setFont(textmend::FitFont(layouts));
 

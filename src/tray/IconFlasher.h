@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "ui/Ports.h"
+#include "ports/TrayPort.h"
 
 namespace textmend {
 

@@ -1,35 +1,38 @@
 #pragma once
 
-// The main window's notification-area icon: the one record it keeps between
-// calls and the four operations on it.
+#include <string_view>
 
-#include "ui/Ports.h"
+#include "ports/TrayPort.h"
 
 namespace textmend {
 
+// The main window's notification-area icon as the window knows it: whether it is
+// in the notification area and which image it shows. The area may refuse it,
+// lose it or be recreated while it keeps it; Present() follows what the area says.
 class TrayIcon {
   public:
-    TrayIcon(TrayPort& tray, WindowPort& window) : tray_(tray), window_(window) {}
+    // The icon's tooltip, with a blank on either side.
+    static constexpr std::string_view kTip = " Textmend ";
 
-    // Writes the whole record and adds the icon with the normal image. Returns
-    // whether the icon is now in the notification area; false also when there
-    // is no notification area at all.
+    explicit TrayIcon(TrayPort& tray) : tray_(tray) {}
+
+    // Puts the icon in with the normal image. An icon the area still holds (it
+    // was announced as recreated without losing it) stays and shows the normal
+    // image. Returns whether the icon is there now.
     bool Add();
-    // Changes the image; the record keeps the change.
+    // Changes the image; an icon that can no longer be changed is gone.
     void Show(TrayImage image);
-    // Removes the icon when it is there.
+    // Takes the icon out when it is there.
     void Remove();
+    // The notification area has gone, and the icon with it.
+    void Lost() { present_ = false; }
 
     bool Present() const { return present_; }
-    const TrayIconData& Data() const { return data_; }
+    TrayImage Image() const { return image_; }
 
   private:
-    bool Notify(TrayMessage message);
-    std::uintptr_t WindowHandle();
-
     TrayPort& tray_;
-    WindowPort& window_;
-    TrayIconData data_;
+    TrayImage image_ = TrayImage::Normal;
     bool present_ = false;
 };
 

@@ -48,18 +48,20 @@ bool frmMain::autoprocess() const {
     return Value("mnuAutoprocess") == 1;
 }
 
+bool frmMain::RemoveTwiceAllowed() const {
+    return Value("chkRemCRs") == 1;
+}
+
 void frmMain::syncMenus() {
     for (const CaseControl& control : kCaseControls) {
         State(control.item).value = Value(control.option);
     }
-    const bool returnsRemoved = Value("chkRemCRs") == 1;
     for (const FlagControl& control : kFlagControls) {
         State(control.item).value = Value(control.box) == 1 ? 1 : 0;
     }
-    // Remove rtns 2X only means something on top of Remove returns.
     ControlState& twice = State("mnuRemCRdbl");
-    twice.enabled = returnsRemoved;
-    if (!returnsRemoved) {
+    twice.enabled = RemoveTwiceAllowed();
+    if (!twice.enabled) {
         twice.value = 0;
     }
 }
@@ -87,92 +89,22 @@ void frmMain::ToggleBox(std::string_view boxName) {
 
 void frmMain::RemoveReturnsRule() {
     ControlState& twice = State("chkRemCRdbl");
-    if (Value("chkRemCRs") == 1) {
-        twice.enabled = true;
-    } else {
-        twice.enabled = false;
+    twice.enabled = RemoveTwiceAllowed();
+    if (!twice.enabled) {
         twice.value = 0;
     }
     syncMenus();
 }
 
+// Remove returns keeps its value, and with it the state of Remove rtns 2X;
+// Start in taskbar is no processing option.
 void frmMain::mnuRestore_Click() {
-    SelectCase("optClean");
-    State("chkDblspc").value = 1;
-    State("chkSentence").value = 0;
-    State("chkNoblanks").value = 1;
-    State("chkTrimCR").value = 1;
-    State("chkRemCRdbl").value = 0;
-    State("chkRemGT").value = 0;
+    const OptionSet current = CurrentOptions();
+    OptionSet restored = DefaultOptions();
+    restored.remcrs = current.remcrs;
+    restored.start = current.start;
+    ApplyOptions(restored);
     syncMenus();
-}
-
-void frmMain::optClean_Click() {
-    SelectCase("optClean");
-}
-void frmMain::optUpper_Click() {
-    SelectCase("optUpper");
-}
-void frmMain::optLower_Click() {
-    SelectCase("optLower");
-}
-void frmMain::optProper_Click() {
-    SelectCase("optProper");
-}
-void frmMain::mnuClean_Click() {
-    SelectCase("optClean");
-}
-void frmMain::mnuUpper_Click() {
-    SelectCase("optUpper");
-}
-void frmMain::mnuLower_Click() {
-    SelectCase("optLower");
-}
-void frmMain::mnuProper_Click() {
-    SelectCase("optProper");
-}
-
-void frmMain::chkDblspc_Click() {
-    ToggleBox("chkDblspc");
-}
-void frmMain::chkNoblanks_Click() {
-    ToggleBox("chkNoblanks");
-}
-void frmMain::chkTrimCR_Click() {
-    ToggleBox("chkTrimCR");
-}
-void frmMain::chkRemCRs_Click() {
-    ToggleBox("chkRemCRs");
-}
-void frmMain::chkRemCRdbl_Click() {
-    ToggleBox("chkRemCRdbl");
-}
-void frmMain::chkSentence_Click() {
-    ToggleBox("chkSentence");
-}
-void frmMain::chkRemGT_Click() {
-    ToggleBox("chkRemGT");
-}
-void frmMain::mnuDblspc_Click() {
-    ToggleBox("chkDblspc");
-}
-void frmMain::mnuNoblanks_Click() {
-    ToggleBox("chkNoblanks");
-}
-void frmMain::mnuTrimCR_Click() {
-    ToggleBox("chkTrimCR");
-}
-void frmMain::mnuRemCRs_Click() {
-    ToggleBox("chkRemCRs");
-}
-void frmMain::mnuRemCRdbl_Click() {
-    ToggleBox("chkRemCRdbl");
-}
-void frmMain::mnuSentence_Click() {
-    ToggleBox("chkSentence");
-}
-void frmMain::mnuRemGT_Click() {
-    ToggleBox("chkRemGT");
 }
 
 }  // namespace textmend

@@ -11,7 +11,7 @@ std::optional<std::string> frmMain::ProcessClipboard() {
     // it is left as it was.
     try {
         if (!ports_.clipboard.HasText()) {
-            ports_.messageBox.Show("There is no text on the Clipboard.", "Textmend");
+            ports_.messageBox.Show("There is no text on the Clipboard.", kAppTitle);
             return std::nullopt;
         }
         text = ports_.clipboard.ReadText();

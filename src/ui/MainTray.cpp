@@ -12,11 +12,18 @@ void frmMain::addTrayIcon() {
 void frmMain::removeTrayIcon() {
     trayIcon_.Remove();
 }
+
 void frmMain::iconNormal() {
-    trayIcon_.Show(TrayImage::Normal);
+    ShowTrayImage(TrayImage::Normal);
 }
+
 void frmMain::iconAutoprocess() {
-    trayIcon_.Show(TrayImage::Autoprocess);
+    ShowTrayImage(TrayImage::Autoprocess);
+}
+
+void frmMain::ShowTrayImage(TrayImage image) {
+    trayIcon_.Show(image);
+    ComeOutWithoutTray();
 }
 
 // Without an icon a hidden window could never come back, so it stays an
@@ -28,6 +35,19 @@ void frmMain::HideIfMinimizedToTray() {
     try {
         ports_.window.Hide();
         windowHidden_ = true;
+    } catch (const StepError&) {
+    }
+}
+
+// A window hidden behind an icon that has gone comes back as an ordinary
+// minimized window, until an icon can take it again.
+void frmMain::ComeOutWithoutTray() {
+    if (!windowHidden_ || !loaded_ || unloaded_ || trayIcon_.Present()) {
+        return;
+    }
+    try {
+        ports_.window.Show();
+        windowHidden_ = false;
     } catch (const StepError&) {
     }
 }
@@ -51,23 +71,20 @@ void frmMain::restoreFromTray() {
     }
 }
 
-void frmMain::TrayEvent(std::uint32_t mouseMessage) {
+void frmMain::TrayIconEvent(TrayEvent event) {
     if (unloaded_) {
         return;
     }
-    switch (mouseMessage) {
-        case kTrayLeftButtonUp:
-        case kTrayLeftDoubleClick:
+    switch (event) {
+        case TrayEvent::Activate:
             restoreFromTray();
             break;
-        case kTrayRightButtonUp:
+        case TrayEvent::OpenMenu:
             try {
                 ports_.window.SetForeground();
             } catch (const StepError&) {
             }
             ports_.shell.PopupMenu();
-            break;
-        default:
             break;
     }
 }
@@ -77,6 +94,21 @@ void frmMain::TrayAreaCreated() {
         return;
     }
     addTrayIcon();
+}
+
+// A notification area that appears later (a panel started after the program)
+// gets the icon as soon as it is there; one that goes takes the icon with it.
+void frmMain::TimerTrayWatch_Timer() {
+    if (!loaded_) {
+        return;
+    }
+    const bool available = ports_.tray.Available();
+    if (available && !trayIcon_.Present()) {
+        addTrayIcon();
+    } else if (!available && trayIcon_.Present()) {
+        trayIcon_.Lost();
+        ComeOutWithoutTray();
+    }
 }
 
 void frmMain::mnuStartintaskbar_Click() {

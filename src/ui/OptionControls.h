@@ -41,4 +41,24 @@ inline constexpr std::array<FlagControl, 7> kFlagControls = {{
     {"chkRemGT", "mnuRemGT", &OptionSet::remgt},
 }};
 
+// The case option that the option button or popup item named stands for.
+inline const CaseControl* FindCaseControl(std::string_view name) {
+    for (const CaseControl& control : kCaseControls) {
+        if (control.option == name || control.item == name) {
+            return &control;
+        }
+    }
+    return nullptr;
+}
+
+// The clean-up option that the check box or popup item named stands for.
+inline const FlagControl* FindFlagControl(std::string_view name) {
+    for (const FlagControl& control : kFlagControls) {
+        if (control.box == name || control.item == name) {
+            return &control;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace textmend

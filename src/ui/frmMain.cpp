@@ -6,28 +6,19 @@
 
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHelp.h"
+#include "forms/CentreWindow.h"
 #include "settings/Settings.h"
-#include "ui/CentreWindow.h"
+#include "ui/OptionControls.h"
 
 namespace textmend {
 namespace {
 
 using Handler = void (frmMain::*)();
 
-// Every name a click or a menu choice can carry, and the handler it runs.
+// The names a click or a menu choice can carry besides the options, and the
+// handler each runs.
 constexpr auto kClickHandlers = std::to_array<std::pair<std::string_view, Handler>>({
     {"cmdProcess", &frmMain::cmdProcess_Click},
-    {"optClean", &frmMain::optClean_Click},
-    {"optUpper", &frmMain::optUpper_Click},
-    {"optLower", &frmMain::optLower_Click},
-    {"optProper", &frmMain::optProper_Click},
-    {"chkDblspc", &frmMain::chkDblspc_Click},
-    {"chkNoblanks", &frmMain::chkNoblanks_Click},
-    {"chkTrimCR", &frmMain::chkTrimCR_Click},
-    {"chkRemCRs", &frmMain::chkRemCRs_Click},
-    {"chkRemCRdbl", &frmMain::chkRemCRdbl_Click},
-    {"chkSentence", &frmMain::chkSentence_Click},
-    {"chkRemGT", &frmMain::chkRemGT_Click},
     {"mnuRestore", &frmMain::mnuRestore_Click},
     {"mnuExit", &frmMain::mnuExit_Click},
     {"mnuStartintaskbar", &frmMain::mnuStartintaskbar_Click},
@@ -36,52 +27,76 @@ constexpr auto kClickHandlers = std::to_array<std::pair<std::string_view, Handle
     {"mnuAbout", &frmMain::mnuAbout_Click},
     {"mnuPopStartintaskbar", &frmMain::mnuPopStartintaskbar_Click},
     {"mnuPopExit", &frmMain::mnuPopExit_Click},
-    {"mnuClean", &frmMain::mnuClean_Click},
-    {"mnuUpper", &frmMain::mnuUpper_Click},
-    {"mnuLower", &frmMain::mnuLower_Click},
-    {"mnuProper", &frmMain::mnuProper_Click},
-    {"mnuDblspc", &frmMain::mnuDblspc_Click},
-    {"mnuNoblanks", &frmMain::mnuNoblanks_Click},
-    {"mnuTrimCR", &frmMain::mnuTrimCR_Click},
-    {"mnuRemCRs", &frmMain::mnuRemCRs_Click},
-    {"mnuRemCRdbl", &frmMain::mnuRemCRdbl_Click},
-    {"mnuSentence", &frmMain::mnuSentence_Click},
-    {"mnuRemGT", &frmMain::mnuRemGT_Click},
     {"mnuPopAutoprocess", &frmMain::mnuPopAutoprocess_Click},
     {"mnuPopProcess", &frmMain::mnuPopProcess_Click},
 });
+
+constexpr auto kTimerHandlers = std::to_array<std::pair<std::string_view, Handler>>({
+    {"TimerClipwatch", &frmMain::TimerClipwatch_Timer},
+    {"TimerFlash", &frmMain::TimerFlash_Timer},
+    {"TimerTrayWatch", &frmMain::TimerTrayWatch_Timer},
+});
+
+template <class Table>
+Handler Find(const Table& table, std::string_view name) {
+    for (const auto& [handlerName, handler] : table) {
+        if (handlerName == name) {
+            return handler;
+        }
+    }
+    return nullptr;
+}
 
 }  // namespace
 
 frmMain::frmMain(MainPorts ports)
     : Form(MainLayout()),
       ports_(std::move(ports)),
-      trayIcon_(ports_.tray, ports_.window),
+      trayIcon_(ports_.tray),
       watcher_(ports_.clipboard) {
+    ApplyOptions(DefaultOptions());
     // No timer runs before the window has loaded.
-    State("TimerClipwatch").enabled = false;
-    State("TimerFlash").enabled = false;
+    for (const auto& [timer, handler] : kTimerHandlers) {
+        State(timer).enabled = false;
+    }
 }
 
 bool frmMain::Click(std::string_view name) {
-    for (const auto& [handlerName, handler] : kClickHandlers) {
-        if (handlerName == name) {
-            // A disabled control or item takes no clicks, nor does an unloaded window.
-            if (Control(name)->enabled && !unloaded_) {
-                (this->*handler)();
-            }
-            return true;
-        }
+    const Handler handler = Find(kClickHandlers, name);
+    const CaseControl* caseControl = FindCaseControl(name);
+    const FlagControl* flagControl = FindFlagControl(name);
+    if (handler == nullptr && caseControl == nullptr && flagControl == nullptr) {
+        return false;
     }
-    return false;
+    // A disabled control or item takes no clicks, nor does an unloaded window.
+    if (!Control(name)->enabled || unloaded_) {
+        return true;
+    }
+    if (handler != nullptr) {
+        (this->*handler)();
+    } else if (caseControl != nullptr) {
+        SelectCase(caseControl->option);
+    } else {
+        ToggleBox(flagControl->box);
+    }
+    return true;
+}
+
+bool frmMain::Tick(std::string_view timerName) {
+    const Handler handler = Find(kTimerHandlers, timerName);
+    if (handler == nullptr) {
+        return false;
+    }
+    if (!unloaded_) {
+        (this->*handler)();
+    }
+    return true;
 }
 
 // A step that fails is skipped silently and start-up goes on with the next.
 void frmMain::Form_Load() {
     watcher_.Forget();
-    caption_ += " " + std::to_string(ports_.version.major) + "." +
-                std::to_string(ports_.version.minor) + "." +
-                std::to_string(ports_.version.revision) + " ";
+    caption_ += " " + VersionText(ports_.version) + " ";
     try {
         CentreWindow(ports_.window);
     } catch (const StepError&) {
@@ -89,7 +104,7 @@ void frmMain::Form_Load() {
     OptionSet options = CurrentOptions();
     LoadSettings(options, ports_.settings);
     ApplyOptions(options);
-    State("chkRemCRdbl").enabled = Value("chkRemCRs") == 1;
+    State("chkRemCRdbl").enabled = RemoveTwiceAllowed();
     State("mnu_1").visible = false;
     syncMenus();
     if (Value("mnuStartintaskbar") == 1) {
@@ -105,10 +120,12 @@ void frmMain::Form_Load() {
         ports_.window.Repaint();
     } catch (const StepError&) {
     }
-    try {
-        ports_.timers.Start("TimerClipwatch", Layout().Find("TimerClipwatch")->intervalMs);
-        State("TimerClipwatch").enabled = true;
-    } catch (const StepError&) {
+    for (std::string_view timer : {"TimerClipwatch", "TimerTrayWatch"}) {
+        try {
+            ports_.timers.Start(timer, Layout().Find(timer)->intervalMs);
+            State(timer).enabled = true;
+        } catch (const StepError&) {
+        }
     }
     loaded_ = true;
     addTrayIcon();
@@ -124,7 +141,7 @@ void frmMain::Form_Unload() {
         SaveSettings(CurrentOptions(), ports_.settings);
     }
     removeTrayIcon();
-    for (std::string_view timer : {"TimerClipwatch", "TimerFlash"}) {
+    for (const auto& [timer, handler] : kTimerHandlers) {
         if (Control(timer)->enabled) {
             State(timer).enabled = false;
             try {
@@ -151,7 +168,7 @@ void frmMain::mnuHelp_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-    frmAbout about(ports_.registry, ports_.system, ports_.messageBox, ports_.version);
+    frmAbout about(ports_.system, ports_.messageBox, ports_.version);
     ports_.shell.ShowModal(about);
 }
 

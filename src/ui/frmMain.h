@@ -4,21 +4,12 @@
 // the Process command, the menus, the tray icon, the clipboard watcher and the
 // flashing of the icon.
 //
-// How a front end drives it:
-// - Build the widgets from MainLayout(); send every click and menu choice to
-//   Click(name) (or the named handler), every change of the window's state to
-//   Form_Resize, every tray icon mouse event to TrayEvent, every timer tick to
-//   TimerClipwatch_Timer / TimerFlash_Timer, user edits of the text box to
-//   txtClipboard_Change, and the close box to Form_Unload (then close the window).
-// - After every call, redraw every widget from Caption() and Control(name):
-//   value (option selected, box 0/1/2, menu item checked), enabled, visible
-//   (mnu_1 is invisible in the menu bar after load), text. WindowPort::Repaint
-//   asks for the same at once.
-// - Check boxes and menu marks change only here: a front end never toggles a
-//   box natively, it reports the click and draws the new value.
-// - Timers run only while the core asks (TimerPort::Start/Stop); a timer's
-//   running state is Control(name)->enabled. Form_Load starts TimerClipwatch.
-// - The tray record trayIconData() is what the front end passes to the platform.
+// Besides what every form takes (forms/Form.h), a front end sends the main window
+// every change of the window's state to Form_Resize, every tray icon event to
+// TrayIconEvent, every tick of a timer the window started (TimerPort) to
+// Tick(name), a recreated notification area to TrayAreaCreated, user edits of the
+// text box to txtClipboard_Change, and the close box to Form_Unload. Timers run
+// only while the window asks; a timer's running state is Control(name)->enabled.
 
 #include <cstdint>
 #include <optional>
@@ -27,13 +18,19 @@
 
 #include "engine/LinePass.h"
 #include "engine/OptionSet.h"
+#include "forms/AppVersion.h"
+#include "forms/Form.h"
+#include "ports/AlertPorts.h"
+#include "ports/ClipboardPort.h"
+#include "ports/ShellPort.h"
+#include "ports/SystemPort.h"
+#include "ports/TimerPort.h"
+#include "ports/TrayPort.h"
+#include "ports/WindowPort.h"
 #include "settings/SettingsBackend.h"
 #include "tray/ClipboardWatcher.h"
 #include "tray/IconFlasher.h"
 #include "tray/TrayIcon.h"
-#include "ui/AppVersion.h"
-#include "ui/Form.h"
-#include "ui/Ports.h"
 
 namespace textmend {
 
@@ -46,7 +43,6 @@ struct MainPorts {
     TimerPort& timers;
     ShellPort& shell;
     SettingsBackend& settings;
-    SystemRegistryPort& registry;
     SystemPort& system;
     ScratchFolders scratch;
     AppVersion version;
@@ -56,7 +52,11 @@ class frmMain : public Form {
   public:
     explicit frmMain(MainPorts ports);
 
+    // The option buttons, the check boxes and their popup items go by the table
+    // that pairs them (ui/OptionControls.h); every other name by its handler below.
     bool Click(std::string_view name) override;
+    // A tick of the named timer; false for a name that is no timer of this window.
+    bool Tick(std::string_view timerName);
 
     // Start-up and shutdown. Form_Unload saves the twelve settings, then removes
     // the tray icon; it runs once, later calls do nothing.
@@ -79,34 +79,6 @@ class frmMain : public Form {
     void mnuPopAutoprocess_Click();
     void mnuPopProcess_Click();
 
-    // The case options and the clean-up boxes. A click on a box turns 0 into 1
-    // and 1 into 0; a grayed box (2, only from stored settings, and counted as
-    // clear) becomes 1, as its popup item does.
-    void optClean_Click();
-    void optUpper_Click();
-    void optLower_Click();
-    void optProper_Click();
-    void chkDblspc_Click();
-    void chkNoblanks_Click();
-    void chkTrimCR_Click();
-    void chkRemCRs_Click();
-    void chkRemCRdbl_Click();
-    void chkSentence_Click();
-    void chkRemGT_Click();
-
-    // The popup's option items.
-    void mnuClean_Click();
-    void mnuUpper_Click();
-    void mnuLower_Click();
-    void mnuProper_Click();
-    void mnuDblspc_Click();
-    void mnuNoblanks_Click();
-    void mnuTrimCR_Click();
-    void mnuRemCRs_Click();
-    void mnuRemCRdbl_Click();
-    void mnuSentence_Click();
-    void mnuRemGT_Click();
-
     // Copies the option controls into the popup's marks.
     void syncMenus();
 
@@ -115,6 +87,8 @@ class frmMain : public Form {
 
     void TimerClipwatch_Timer();
     void TimerFlash_Timer();
+    // Every few seconds: follows the notification area as it comes and goes.
+    void TimerTrayWatch_Timer();
 
     // The tray icon.
     void addTrayIcon();
@@ -122,10 +96,9 @@ class frmMain : public Form {
     void iconNormal();
     void iconAutoprocess();
     void restoreFromTray();
-    // A mouse event over the tray icon, as its window message number: 0x202
-    // (left up) and 0x203 (left double click) restore the window, 0x205 (right
-    // up) opens the popup menu; every other event does nothing.
-    void TrayEvent(std::uint32_t mouseMessage);
+    // Activate brings the window back in the normal state and to the front;
+    // OpenMenu opens the popup menu.
+    void TrayIconEvent(TrayEvent event);
     // The notification area has appeared or been recreated: the icon is added
     // (again), and a minimized window now hides behind it.
     void TrayAreaCreated();
@@ -133,8 +106,8 @@ class frmMain : public Form {
     // What the front ends and the tests read.
     const std::string& lastClipText() const { return watcher_.lastClipText(); }
     std::int16_t flashCount() const { return flasher_.flashCount(); }
-    const TrayIconData& trayIconData() const { return trayIcon_.Data(); }
     bool trayIconPresent() const { return trayIcon_.Present(); }
+    TrayImage trayImage() const { return trayIcon_.Image(); }
     WindowState windowState() const { return windowState_; }
     bool windowHidden() const { return windowHidden_; }
     bool autoprocess() const;
@@ -149,11 +122,15 @@ class frmMain : public Form {
     void ApplyOptions(const OptionSet& options);
     void SelectCase(std::string_view optionName);
     void ToggleBox(std::string_view boxName);
+    // Remove rtns 2X means something only on top of Remove returns.
+    bool RemoveTwiceAllowed() const;
     void RemoveReturnsRule();
     void AutoprocessSwitched();
     void SetMark(std::string_view first, std::string_view twin, int value);
     void SetTimerRunning(std::string_view timerName, bool running);
+    void ShowTrayImage(TrayImage image);
     void HideIfMinimizedToTray();
+    void ComeOutWithoutTray();
     int Value(std::string_view name) const;
 
     MainPorts ports_;

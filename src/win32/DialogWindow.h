@@ -13,7 +13,7 @@ namespace textmend {
 class DialogWindow : public FormWindow {
   public:
     // unload: what the close box does to the dialog's form.
-    DialogWindow(HINSTANCE instance, const FormSpec& layout, std::function<void()> unload)
+    DialogWindow(HINSTANCE instance, const FormDef& layout, std::function<void()> unload)
         : FormWindow(instance, layout), unload_(std::move(unload)) {}
 
     // Shows the dialog with its owner disabled and runs messages until the form

@@ -4,14 +4,6 @@
 
 namespace textmend {
 
-int TwipsToPixels(double twips, UINT dpi) {
-    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
-}
-
-double PixelsToTwips(int pixels, UINT dpi) {
-    return static_cast<double>(pixels) * kTwipsPerInch / (dpi == 0 ? USER_DEFAULT_SCREEN_DPI : dpi);
-}
-
 HFONT CreateMessageFont(UINT dpi, double scale) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);

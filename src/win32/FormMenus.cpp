@@ -18,9 +18,9 @@ FormMenus::~FormMenus() {
     }
 }
 
-void FormMenus::Build(const FormSpec& layout) {
+void FormMenus::Build(const FormDef& layout) {
     UINT id = kFirstControlId;
-    for (const ControlSpec& spec : layout.controls) {
+    for (const ControlDef& spec : layout.controls) {
         if (spec.kind == ControlKind::Menu) {
             menus_.push_back({std::string(spec.name), Utf8ToWide(spec.caption), CreatePopupMenu(),
                               false, false});

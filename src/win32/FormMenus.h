@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/Form.h"
+#include "forms/Form.h"
 #include "win32/JsonText.h"
 
 namespace textmend {
@@ -25,7 +25,7 @@ class FormMenus {
     FormMenus(const FormMenus&) = delete;
     FormMenus& operator=(const FormMenus&) = delete;
 
-    void Build(const FormSpec& layout);
+    void Build(const FormDef& layout);
     bool Empty() const { return menus_.empty(); }
     HMENU Bar() const { return bar_; }
     // The popup of the top-level menu named menuName; nullptr when there is none.

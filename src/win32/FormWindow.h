@@ -1,19 +1,22 @@
 #pragma once
 
-// One top-level window built from a form's layout table: its controls, tooltips
-// and menus, sized in twips at the window's DPI. It draws everything from the
-// form's state and hands every click to the form; it decides nothing itself.
+// One top-level window built from a form's layout table: its controls (one
+// binding each), their tooltips and the menus, placed in twips at the window's
+// DPI. It draws everything from the form's state and hands every click to the
+// form; it decides nothing itself.
 
 #include <windows.h>
 
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ui/Form.h"
-#include "ui/Ports.h"
+#include "forms/Form.h"
+#include "ports/WindowPort.h"
+#include "win32/ControlBinding.h"
 #include "win32/FormMenus.h"
+#include "win32/Tooltips.h"
 #include "win32/WidgetProbe.h"
 
 namespace textmend {
@@ -25,14 +28,11 @@ struct WindowStyle {
 
 // The style of a form's frame: a fixed border, with a minimize box when the form
 // has one; forms without a taskbar button are owned popups.
-WindowStyle FrameStyle(const FormSpec& layout);
-
-// A native window's whole text.
-std::wstring WindowText(HWND hwnd);
+WindowStyle FrameStyle(const FormDef& layout);
 
 class FormWindow : public WindowPort {
   public:
-    FormWindow(HINSTANCE instance, const FormSpec& layout);
+    FormWindow(HINSTANCE instance, const FormDef& layout);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -47,15 +47,12 @@ class FormWindow : public WindowPort {
 
     // Describes the window to probe under its layout's name whenever it changes.
     void SetProbe(WidgetProbe* probe) { probe_ = probe; }
-    // The window as the widget probe reports it.
-    JsonObject Describe() const;
 
     // Keyboard handling the message loop runs before the dialog manager's:
     // the arrow keys move among the option buttons. True when msg was used.
     bool MoveAmongOptions(const MSG& msg);
 
     // WindowPort
-    std::uintptr_t Handle() override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
     void Show() override;
     void Hide() override;
     void SetState(WindowState state) override;
@@ -78,44 +75,34 @@ class FormWindow : public WindowPort {
     WidgetProbe* probe() const { return probe_; }
 
     FormMenus& menus() { return menus_; }
-    UINT dpi() const { return dpi_; }
     // The layout name behind a command or control identifier; empty when none.
     std::string_view NameOf(UINT id) const;
     // The native control of a layout entry; nullptr when it has none.
     HWND ControlHwnd(std::string_view name) const;
 
   private:
-    struct Child {
-        const ControlSpec* spec;
-        HWND hwnd;
-    };
-
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static void RegisterWindowClass(HINSTANCE instance);
 
     void CreateControls();
-    void CreateTooltips();
     void ApplyDpi(UINT dpi, const RECT* suggested);
-    void RefreshControl(const Child& child, const ControlState& state);
-    double FitCaptions(bool resize);
-    void LoadPictures();
+    void FitFrame(const RECT* suggested);
     void PaintLines(HDC dc);
-    void FocusControl(HWND control);
+    void OnActivate(bool active);
     RECT OuterRectFor(UINT dpi) const;
 
     HINSTANCE instance_;
-    const FormSpec& layout_;
+    const FormDef& layout_;
     Form* form_ = nullptr;
     HWND hwnd_ = nullptr;
-    HWND tooltip_ = nullptr;
     HWND lastFocus_ = nullptr;
     WidgetProbe* probe_ = nullptr;
     bool probePending_ = false;
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     WindowState pendingState_ = WindowState::Normal;
-    std::vector<Child> children_;
-    std::map<std::string, HICON, std::less<>> pictures_;
+    std::vector<std::unique_ptr<ControlBinding>> controls_;  // in tab order
+    Tooltips tooltips_;
     std::wstring shownCaption_;
     bool refreshing_ = false;
     FormMenus menus_;

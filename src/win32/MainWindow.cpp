@@ -1,13 +1,14 @@
 #include "win32/MainWindow.h"
 
-#include <cstring>
 #include <exception>
+#include <optional>
 
-#include "dialogs/frmAbout.h"
-#include "dialogs/frmHelp.h"
+#include "forms/DialogForm.h"
+#include "tray/TrayIcon.h"
 #include "win32/DialogWindow.h"
 #include "win32/SystemError.h"
 #include "win32/Utf.h"
+#include "win32/Win32Tray.h"
 
 namespace textmend {
 namespace {
@@ -97,8 +98,9 @@ void MainWindow::ReportState(WindowState state) {
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kTrayCallbackMessage) {
-        const auto event = static_cast<std::uint32_t>(LOWORD(lParam));
-        CallCore([this, event] { main_->TrayEvent(event); });
+        if (const std::optional<TrayEvent> event = TrayEventOf(LOWORD(lParam))) {
+            CallCore([this, event] { main_->TrayIconEvent(*event); });
+        }
         return 0;
     }
     if (message == TaskbarCreatedMessage() && TaskbarCreatedMessage() != 0) {
@@ -120,13 +122,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             for (const auto& [name, id] : timerIds_) {
                 if (id == wParam) {
                     const std::string timer = name;
-                    CallCore([this, timer] {
-                        if (timer == "TimerClipwatch") {
-                            main_->TimerClipwatch_Timer();
-                        } else if (timer == "TimerFlash") {
-                            main_->TimerFlash_Timer();
-                        }
-                    });
+                    CallCore([this, timer] { main_->Tick(timer); });
                     break;
                 }
             }
@@ -148,13 +144,12 @@ void MainWindow::DescribeToProbe() {
         return;
     }
     FormWindow::DescribeToProbe();
-    const TrayIconData& record = main_->trayIconData();
-    const std::string tip(record.szTip, strnlen(record.szTip, sizeof(record.szTip)));
     probe()->Set(
-        "tray", JsonObject()
-                    .Add("shown", main_->trayIconPresent())
-                    .Add("image", record.hIcon == TrayImage::Autoprocess ? "autoprocess" : "normal")
-                    .Add("tooltip", tip));
+        "tray",
+        JsonObject()
+            .Add("shown", main_->trayIconPresent())
+            .Add("image", main_->trayImage() == TrayImage::Autoprocess ? "autoprocess" : "normal")
+            .Add("tooltip", TrayIcon::kTip));
 }
 
 UINT_PTR MainWindow::TimerId(std::string_view timerName) {
@@ -198,30 +193,16 @@ void MainWindow::PopupMenu() {
     }
 }
 
-namespace {
-
-template <typename Dialog>
-void RunDialog(HINSTANCE instance, HWND owner, WidgetProbe* probe, Dialog& dialog) {
-    DialogWindow window(instance, dialog.Layout(), [&dialog] { dialog.Form_Unload(); });
-    window.SetProbe(probe);
-    window.Create(dialog, owner);
+void MainWindow::ShowModal(DialogForm& dialog) {
+    DialogWindow window(instance_, dialog.Layout(), [&dialog] { dialog.Form_Unload(); });
+    window.SetProbe(probe());
+    window.Create(dialog, Hwnd());
     dialog.Form_Load(window);
     window.Refresh();
-    window.RunModal(owner);
-    if (probe != nullptr) {
-        probe->Remove(std::string(dialog.Layout().name));
+    window.RunModal(Hwnd());
+    if (probe() != nullptr) {
+        probe()->Remove(std::string(dialog.Layout().name));
     }
-}
-
-}  // namespace
-
-void MainWindow::ShowModal(frmHelp& dialog) {
-    RunDialog(instance_, Hwnd(), probe(), dialog);
-    Refresh();
-}
-
-void MainWindow::ShowModal(frmAbout& dialog) {
-    RunDialog(instance_, Hwnd(), probe(), dialog);
     Refresh();
 }
 

@@ -37,8 +37,7 @@ class MainWindow : public FormWindow, public TimerPort, public ShellPort {
 
     // ShellPort
     void PopupMenu() override;
-    void ShowModal(frmHelp& dialog) override;
-    void ShowModal(frmAbout& dialog) override;
+    void ShowModal(DialogForm& dialog) override;
     void EndProgram() override;
 
   protected:

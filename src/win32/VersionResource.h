@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "ui/AppVersion.h"
+#include "forms/AppVersion.h"
 
 namespace textmend {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ui/Ports.h"
+#include "ports/AlertPorts.h"
 #include "win32/WidgetProbe.h"
 
 namespace textmend {

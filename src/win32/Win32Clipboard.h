@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "ui/Ports.h"
+#include "ports/ClipboardPort.h"
 
 namespace textmend {
 

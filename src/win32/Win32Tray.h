@@ -1,34 +1,57 @@
 #pragma once
 
-// The notification area, through the single-byte Shell_NotifyIconA and its record.
+// The notification area, through the single-byte Shell_NotifyIconA and the one
+// record the program keeps between calls: uID 1, the window's handle, the
+// program's own callback message, the tip " Textmend " padded with blanks to the
+// field's end. Adding writes the whole record (uFlags message, icon and tip);
+// a change writes only the icon (uFlags icon). cbSize is the record's first form,
+// which every shell accepts.
 
 #include <windows.h>
 // after windows.h, which it needs
 #include <shellapi.h>
 
-#include "ui/Ports.h"
+#include <optional>
+
+#include "ports/TrayPort.h"
 
 namespace textmend {
 
-// The images the record's icon field stands for.
+// The message the notification area sends the main window for each mouse event
+// over the icon, with the event's own message in lParam. One of the program's
+// own messages, so no ordinary window message ever reads as an icon event.
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+
+// The program's event for a mouse message over the icon: the left button's
+// release and double click activate, the right button's release opens the menu;
+// every other message (moves, presses, the middle button) is none.
+std::optional<TrayEvent> TrayEventOf(UINT mouseMessage);
+
 struct TrayIcons {
     HICON normal = nullptr;
     HICON autoprocess = nullptr;
 };
 
-// Fills the shell's record from the core's. The core sizes its record by the
-// first form of a 32-bit program (88 bytes); a 64-bit program's first form is
-// NOTIFYICONDATAA_V1_SIZE, and the shell refuses any size it does not know.
-NOTIFYICONDATAA ToNotifyIconData(const TrayIconData& record, const TrayIcons& icons);
-
 class Win32Tray : public TrayPort {
   public:
     explicit Win32Tray(TrayIcons icons) : icons_(icons) {}
+    // The window the icon's messages go to; set before the first Add.
+    void SetWindow(HWND window) { window_ = window; }
+
     bool Available() override;
-    bool Notify(TrayMessage message, const TrayIconData& record) override;
+    bool Add(TrayImage image, const std::string& tip) override;
+    bool Change(TrayImage image) override;
+    void Remove() override;
+
+    // The record as the last call left it.
+    const NOTIFYICONDATAA& Record() const { return record_; }
 
   private:
+    bool Notify(DWORD message);
+
     TrayIcons icons_;
+    HWND window_ = nullptr;
+    NOTIFYICONDATAA record_{};
 };
 
 }  // namespace textmend

@@ -45,7 +45,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32Beep beep;
     Win32Tray tray(LoadTrayIcons(instance));
     RegistrySettings settings;
-    Win32SystemRegistry registry;
     Win32System system;
 
     frmMain form(MainPorts{
@@ -57,7 +56,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         .timers = window,
         .shell = window,
         .settings = settings,
-        .registry = registry,
         .system = system,
         .scratch = DefaultScratchFolders(),
         .version = ReadAppVersion(instance).value_or(
@@ -66,6 +64,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     window.Attach(form);
     clipboard.SetOwner(window.Hwnd());
+    tray.SetWindow(window.Hwnd());
     messageBox.SetOwner(window.Hwnd());
     window.Load();
     return window.Run();

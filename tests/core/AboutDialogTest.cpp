@@ -1,5 +1,5 @@
-// The About dialog: title and version, and finding and starting the
-// system-information tool through the registry.
+// The About dialog: title and version, and starting the system-information tool
+// where the system says it is.
 
 #include <gtest/gtest.h>
 
@@ -9,20 +9,14 @@
 namespace textmend::testing {
 namespace {
 
-const std::string kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const std::string kUnavailable = "System Information Is Unavailable At This Time";
-constexpr std::uint32_t kSz = 1;
-constexpr std::uint32_t kDword = 4;
-constexpr std::uint32_t kMultiSz = 7;
 
 struct About {
     Journal journal;
-    FakeRegistry registry;
     FakeSystem system;
     FakeMessageBox messages;
     FakeWindow window{journal};
-    frmAbout dialog{registry, system, messages, AppVersion{2, 3, 4}};
+    frmAbout dialog{system, messages, AppVersion{2, 3, 4}};
 
     bool ShowedUnavailable() const {
         return messages.shown ==
@@ -43,7 +37,7 @@ TEST(AboutLoad, SetsTitleVersionAndCaptionAndCentres) {
 
 TEST(AboutLoad, WritesVersionNumbersWithoutLeadingZeros) {
     About a;
-    frmAbout dialog(a.registry, a.system, a.messages, AppVersion{10, 0, 7});
+    frmAbout dialog(a.system, a.messages, AppVersion{10, 0, 7});
     dialog.Form_Load(a.window);
     EXPECT_EQ(dialog.Control("lblVersion")->text, "Version 10.0.7");
 }
@@ -70,129 +64,40 @@ TEST(AboutFromMainMenu, IsShownModallyWithTheProgramsVersion) {
     EXPECT_TRUE(closed);
 }
 
-TEST(StartSysInfo, StartsThePathOfTheFirstKeyWithoutReadingTheSecond) {
+TEST(StartSysInfo, StartsTheToolWhereTheSystemSaysItIs) {
     About a;
     const std::string tool = "C:\\Program Files\\Common Files\\msinfo32.exe";
-    a.registry.AddKey(kHkeyLocalMachine, kPathKey, {{"PATH", {kSz, tool + '\0'}}});
-    a.registry.AddKey(kHkeyLocalMachine, kFolderKey, {{"MSINFO", {kSz, "C:\\Other"}}});
-    a.system.normalFiles = {tool, "C:\\Other\\MSINFO32.EXE"};
+    a.system.sysInfoTool = tool;
+    a.system.programs = {tool};
     a.dialog.Click("cmdSysInfo");
     EXPECT_EQ(a.system.started, std::vector<std::string>{tool});
-    EXPECT_EQ(a.registry.opened, std::vector<std::string>{kPathKey});
-    EXPECT_EQ(a.registry.openKeys, 0);
     EXPECT_TRUE(a.messages.shown.empty());
 }
 
-TEST(StartSysInfo, FallsBackToTheFolderOfTheSecondKey) {
-    About a;
-    a.registry.AddKey(kHkeyLocalMachine, kFolderKey, {{"MSINFO", {kSz, "D:\\Tools\\Info"}}});
-    a.system.normalFiles = {"D:\\Tools\\Info\\MSINFO32.EXE"};
-    a.dialog.StartSysInfo();
-    EXPECT_EQ(a.system.started, std::vector<std::string>{"D:\\Tools\\Info\\MSINFO32.EXE"});
-    EXPECT_EQ(a.registry.openKeys, 0);
-}
-
-TEST(StartSysInfo, ReportsAFolderWithoutTheTool) {
-    About a;
-    a.registry.AddKey(kHkeyLocalMachine, kFolderKey, {{"MSINFO", {kSz, "D:\\Empty"}}});
-    a.dialog.StartSysInfo();
-    EXPECT_TRUE(a.system.started.empty());
-    EXPECT_TRUE(a.ShowedUnavailable());
-}
-
-TEST(StartSysInfo, ReportsNeitherKey) {
-    About a;
-    a.dialog.StartSysInfo();
-    EXPECT_TRUE(a.ShowedUnavailable());
-    EXPECT_FALSE(a.dialog.Unloaded());  // the dialog stays open
-}
-
-TEST(StartSysInfo, ReportsAProgramThatCannotStart) {
-    About a;
-    a.registry.AddKey(kHkeyLocalMachine, kPathKey, {{"PATH", {kSz, "C:\\gone.exe"}}});
-    a.dialog.StartSysInfo();
-    EXPECT_TRUE(a.system.started.empty());
-    EXPECT_TRUE(a.ShowedUnavailable());
-}
-
-TEST(StartSysInfo, AFirstValueOfAnotherTypeEndsWithoutTheSecondKey) {
-    for (std::uint32_t type : {kDword, kMultiSz}) {
+// Every way of not finding or not starting the tool ends in the one message, and
+// the dialog stays open.
+TEST(StartSysInfo, SaysItIsUnavailableWhenItCannotBeFoundOrStarted) {
+    const struct {
+        const char* name;
+        std::optional<std::string> tool;
+        bool lookupFails;
+    } cases[] = {
+        {"none on this system", std::nullopt, false},
+        {"an empty path", "", false},
+        {"a path to nothing", "/gone/tool", false},
+        {"a failed lookup", std::nullopt, true},
+    };
+    for (const auto& c : cases) {
         About a;
-        a.registry.AddKey(kHkeyLocalMachine, kPathKey,
-                          {{"PATH", {type, std::string("\1\0\0\0", 4)}}});
-        a.registry.AddKey(kHkeyLocalMachine, kFolderKey, {{"MSINFO", {kSz, "D:\\Tools"}}});
-        a.system.normalFiles = {"D:\\Tools\\MSINFO32.EXE"};
+        a.system.sysInfoTool = c.tool;
+        if (c.lookupFails) {
+            a.system.failFind = Failure();
+        }
         a.dialog.StartSysInfo();
-        EXPECT_TRUE(a.system.started.empty()) << type;
-        EXPECT_TRUE(a.ShowedUnavailable()) << type;
-        EXPECT_EQ(a.registry.opened, std::vector<std::string>{kPathKey}) << type;
+        EXPECT_TRUE(a.system.started.empty()) << c.name;
+        EXPECT_TRUE(a.ShowedUnavailable()) << c.name;
+        EXPECT_FALSE(a.dialog.Unloaded()) << c.name;
     }
-}
-
-TEST(StartSysInfo, AnEmptyFirstValueIsReported) {
-    About a;
-    a.registry.AddKey(kHkeyLocalMachine, kPathKey, {{"PATH", {kSz, ""}}});
-    a.dialog.StartSysInfo();
-    EXPECT_TRUE(a.ShowedUnavailable());
-}
-
-using namespace std::string_view_literals;
-
-struct KeyValueCase {
-    const char* name;
-    std::uint32_t type;
-    std::string_view stored;
-    const char* before;
-    bool found;
-    std::string_view after;
-};
-
-class GetKeyValue : public ::testing::TestWithParam<KeyValueCase> {};
-
-TEST_P(GetKeyValue, ReadsTextNumbersAndEmptyValues) {
-    About a;
-    const KeyValueCase& c = GetParam();
-    a.registry.AddKey(kHkeyLocalMachine, "Key", {{"Value", {c.type, std::string(c.stored)}}});
-    std::string value = c.before;
-    EXPECT_EQ(a.dialog.GetKeyValue(kHkeyLocalMachine, "Key", "Value", value), c.found);
-    EXPECT_EQ(value, c.after);
-    EXPECT_EQ(a.registry.openKeys, 0);
-}
-
-constexpr KeyValueCase kKeyValueCases[] = {
-    {"Text", kSz, "C:\\x.exe", "", true, "C:\\x.exe"},
-    {"TextWithItsNul", kSz, "abc\0"sv, "", true, "abc"},
-    {"OnlyTheLastNulGoes", kSz, "a\0\0"sv, "", true, "a\0"sv},
-    {"EmptyText", kSz, "", "old", true, ""},
-    // 0x4D3C2B1A: the bytes from last to first, each without leading zeros.
-    {"NumberOfFullBytes", kDword, "\x1A\x2B\x3C\x4D", "", true, "&h4D3C2B1A"},
-    // 0x00000105: the last byte, a NUL, is dropped like a text's.
-    {"NumberWithZeroBytes", kDword, "\x05\x01\0\0"sv, "", true, "&h015"},
-    {"OtherTypeKeepsTheValue", kMultiSz, "a\0\0"sv, "kept", true, "kept"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Values, GetKeyValue, ::testing::ValuesIn(kKeyValueCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(GetKeyValue, AValueLongerThanItsBufferIsNotRead) {
-    About a;
-    a.registry.AddKey(kHkeyLocalMachine, "Key", {{"Value", {kSz, std::string(1025, 'x')}}});
-    std::string value = "old";
-    EXPECT_FALSE(a.dialog.GetKeyValue(kHkeyLocalMachine, "Key", "Value", value));
-    EXPECT_EQ(value, "");
-    EXPECT_EQ(a.registry.openKeys, 0);
-}
-
-TEST(GetKeyValue, AMissingKeyOrValueEmptiesTheValue) {
-    About a;
-    a.registry.AddKey(kHkeyLocalMachine, "Key", {});
-    std::string value = "old";
-    EXPECT_FALSE(a.dialog.GetKeyValue(kHkeyLocalMachine, "Missing", "Value", value));
-    EXPECT_EQ(value, "");
-    value = "old";
-    EXPECT_FALSE(a.dialog.GetKeyValue(kHkeyLocalMachine, "Key", "Missing", value));
-    EXPECT_EQ(value, "");
-    EXPECT_EQ(a.registry.openKeys, 0);
 }
 
 }  // namespace

@@ -41,14 +41,31 @@ bool FakeClipboard::IsSecret() {
     return secret_;
 }
 
-bool FakeTray::Notify(TrayMessage message, const TrayIconData& record) {
-    static constexpr const char* kNames[] = {"add", "modify", "delete"};
-    journal_.push_back(std::string("tray ") + kNames[static_cast<int>(message)]);
-    calls.emplace_back(message, record);
-    if (message == TrayMessage::Modify) {
-        changes.push_back(record.hIcon);
+bool FakeTray::Add(TrayImage newImage, const std::string& newTip) {
+    journal_.push_back("tray add");
+    if (!available || !accept || shown) {
+        return false;
     }
-    return accept;
+    shown = true;
+    image = newImage;
+    tip = newTip;
+    ++adds;
+    return true;
+}
+
+bool FakeTray::Change(TrayImage newImage) {
+    journal_.push_back("tray change");
+    if (!shown) {
+        return false;
+    }
+    image = newImage;
+    changes.push_back(newImage);
+    return true;
+}
+
+void FakeTray::Remove() {
+    journal_.push_back("tray remove");
+    shown = false;
 }
 
 void FakeWindow::Show() {
@@ -89,17 +106,17 @@ void FakeShell::PopupMenu() {
     }
 }
 
-void FakeShell::ShowModal(frmHelp& dialog) {
-    journal_.push_back("help");
-    if (onHelp) {
-        onHelp(dialog);
-    }
-}
-
-void FakeShell::ShowModal(frmAbout& dialog) {
-    journal_.push_back("about");
-    if (onAbout) {
-        onAbout(dialog);
+void FakeShell::ShowModal(DialogForm& dialog) {
+    if (auto* help = dynamic_cast<frmHelp*>(&dialog)) {
+        journal_.push_back("help");
+        if (onHelp) {
+            onHelp(*help);
+        }
+    } else if (auto* about = dynamic_cast<frmAbout*>(&dialog)) {
+        journal_.push_back("about");
+        if (onAbout) {
+            onAbout(*about);
+        }
     }
 }
 
@@ -117,50 +134,8 @@ void JournalSettings::StoreText(const std::string& keyName, const std::string& t
     MemorySettings::WriteValue(kHkeyCurrentUser, "Software\\Textmend\\" + keyName, "String", text);
 }
 
-std::int32_t FakeRegistry::OpenKeyForReading(std::uint32_t root, const std::string& keyName,
-                                             std::uintptr_t& key) {
-    constexpr std::int32_t kFileNotFound = 2;
-    auto found = keys_.find({root, keyName});
-    if (found == keys_.end()) {
-        return kFileNotFound;
-    }
-    opened.push_back(keyName);
-    ++openKeys;
-    key = nextHandle_++;
-    handles_[key] = found->first;
-    return 0;
-}
-
-std::int32_t FakeRegistry::QueryValue(std::uintptr_t key, const std::string& valueName,
-                                      std::uint32_t& type, std::string& data,
-                                      std::uint32_t capacity) {
-    constexpr std::int32_t kFileNotFound = 2;
-    constexpr std::int32_t kMoreData = 234;
-    auto handle = handles_.find(key);
-    if (handle == handles_.end()) {
-        return 6;  // invalid handle
-    }
-    const auto& values = keys_.at(handle->second);
-    auto value = values.find(valueName);
-    if (value == values.end()) {
-        return kFileNotFound;
-    }
-    type = value->second.type;
-    if (value->second.data.size() > capacity) {
-        return kMoreData;
-    }
-    data = value->second.data;
-    return 0;
-}
-
-void FakeRegistry::CloseKey(std::uintptr_t key) {
-    if (handles_.erase(key) == 1) {
-        --openKeys;
-    }
-}
-
 void FakeSystem::StartProgram(const std::string& path) {
-    if (!normalFiles.contains(path)) {
+    if (!programs.contains(path)) {
         throw StepError(2, "The system cannot find the file specified.");
     }
     started.push_back(path);

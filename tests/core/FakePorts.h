@@ -13,8 +13,16 @@
 #include <utility>
 #include <vector>
 
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmHelp.h"
+#include "ports/AlertPorts.h"
+#include "ports/ClipboardPort.h"
+#include "ports/ShellPort.h"
+#include "ports/SystemPort.h"
+#include "ports/TimerPort.h"
+#include "ports/TrayPort.h"
+#include "ports/WindowPort.h"
 #include "settings/MemorySettings.h"
-#include "ui/Ports.h"
 
 namespace textmend::testing {
 
@@ -71,16 +79,29 @@ class FakeBeep : public BeepPort {
     Journal& journal_;
 };
 
+// Like a real notification area: no icon without an area or when it refuses, no
+// second icon while one is shown, and no change to an icon that is not there.
 class FakeTray : public TrayPort {
   public:
     explicit FakeTray(Journal& journal) : journal_(journal) {}
     bool Available() override { return available; }
-    bool Notify(TrayMessage message, const TrayIconData& record) override;
+    bool Add(TrayImage image, const std::string& tip) override;
+    bool Change(TrayImage image) override;
+    void Remove() override;
+
+    // The notification area goes away (a crashed panel), taking the icon with it.
+    void Vanish() {
+        available = false;
+        shown = false;
+    }
 
     bool available = true;
     bool accept = true;
-    std::vector<std::pair<TrayMessage, TrayIconData>> calls;
-    // The images shown by the changes, in order.
+    bool shown = false;
+    TrayImage image = TrayImage::Normal;
+    std::string tip;
+    int adds = 0;  // the adds the area took
+    // The images shown by the changes the area took, in order.
     std::vector<TrayImage> changes;
 
   private:
@@ -90,7 +111,6 @@ class FakeTray : public TrayPort {
 class FakeWindow : public WindowPort {
   public:
     explicit FakeWindow(Journal& journal) : journal_(journal) {}
-    std::uintptr_t Handle() override { return handle; }
     void Show() override;
     void Hide() override;
     void SetState(WindowState state) override;
@@ -100,7 +120,6 @@ class FakeWindow : public WindowPort {
     TwipSize OuterSize() override { return outer; }
     void Repaint() override { journal_.push_back("repaint"); }
 
-    std::uintptr_t handle = 0x5150;
     TwipSize screen{28800, 16200};  // 1920 x 1080 pixels at 96 dpi
     TwipSize outer{5085, 4725};
     bool visible = false;
@@ -128,8 +147,7 @@ class FakeShell : public ShellPort {
   public:
     explicit FakeShell(Journal& journal) : journal_(journal) {}
     void PopupMenu() override;
-    void ShowModal(frmHelp& dialog) override;
-    void ShowModal(frmAbout& dialog) override;
+    void ShowModal(DialogForm& dialog) override;
     void EndProgram() override { journal_.push_back("end program"); }
 
     // What the user does while the popup menu or a dialog is open.
@@ -155,40 +173,20 @@ class JournalSettings : public MemorySettings {
     Journal& journal_;
 };
 
-class FakeRegistry : public SystemRegistryPort {
-  public:
-    struct Value {
-        std::uint32_t type;
-        std::string data;
-    };
-    // A key that can be opened, with its values.
-    void AddKey(std::uint32_t root, const std::string& keyName,
-                std::map<std::string, Value> values = {}) {
-        keys_[{root, keyName}] = std::move(values);
-    }
-
-    std::int32_t OpenKeyForReading(std::uint32_t root, const std::string& keyName,
-                                   std::uintptr_t& key) override;
-    std::int32_t QueryValue(std::uintptr_t key, const std::string& valueName, std::uint32_t& type,
-                            std::string& data, std::uint32_t capacity) override;
-    void CloseKey(std::uintptr_t key) override;
-
-    std::vector<std::string> opened;  // key names, in order
-    int openKeys = 0;                 // opened and not yet closed
-
-  private:
-    std::map<std::pair<std::uint32_t, std::string>, std::map<std::string, Value>> keys_;
-    std::map<std::uintptr_t, std::pair<std::uint32_t, std::string>> handles_;
-    std::uintptr_t nextHandle_ = 0x100;
-};
-
 class FakeSystem : public SystemPort {
   public:
-    bool IsNormalFile(const std::string& path) override { return normalFiles.contains(path); }
-    // Starts only programs that exist as normal files, like the real thing.
+    std::optional<std::string> FindSysInfoTool() override {
+        if (failFind) {
+            throw *failFind;
+        }
+        return sysInfoTool;
+    }
+    // Starts only programs that exist, like the real thing.
     void StartProgram(const std::string& path) override;
 
-    std::set<std::string> normalFiles;
+    std::optional<std::string> sysInfoTool;
+    std::optional<StepError> failFind;
+    std::set<std::string> programs;
     std::vector<std::string> started;
 };
 

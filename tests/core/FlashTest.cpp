@@ -57,20 +57,7 @@ TEST(FlashSequence, ShowsRedThreeTimesAndEndsNormalWithTheTimerStopped) {
     EXPECT_EQ(f.h.tray.changes, (std::vector<TrayImage>{A, N, A, N, A, N, N}));
     EXPECT_FALSE(f.h.Enabled("TimerFlash"));
     EXPECT_EQ(f.h.form->flashCount(), 0);
-    EXPECT_EQ(f.h.form->trayIconData().hIcon, N);
-}
-
-TEST(FlashSequence, EveryChangeCarriesOnlyTheIconFlag) {
-    Flashing f;
-    f.TickUntilStopped();
-    for (std::size_t i = 1; i < f.h.tray.calls.size(); ++i) {
-        const auto& [message, record] = f.h.tray.calls[i];
-        EXPECT_EQ(message, TrayMessage::Modify);
-        EXPECT_EQ(record.uFlags, 2u);
-        EXPECT_EQ(record.uID, 1u);
-        EXPECT_EQ(record.cbSize, 88u);
-        EXPECT_STREQ(record.szTip, " Textmend ");
-    }
+    EXPECT_EQ(f.h.form->trayImage(), N);
 }
 
 TEST(FlashSequence, ASecondStartDuringASequenceAddsNoTicks) {
@@ -106,7 +93,7 @@ TEST(FlashSequence, TheNextAutomaticRunStartsAFreshSequence) {
     EXPECT_EQ(f.h.tray.changes, (std::vector<TrayImage>{A, N, A, N, A, N, N}));
 }
 
-TEST(FlashSequence, WithoutATrayIconKeepsTheRecordButCallsNothing) {
+TEST(FlashSequence, WithoutATrayIconKeepsTheImageButChangesNothing) {
     MainHarness h;
     h.tray.available = false;
     h.Load();
@@ -114,8 +101,8 @@ TEST(FlashSequence, WithoutATrayIconKeepsTheRecordButCallsNothing) {
     h.clipboard.Copy("text");
     h.form->TimerClipwatch_Timer();
     h.form->TimerFlash_Timer();
-    EXPECT_TRUE(h.tray.calls.empty());
-    EXPECT_EQ(h.form->trayIconData().hIcon, A);
+    EXPECT_TRUE(h.tray.changes.empty());
+    EXPECT_EQ(h.form->trayImage(), A);
 }
 
 }  // namespace

@@ -4,16 +4,16 @@
 
 #include <set>
 
-#include "ui/Form.h"
-#include "ui/Layout.h"
+#include "forms/Form.h"
+#include "forms/Layout.h"
 
 namespace textmend::testing {
 namespace {
 
 TEST(Layout, EveryNameIsUniqueWithinItsWindow) {
-    for (const FormSpec* form : {&MainLayout(), &HelpLayout(), &AboutLayout()}) {
+    for (const FormDef* form : {&MainLayout(), &HelpLayout(), &AboutLayout()}) {
         std::set<std::string_view> names;
-        for (const ControlSpec& control : form->controls) {
+        for (const ControlDef& control : form->controls) {
             EXPECT_TRUE(names.insert(control.name).second) << form->name << " " << control.name;
         }
     }
@@ -21,7 +21,7 @@ TEST(Layout, EveryNameIsUniqueWithinItsWindow) {
 
 TEST(Layout, TabOrderOfTheMainWindowRunsFromZeroWithoutGaps) {
     std::set<int> tabs;
-    for (const ControlSpec& control : MainLayout().controls) {
+    for (const ControlDef& control : MainLayout().controls) {
         if (control.tabIndex >= 0) {
             EXPECT_TRUE(tabs.insert(control.tabIndex).second) << control.name;
         }
@@ -31,10 +31,10 @@ TEST(Layout, TabOrderOfTheMainWindowRunsFromZeroWithoutGaps) {
 }
 
 TEST(Layout, MenuItemsBelongToMenusOfTheTable) {
-    const FormSpec& main = MainLayout();
-    for (const ControlSpec& control : main.controls) {
+    const FormDef& main = MainLayout();
+    for (const ControlDef& control : main.controls) {
         if (control.kind == ControlKind::MenuItem || control.kind == ControlKind::Separator) {
-            const ControlSpec* parent = main.Find(control.parent);
+            const ControlDef* parent = main.Find(control.parent);
             ASSERT_NE(parent, nullptr) << control.name;
             EXPECT_EQ(parent->kind, ControlKind::Menu) << control.name;
         }
@@ -43,7 +43,7 @@ TEST(Layout, MenuItemsBelongToMenusOfTheTable) {
 
 TEST(Layout, ThePopupListsItsEighteenEntriesInOrder) {
     std::vector<std::string_view> popup;
-    for (const ControlSpec& control : MainLayout().controls) {
+    for (const ControlDef& control : MainLayout().controls) {
         if (control.parent == "mnu_1") {
             popup.push_back(control.name);
         }
@@ -96,8 +96,8 @@ TEST(Layout, TooltipsReadAsTheUserSeesThem) {
 }
 
 TEST(Layout, TimersCarryTheirIntervalsAndDesignStates) {
-    const ControlSpec* watch = MainLayout().Find("TimerClipwatch");
-    const ControlSpec* flash = MainLayout().Find("TimerFlash");
+    const ControlDef* watch = MainLayout().Find("TimerClipwatch");
+    const ControlDef* flash = MainLayout().Find("TimerFlash");
     ASSERT_TRUE(watch && flash);
     EXPECT_EQ(watch->intervalMs, 1000);
     EXPECT_TRUE(watch->enabled);
@@ -107,7 +107,7 @@ TEST(Layout, TimersCarryTheirIntervalsAndDesignStates) {
 
 TEST(Layout, WindowsHaveTheirSizesAndButtons) {
     struct Window {
-        const FormSpec& form;
+        const FormDef& form;
         std::string_view caption;
         int width, height;
         bool minimize, taskbar;
@@ -128,8 +128,8 @@ TEST(Layout, WindowsHaveTheirSizesAndButtons) {
 }
 
 TEST(Layout, OnlyAboutsOkAnswersEnterAndEscape) {
-    for (const FormSpec* form : {&MainLayout(), &HelpLayout(), &AboutLayout()}) {
-        for (const ControlSpec& control : form->controls) {
+    for (const FormDef* form : {&MainLayout(), &HelpLayout(), &AboutLayout()}) {
+        for (const ControlDef& control : form->controls) {
             const bool ok = form == &AboutLayout() && control.name == "cmdOK";
             EXPECT_EQ(control.isDefault, ok) << control.name;
             EXPECT_EQ(control.isCancel, ok) << control.name;
@@ -138,8 +138,8 @@ TEST(Layout, OnlyAboutsOkAnswersEnterAndEscape) {
 }
 
 TEST(Layout, AboutsRuleIsGreyWithWhiteBelowIt) {
-    const ControlSpec* white = AboutLayout().Find("Line1(0)");
-    const ControlSpec* grey = AboutLayout().Find("Line1(1)");
+    const ControlDef* white = AboutLayout().Find("Line1(0)");
+    const ControlDef* grey = AboutLayout().Find("Line1(1)");
     ASSERT_TRUE(white && grey);
     EXPECT_EQ(white->color, 0xFFFFFFu);
     EXPECT_EQ(grey->color, 0x808080u);

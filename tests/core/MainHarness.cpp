@@ -1,6 +1,6 @@
 #include "MainHarness.h"
 
-#include "ui/Layout.h"
+#include "forms/Layout.h"
 
 namespace textmend::testing {
 
@@ -18,7 +18,6 @@ void MainHarness::Build(ScratchFolders folders) {
         .timers = timers,
         .shell = shell,
         .settings = settings,
-        .registry = registry,
         .system = system,
         .scratch = std::move(folders),
         .version = AppVersion{2, 3, 4},
@@ -49,7 +48,7 @@ void MainHarness::ChooseOptions(std::string_view caseOption,
 
 std::vector<std::string> MainHarness::PopupMarks() const {
     std::vector<std::string> marked;
-    for (const ControlSpec& control : MainLayout().controls) {
+    for (const ControlDef& control : MainLayout().controls) {
         if (control.kind == ControlKind::MenuItem && control.parent == "mnu_1" &&
             form->Control(control.name)->value == 1) {
             marked.emplace_back(control.name);

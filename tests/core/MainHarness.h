@@ -47,7 +47,6 @@ struct MainHarness {
     FakeTimers timers{journal};
     FakeShell shell{journal};
     JournalSettings settings{journal};
-    FakeRegistry registry;
     FakeSystem system;
     TempFolder scratch;
     std::unique_ptr<frmMain> form;

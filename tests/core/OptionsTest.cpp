@@ -148,8 +148,6 @@ TEST(RemoveReturnsRule, TheDisabledTwiceBoxAndItemTakeNoClicks) {
     h.Load();
     EXPECT_TRUE(h.form->Click("chkRemCRdbl"));
     EXPECT_TRUE(h.form->Click("mnuRemCRdbl"));
-    h.form->chkRemCRdbl_Click();
-    h.form->mnuRemCRdbl_Click();
     EXPECT_EQ(h.Value("chkRemCRdbl"), 0);
     EXPECT_EQ(h.Value("mnuRemCRdbl"), 0);
 }

@@ -142,7 +142,7 @@ TEST(ProcessCommandFromThePopup, WorksOnTheHiddenWindowWithoutShowingIt) {
     ASSERT_FALSE(h.window.visible);
     h.clipboard.Copy("quiet");
     h.shell.onPopup = [&] { h.form->Click("mnuPopProcess"); };
-    h.form->TrayEvent(0x205);
+    h.form->TrayIconEvent(TrayEvent::OpenMenu);
     EXPECT_EQ(h.clipboard.Text(), "QUIET");
     EXPECT_EQ(h.Text("txtClipboard"), "QUIET");
     EXPECT_FALSE(h.window.visible);

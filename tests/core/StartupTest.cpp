@@ -63,7 +63,7 @@ TEST(StartupWithNothingStored, HidesThePopupFromTheMenuBarAndStaysOnScreen) {
     EXPECT_TRUE(h.form->lastClipText().empty());
 }
 
-TEST(StartupWithNothingStored, StartsOnlyTheClipboardWatcher) {
+TEST(StartupWithNothingStored, StartsTheClipboardWatcherButNotTheFlashing) {
     MainHarness h;
     EXPECT_FALSE(h.Enabled("TimerClipwatch"));  // nothing runs before load
     h.Load();
@@ -84,23 +84,12 @@ TEST(StartupWithNothingStored, AddsTheTrayIconLastAfterShowingAndPainting) {
     EXPECT_TRUE(h.form->trayIconPresent());
 }
 
-TEST(StartupWithNothingStored, WritesTheWholeTrayRecord) {
+TEST(StartupWithNothingStored, AddsTheIconWithTheNormalImageAndItsTip) {
     MainHarness h;
     h.Load();
-    ASSERT_EQ(h.tray.calls.size(), 1u);
-    const TrayIconData& record = h.tray.calls[0].second;
-    EXPECT_EQ(record.cbSize, 88u);
-    EXPECT_EQ(record.hWnd, h.window.handle);
-    EXPECT_EQ(record.uID, 1u);
-    EXPECT_EQ(record.uFlags, 7u);
-    EXPECT_EQ(record.uCallbackMessage, 0x8001u);
-    EXPECT_EQ(record.hIcon, TrayImage::Normal);
-    char tip[64];
-    std::memset(tip, ' ', sizeof tip);
-    std::memcpy(tip, " Textmend ", 10);
-    tip[10] = '\0';
-    EXPECT_EQ(std::memcmp(record.szTip, tip, sizeof tip), 0);
-    EXPECT_STREQ(record.szTip, " Textmend ");
+    EXPECT_EQ(h.tray.adds, 1);
+    EXPECT_EQ(h.tray.image, TrayImage::Normal);
+    EXPECT_EQ(h.tray.tip, " Textmend ");
 }
 
 // Stored texts and what the controls show after load.
@@ -191,7 +180,7 @@ TEST(StartupInTaskbar, StaysAMinimizedWindowWhereThereIsNoNotificationArea) {
     EXPECT_TRUE(h.window.visible);
     EXPECT_EQ(h.window.state, WindowState::Minimized);
     EXPECT_FALSE(h.form->trayIconPresent());
-    EXPECT_TRUE(h.tray.calls.empty());
+    EXPECT_EQ(h.tray.adds, 0);
 }
 
 TEST(StartupInTaskbar, StaysAMinimizedWindowWhenTheIconIsRefused) {
@@ -212,29 +201,43 @@ TEST(StartupInTaskbar, HidesOnceANotificationAreaAppears) {
     h.tray.available = true;
     h.form->TrayAreaCreated();
     EXPECT_TRUE(h.form->trayIconPresent());
-    EXPECT_EQ(h.tray.calls.back().first, TrayMessage::Add);
+    EXPECT_TRUE(h.tray.shown);
     EXPECT_FALSE(h.window.visible);
 }
 
-TEST(TrayAreaRecreated, AddsTheIconAgainWithoutHidingAShownWindow) {
+TEST(TrayAreaRecreated, AddsALostIconAgainWithoutHidingAShownWindow) {
+    MainHarness h;
+    h.Load();
+    h.tray.shown = false;  // the recreated area forgot it
+    h.form->TrayAreaCreated();
+    EXPECT_EQ(h.tray.adds, 2);
+    EXPECT_TRUE(h.form->trayIconPresent());
+    EXPECT_TRUE(h.window.visible);
+}
+
+// The area may announce itself anew while it still holds the icon: the add is
+// refused, and the icon is there all the same.
+TEST(TrayAreaRecreated, AnIconTheAreaKeptStaysPresent) {
     MainHarness h;
     h.Load();
     h.form->TrayAreaCreated();
-    ASSERT_EQ(h.tray.calls.size(), 2u);
-    EXPECT_EQ(h.tray.calls[1].first, TrayMessage::Add);
-    EXPECT_EQ(h.tray.calls[1].second.uFlags, 7u);
-    EXPECT_TRUE(h.window.visible);
+    EXPECT_EQ(h.tray.adds, 1);
+    EXPECT_TRUE(h.form->trayIconPresent());
+    h.form->Form_Resize(WindowState::Minimized);
+    EXPECT_FALSE(h.window.visible) << "minimizing still hides";
+    h.form->Form_Unload();
+    EXPECT_FALSE(h.tray.shown) << "no dead icon stays behind";
 }
 
 TEST(TrayAreaRecreated, IsIgnoredBeforeLoadAndAfterUnload) {
     MainHarness h;
     h.form->TrayAreaCreated();
-    EXPECT_TRUE(h.tray.calls.empty());
+    EXPECT_FALSE(h.Journaled("tray add"));
     h.Load();
     h.form->Form_Unload();
-    const auto calls = h.tray.calls.size();
+    const auto entries = h.journal.size();
     h.form->TrayAreaCreated();
-    EXPECT_EQ(h.tray.calls.size(), calls);
+    EXPECT_EQ(h.journal.size(), entries);
 }
 
 TEST(StartupFailures, AreSkippedSilently) {
@@ -247,8 +250,7 @@ TEST(StartupFailures, AreSkippedSilently) {
     Journal journal;
     ThrowingWindow window(journal);
     frmMain form(MainPorts{h.clipboard, h.messageBox, h.beep, h.tray, window, h.timers, h.shell,
-                           h.settings, h.registry, h.system, ScratchFolders{},
-                           AppVersion{2, 3, 4}});
+                           h.settings, h.system, ScratchFolders{}, AppVersion{2, 3, 4}});
     form.Form_Load();
     EXPECT_FALSE(window.position);
     EXPECT_TRUE(window.visible);

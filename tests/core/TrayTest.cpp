@@ -7,53 +7,22 @@
 namespace textmend::testing {
 namespace {
 
-enum class Reaction { Nothing, Restore, Popup };
-
-struct TrayEventCase {
-    std::uint32_t message;
-    Reaction reaction;
-};
-
-class TrayEvents : public ::testing::TestWithParam<TrayEventCase> {};
-
-TEST_P(TrayEvents, ActOnlyOnReleasesAndTheLeftDoubleClick) {
+TEST(TrayIconEvents, ActivateRestoresAndOpenMenuOpensThePopup) {
     MainHarness h;
     h.Load();
     h.form->Form_Resize(WindowState::Minimized);
     ASSERT_FALSE(h.window.visible);
     h.journal.clear();
-    h.form->TrayEvent(GetParam().message);
-    switch (GetParam().reaction) {
-        case Reaction::Nothing:
-            EXPECT_TRUE(h.journal.empty());
-            EXPECT_TRUE(h.form->windowHidden());
-            break;
-        case Reaction::Restore:
-            EXPECT_EQ(h.journal, (Journal{"normal", "foreground", "show"}));
-            EXPECT_TRUE(h.window.visible);
-            EXPECT_EQ(h.form->windowState(), WindowState::Normal);
-            EXPECT_FALSE(h.form->windowHidden());
-            break;
-        case Reaction::Popup:
-            EXPECT_EQ(h.journal, (Journal{"foreground", "popup"}));
-            EXPECT_FALSE(h.window.visible);
-            break;
-    }
+    h.form->TrayIconEvent(TrayEvent::OpenMenu);
+    EXPECT_EQ(h.journal, (Journal{"foreground", "popup"}));
+    EXPECT_FALSE(h.window.visible);
+    h.journal.clear();
+    h.form->TrayIconEvent(TrayEvent::Activate);
+    EXPECT_EQ(h.journal, (Journal{"normal", "foreground", "show"}));
+    EXPECT_TRUE(h.window.visible);
+    EXPECT_EQ(h.form->windowState(), WindowState::Normal);
+    EXPECT_FALSE(h.form->windowHidden());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MouseMessages, TrayEvents,
-    ::testing::Values(TrayEventCase{0x200, Reaction::Nothing},  // move
-                      TrayEventCase{0x201, Reaction::Nothing},  // left press
-                      TrayEventCase{0x202, Reaction::Restore},  // left release
-                      TrayEventCase{0x203, Reaction::Restore},  // left double click
-                      TrayEventCase{0x204, Reaction::Nothing},  // right press
-                      TrayEventCase{0x205, Reaction::Popup},    // right release
-                      TrayEventCase{0x206, Reaction::Nothing},  // right double click
-                      TrayEventCase{0x207, Reaction::Nothing},  // middle press
-                      TrayEventCase{0x208, Reaction::Nothing},  // middle release
-                      TrayEventCase{0x8001, Reaction::Nothing},
-                      TrayEventCase{0, Reaction::Nothing}));
 
 TEST(Minimize, HidesTheWindowBehindItsIcon) {
     MainHarness h;
@@ -62,7 +31,7 @@ TEST(Minimize, HidesTheWindowBehindItsIcon) {
     EXPECT_FALSE(h.window.visible);
     EXPECT_TRUE(h.form->windowHidden());
     EXPECT_TRUE(h.form->trayIconPresent());
-    EXPECT_EQ(h.tray.calls.size(), 1u);  // the icon stays as it was
+    EXPECT_EQ(h.tray.adds, 1);  // the icon stays as it was
 }
 
 TEST(Minimize, ResizingInTheNormalStateDoesNothing) {
@@ -87,8 +56,9 @@ TEST(Restore, ADoubleClicksThreeEventsEndLikeOneClick) {
     MainHarness h;
     h.Load();
     h.form->Form_Resize(WindowState::Minimized);
-    for (std::uint32_t message : {0x202u, 0x203u, 0x202u}) {
-        h.form->TrayEvent(message);
+    // A double click arrives as a click, a double click and a click.
+    for (int event = 0; event < 3; ++event) {
+        h.form->TrayIconEvent(TrayEvent::Activate);
     }
     EXPECT_TRUE(h.window.visible);
     EXPECT_EQ(h.window.state, WindowState::Normal);
@@ -101,7 +71,7 @@ TEST(Restore, ALeftClickOnAShownWindowBringsItForward) {
     MainHarness h;
     h.Load();
     h.journal.clear();
-    h.form->TrayEvent(0x202);
+    h.form->TrayIconEvent(TrayEvent::Activate);
     EXPECT_EQ(h.journal, (Journal{"normal", "foreground", "show"}));
 }
 
@@ -110,7 +80,7 @@ TEST(PopupMenu, AChoiceChangesTheHiddenWindowsOptions) {
     h.Load();
     h.form->Form_Resize(WindowState::Minimized);
     h.shell.onPopup = [&] { h.form->Click("mnuLower"); };
-    h.form->TrayEvent(0x205);
+    h.form->TrayIconEvent(TrayEvent::OpenMenu);
     EXPECT_EQ(h.Value("optLower"), 1);
     EXPECT_EQ(h.Value("optClean"), 0);
     EXPECT_FALSE(h.window.visible);
@@ -120,9 +90,62 @@ TEST(PopupMenu, ExitUnloadsAndEndsTheProgram) {
     MainHarness h;
     h.Load();
     h.shell.onPopup = [&] { h.form->Click("mnuPopExit"); };
-    h.form->TrayEvent(0x205);
+    h.form->TrayIconEvent(TrayEvent::OpenMenu);
     EXPECT_TRUE(h.form->Unloaded());
     EXPECT_EQ(h.journal.back(), "end program");
+}
+
+// The notification area may go away during the run (a crashed panel) and come back.
+TEST(TrayAreaGone, ShowsAHiddenWindowUntilTheAreaIsBackThenHidesItAgain) {
+    MainHarness h;
+    h.Load();
+    h.form->Form_Resize(WindowState::Minimized);
+    ASSERT_TRUE(h.form->windowHidden());
+    h.tray.Vanish();
+    h.form->Tick("TimerTrayWatch");
+    EXPECT_FALSE(h.form->trayIconPresent());
+    EXPECT_TRUE(h.window.visible);
+    EXPECT_EQ(h.form->windowState(), WindowState::Minimized) << "an ordinary minimized window";
+    h.tray.available = true;
+    h.form->Tick("TimerTrayWatch");
+    EXPECT_TRUE(h.form->trayIconPresent());
+    EXPECT_EQ(h.tray.adds, 2);
+    EXPECT_FALSE(h.window.visible);
+}
+
+TEST(TrayAreaGone, AWindowRestoredMeanwhileStaysWhenTheAreaIsBack) {
+    MainHarness h;
+    h.Load();
+    h.form->Form_Resize(WindowState::Minimized);
+    h.tray.Vanish();
+    h.form->Tick("TimerTrayWatch");
+    h.form->Form_Resize(WindowState::Normal);
+    h.tray.available = true;
+    h.form->Tick("TimerTrayWatch");
+    EXPECT_TRUE(h.form->trayIconPresent());
+    EXPECT_TRUE(h.window.visible);
+}
+
+// An icon that can no longer be changed is gone, whatever the area says.
+TEST(TrayAreaGone, ALostIconIsNoticedByTheFlashingAndComesBack) {
+    MainHarness h;
+    h.Load();
+    h.form->Form_Resize(WindowState::Minimized);
+    h.tray.shown = false;
+    h.form->iconAutoprocess();
+    EXPECT_FALSE(h.form->trayIconPresent());
+    EXPECT_TRUE(h.window.visible);
+    h.form->Tick("TimerTrayWatch");
+    EXPECT_TRUE(h.form->trayIconPresent());
+    EXPECT_FALSE(h.window.visible);
+}
+
+TEST(Timers, OnlyTheWindowsOwnTimersTick) {
+    MainHarness h;
+    h.Load();
+    EXPECT_TRUE(h.form->Tick("TimerFlash"));
+    EXPECT_FALSE(h.form->Tick("TimerNone"));
+    EXPECT_FALSE(h.form->Tick("cmdProcess"));
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-// UTF-8 and UTF-16, line breaks for the native controls, twips and pixels.
+// UTF-8 and UTF-16, line breaks for the native controls, the probe's JSON.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "win32/Dpi.h"
 #include "win32/JsonText.h"
 #include "win32/TextDisplay.h"
 #include "win32/Utf.h"
@@ -57,24 +56,6 @@ TEST(DisplayLineBreaks, LoneCarriageReturnsGainALineFeed) {
     for (const auto& c : cases) {
         EXPECT_EQ(DisplayLineBreaks(c.text), c.shown) << c.text;
     }
-}
-
-TEST(Twips, BecomePixelsAtTheWindowsDpi) {
-    const struct {
-        double twips;
-        UINT dpi;
-        int pixels;
-    } cases[] = {
-        {4995, 96, 333},                                   // the main window's width at 100 %
-        {4020, 96, 268},  {4995, 144, 500},                // 499.5 rounds up
-        {4995, 192, 666}, {15, 96, 1},      {15, 120, 1},  // 1.25
-        {1440, 96, 96},   {0, 192, 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
-    }
-    EXPECT_DOUBLE_EQ(PixelsToTwips(333, 96), 4995.0);
-    EXPECT_DOUBLE_EQ(PixelsToTwips(1, 192), 7.5);
 }
 
 TEST(JsonText, EscapesWhatJsonRequires) {

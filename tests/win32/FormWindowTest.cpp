@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form.h"
-#include "ui/Layout.h"
+#include "forms/Form.h"
+#include "forms/Layout.h"
+#include "forms/PixelGrid.h"
 #include "win32/DialogWindow.h"
 #include "win32/FormWindow.h"
 #include "win32/Utf.h"
@@ -42,6 +43,7 @@ class TestWindow : public FormWindow {
 class MainFormWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        form.Set("optClean").value = 1;  // as the main window starts
         window.Create(form, nullptr);
         ASSERT_NE(window.Hwnd(), nullptr);
         ASSERT_EQ(GetDpiForWindow(window.Hwnd()), 96u) << "the expectations are at 100 %";
@@ -111,16 +113,53 @@ TEST_F(MainFormWindowTest, AMoveToADenserScreenLaysEverythingOutAgain) {
 
 TEST_F(MainFormWindowTest, TabbingFollowsTheTabIndexes) {
     const std::vector<std::string> expected = {
-        "cmdProcess", "txtClipboard", "optClean",    "chkDblspc", "chkSentence",
-        "chkTrimCR",  "chkNoblanks",  "chkRemCRdbl", "chkRemGT",  "chkRemCRs"};
+        "cmdProcess",  "txtClipboard", "optClean", "chkDblspc", "chkSentence", "chkTrimCR",
+        "chkNoblanks", "chkRemCRdbl",  "chkRemGT", "Picture1",  "chkRemCRs"};
+    ShowWindow(window.Hwnd(), SW_SHOWNORMAL);
+    SetForegroundWindow(window.Hwnd());
+    SetFocus(Control("cmdProcess"));
     std::vector<std::string> order;
-    HWND first = GetNextDlgTabItem(window.Hwnd(), nullptr, FALSE);
-    HWND control = first;
     do {
-        order.emplace_back(window.NameOf(static_cast<UINT>(GetDlgCtrlID(control))));
-        control = GetNextDlgTabItem(window.Hwnd(), control, FALSE);
-    } while (control != nullptr && control != first && order.size() < 30);
+        order.emplace_back(window.NameOf(static_cast<UINT>(GetDlgCtrlID(GetFocus()))));
+        SendMessageW(window.Hwnd(), WM_NEXTDLGCTL, FALSE, FALSE);  // Tab
+    } while (GetFocus() != Control("cmdProcess") && order.size() < 30);
     EXPECT_EQ(order, expected);
+    SendMessageW(window.Hwnd(), WM_NEXTDLGCTL, TRUE, FALSE);  // Shift+Tab
+    EXPECT_EQ(GetFocus(), Control("chkRemCRs")) << "backwards round to the last";
+}
+
+// At 100, 125, 150 and 200 %, every caption is drawn whole: its text in the
+// control's own font, beside the box or circle with its edges, within the
+// control's width as the layout sets it.
+TEST_F(MainFormWindowTest, EveryCaptionShowsWholeAtEveryScale) {
+    for (UINT dpi : {96u, 120u, 144u, 192u}) {
+        RECT suggested{0, 0, 800, 800};
+        SendMessageW(window.Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        HDC dc = GetDC(window.Hwnd());
+        for (const ControlDef& control : MainLayout().controls) {
+            if (control.kind != ControlKind::CheckBox &&
+                control.kind != ControlKind::OptionButton) {
+                continue;
+            }
+            HWND box = Control(control.name);
+            HGDIOBJ old =
+                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+            const std::wstring caption = WindowText(box);
+            SIZE text{};
+            GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+            SelectObject(dc, old);
+            RECT client{};
+            GetClientRect(box, &client);
+            const int glyph = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) +
+                              2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+            EXPECT_LE(glyph + text.cx, client.right) << control.name << " at " << dpi << " dpi";
+            const PixelBox laidOut = ToPixelBox(control.left, control.top, control.width,
+                                                control.height, static_cast<int>(dpi));
+            EXPECT_EQ(client.right, laidOut.width) << control.name << " keeps its width";
+        }
+        ReleaseDC(window.Hwnd(), dc);
+    }
 }
 
 TEST_F(MainFormWindowTest, ArrowKeysMoveAmongTheOptionButtonsInTheirTabOrder) {
@@ -224,7 +263,7 @@ TEST(FrameStyle, FixedBordersAndOnlyTheMainWindowMinimizes) {
     EXPECT_TRUE(main.style & WS_MINIMIZEBOX);
     EXPECT_FALSE(main.style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(main.style & WS_THICKFRAME);
-    for (const FormSpec* dialog : {&HelpLayout(), &AboutLayout()}) {
+    for (const FormDef* dialog : {&HelpLayout(), &AboutLayout()}) {
         const WindowStyle style = FrameStyle(*dialog);
         EXPECT_FALSE(style.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME))
             << dialog->name;
@@ -234,7 +273,7 @@ TEST(FrameStyle, FixedBordersAndOnlyTheMainWindowMinimizes) {
 }
 
 struct DialogCase {
-    const FormSpec& (*layout)();
+    const FormDef& (*layout)();
     std::vector<std::string> afterEscape;
     std::vector<std::string> afterEnter;
 };

@@ -1,5 +1,5 @@
-// About's reach into the machine: reading the registry, testing files and
-// starting programs.
+// About's reach into the machine: where the registry says the system-information
+// tool is, and starting programs.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include "WinePaths.h"
 #include "engine/StepError.h"
-#include "settings/SettingsBackend.h"
+#include "win32/SysInfoLocation.h"
 #include "win32/Utf.h"
 #include "win32/Win32System.h"
 
@@ -18,64 +18,6 @@ namespace textmend {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr char kTestKey[] = "Software\\TextmendTests\\SystemRegistry";
-
-class Win32SystemRegistryTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        const char path[] = "C:\\Tools\\info.exe";
-        RegSetValueExA(key, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(path), sizeof(path));
-        const DWORD number = 0x01020304;
-        RegSetValueExA(key, "NUMBER", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                       sizeof(number));
-        RegCloseKey(key);
-    }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TextmendTests"); }
-
-    Win32SystemRegistry registry;
-};
-
-TEST_F(Win32SystemRegistryTest, ReadsTextValuesWithTheirTypeAndSize) {
-    std::uintptr_t key = 0;
-    ASSERT_EQ(registry.OpenKeyForReading(kHkeyCurrentUser, kTestKey, key), 0);
-    std::uint32_t type = 0;
-    std::string data;
-    EXPECT_EQ(registry.QueryValue(key, "PATH", type, data, 1024), 0);
-    EXPECT_EQ(type, static_cast<std::uint32_t>(REG_SZ));
-    EXPECT_EQ(data, std::string("C:\\Tools\\info.exe\0", 18));  // stored with its NUL
-    EXPECT_EQ(registry.QueryValue(key, "NUMBER", type, data, 1024), 0);
-    EXPECT_EQ(type, static_cast<std::uint32_t>(REG_DWORD));
-    EXPECT_EQ(data, std::string("\x04\x03\x02\x01", 4));
-    registry.CloseKey(key);
-}
-
-TEST_F(Win32SystemRegistryTest, ReportsTheSystemsCodesForWhatIsMissingOrTooLong) {
-    std::uintptr_t key = 0;
-    EXPECT_EQ(registry.OpenKeyForReading(kHkeyCurrentUser, "Software\\TextmendTests\\Missing", key),
-              ERROR_FILE_NOT_FOUND);
-    ASSERT_EQ(registry.OpenKeyForReading(kHkeyCurrentUser, kTestKey, key), 0);
-    std::uint32_t type = 0;
-    std::string data = "kept";
-    EXPECT_EQ(registry.QueryValue(key, "ABSENT", type, data, 1024), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(registry.QueryValue(key, "PATH", type, data, 8), ERROR_MORE_DATA);
-    EXPECT_EQ(data, "kept");
-    registry.CloseKey(key);
-}
-
-TEST_F(Win32SystemRegistryTest, OpensForReadingOnly) {
-    std::uintptr_t key = 0;
-    ASSERT_EQ(registry.OpenKeyForReading(kHkeyCurrentUser, kTestKey, key), 0);
-    const char text[] = "x";
-    EXPECT_EQ(RegSetValueExA(reinterpret_cast<HKEY>(key), "WRITE", 0, REG_SZ,
-                             reinterpret_cast<const BYTE*>(text), sizeof(text)),
-              ERROR_ACCESS_DENIED);
-    registry.CloseKey(key);
-}
 
 // A folder of its own under the temporary folder, removed afterwards.
 class ScratchDirectory {
@@ -98,7 +40,107 @@ std::string Utf8Path(const fs::path& path) {
     return WideToUtf8(path.wstring());
 }
 
-TEST(Win32System, OnlyNormalFilesCount) {
+using namespace std::string_view_literals;
+
+// A private stand-in for the machine's hive, under the current user's.
+constexpr char kMachine[] = "Software\\TextmendTests\\Machine";
+constexpr char kPathKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr char kFolderKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+class RegistryTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kMachine, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                  nullptr, &machine, nullptr),
+                  ERROR_SUCCESS);
+    }
+    void TearDown() override {
+        RegCloseKey(machine);
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TextmendTests");
+    }
+    void Store(const char* keyName, const char* valueName, DWORD type, std::string_view data) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(machine, keyName, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                  nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExA(key, valueName, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                       static_cast<DWORD>(data.size()));
+        RegCloseKey(key);
+    }
+
+    HKEY machine = nullptr;
+};
+
+struct KeyValueCase {
+    const char* name;
+    DWORD type;
+    std::string_view stored;
+    const char* before;
+    std::string_view after;
+};
+
+TEST_F(RegistryTest, GetKeyValueReadsTextNumbersAndEmptyValues) {
+    const KeyValueCase cases[] = {
+        {"text", REG_SZ, "C:\\x.exe", "", "C:\\x.exe"},
+        {"text with its NUL", REG_SZ, "abc\0"sv, "", "abc"},
+        {"only the last NUL goes", REG_SZ, "a\0\0"sv, "", "a\0"sv},
+        {"empty text", REG_SZ, "", "old", ""},
+        // 0x4D3C2B1A: the bytes from last to first, each without leading zeros.
+        {"number of full bytes", REG_DWORD, "\x1A\x2B\x3C\x4D", "", "&h4D3C2B1A"},
+        // 0x00000105: the last byte, a NUL, is dropped like a text's.
+        {"number with zero bytes", REG_DWORD, "\x05\x01\0\0"sv, "", "&h015"},
+        {"other type keeps the value", REG_MULTI_SZ, "a\0\0"sv, "kept", "kept"},
+    };
+    for (const KeyValueCase& c : cases) {
+        Store("Key", "Value", c.type, c.stored);
+        std::string value = c.before;
+        EXPECT_TRUE(GetKeyValue(machine, "Key", "Value", value)) << c.name;
+        EXPECT_EQ(value, c.after) << c.name;
+    }
+}
+
+TEST_F(RegistryTest, GetKeyValueEmptiesTheValueOfWhatCannotBeRead) {
+    Store("Key", "Long", REG_SZ, std::string(1025, 'x'));
+    for (const auto& [key, name] : {std::pair{"Key", "Long"}, {"Key", "Missing"}, {"None", "V"}}) {
+        std::string value = "old";
+        EXPECT_FALSE(GetKeyValue(machine, key, name, value)) << key << " " << name;
+        EXPECT_EQ(value, "") << key << " " << name;
+    }
+}
+
+TEST_F(RegistryTest, TheFirstEntryNamesTheToolWithoutTheSecondBeingRead) {
+    Store(kPathKey, "PATH", REG_SZ, "C:\\Info\\msinfo32.exe\0"sv);
+    Store(kFolderKey, "MSINFO", REG_SZ, "C:\\Other");
+    EXPECT_EQ(LocateSysInfoTool(machine), "C:\\Info\\msinfo32.exe");
+}
+
+// Such an entry names no program that can start: the About dialog reports it.
+TEST_F(RegistryTest, AFirstEntryOfAnotherTypeIsFoundAndEndsTheSearch) {
+    ScratchDirectory scratch;
+    HANDLE file = CreateFileW((scratch.path() / "MSINFO32.EXE").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CloseHandle(file);
+    Store(kFolderKey, "MSINFO", REG_SZ, Utf8Path(scratch.path()));
+    Store(kPathKey, "PATH", REG_DWORD, "\1\0\0\0"sv);
+    EXPECT_EQ(LocateSysInfoTool(machine), "&h001");
+    Store(kPathKey, "PATH", REG_MULTI_SZ, "a\0\0"sv);
+    EXPECT_EQ(LocateSysInfoTool(machine), "");
+}
+
+TEST_F(RegistryTest, TheSecondEntryNamesAFolderThatMustHoldTheTool) {
+    ScratchDirectory scratch;
+    Store(kFolderKey, "MSINFO", REG_SZ, Utf8Path(scratch.path()));
+    EXPECT_EQ(LocateSysInfoTool(machine), std::nullopt) << "the folder is empty";
+    const fs::path tool = scratch.path() / "MSINFO32.EXE";
+    HANDLE file = CreateFileW(tool.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    CloseHandle(file);
+    EXPECT_EQ(LocateSysInfoTool(machine), Utf8Path(scratch.path()) + "\\MSINFO32.EXE");
+    RegDeleteTreeA(machine, kFolderKey);
+    EXPECT_EQ(LocateSysInfoTool(machine), std::nullopt) << "neither entry";
+}
+
+TEST(SysInfoLocation, OnlyNormalFilesCount) {
     ScratchDirectory scratch;
     const struct {
         const wchar_t* name;
@@ -111,7 +153,6 @@ TEST(Win32System, OnlyNormalFilesCount) {
         {L"system.exe", FILE_ATTRIBUTE_SYSTEM, false},
         {L"folder.exe", 0, false},
     };
-    Win32System system;
     for (const auto& c : cases) {
         const fs::path path = scratch.path() / c.name;
         if (c.attributes == 0) {
@@ -122,10 +163,10 @@ TEST(Win32System, OnlyNormalFilesCount) {
             ASSERT_NE(file, INVALID_HANDLE_VALUE);
             CloseHandle(file);
         }
-        EXPECT_EQ(system.IsNormalFile(Utf8Path(path)), c.normal) << Utf8Path(path);
+        EXPECT_EQ(IsNormalFile(Utf8Path(path)), c.normal) << Utf8Path(path);
         SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    EXPECT_FALSE(system.IsNormalFile(Utf8Path(scratch.path() / "missing.exe")));
+    EXPECT_FALSE(IsNormalFile(Utf8Path(scratch.path() / "missing.exe")));
 }
 
 TEST(Win32System, CommandLineQuotesThePath) {

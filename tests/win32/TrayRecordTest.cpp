@@ -1,4 +1,5 @@
-// The shell's notification record filled from the core's.
+// The shell's notification record as the program fills it, and the mouse
+// messages over the icon that the program acts on.
 
 #include <gtest/gtest.h>
 
@@ -9,64 +10,83 @@
 namespace textmend {
 namespace {
 
-TrayIconData AddedRecord() {
-    TrayIconData record;
-    record.cbSize = 88;
-    record.hWnd = 0x1234;
-    record.uID = 1;
-    record.uFlags = 7;
-    record.uCallbackMessage = 0x8001;
-    record.hIcon = TrayImage::Normal;
-    std::memset(record.szTip, ' ', sizeof(record.szTip));
-    std::memcpy(record.szTip, " Textmend ", 10);
-    record.szTip[10] = '\0';
-    return record;
-}
-
-const TrayIcons kIcons{reinterpret_cast<HICON>(0x11), reinterpret_cast<HICON>(0x22)};
-
-TEST(TrayRecord, UsesTheFirstFormSizeOfA64BitProgram) {
-    // cbSize, padding, hWnd, uID, uFlags, uCallbackMessage, padding, hIcon, szTip[64].
-    constexpr DWORD kFirstFormSize = 4 + 4 + 8 + 4 + 4 + 4 + 4 + 8 + 64;
-    EXPECT_EQ(ToNotifyIconData(AddedRecord(), kIcons).cbSize, kFirstFormSize);
-    TrayIconData unsized = AddedRecord();
-    unsized.cbSize = 0;
-    EXPECT_EQ(ToNotifyIconData(unsized, kIcons).cbSize, 0u);
-}
-
-TEST(TrayRecord, CopiesTheFieldsAndTheWholeTip) {
-    const NOTIFYICONDATAA data = ToNotifyIconData(AddedRecord(), kIcons);
-    EXPECT_EQ(data.hWnd, reinterpret_cast<HWND>(0x1234));
-    EXPECT_EQ(data.uID, 1u);
-    EXPECT_EQ(data.uFlags, 7u);
-    EXPECT_EQ(data.uCallbackMessage, 0x8001u);
-    EXPECT_STREQ(data.szTip, " Textmend ");
-    for (size_t i = 11; i < 64; ++i) {
-        EXPECT_EQ(data.szTip[i], ' ') << i;
+TEST(TrayEvents, OnlyReleasesAndTheLeftDoubleClickAct) {
+    const struct {
+        UINT message;
+        std::optional<TrayEvent> event;
+    } cases[] = {
+        {WM_MOUSEMOVE, std::nullopt},
+        {WM_LBUTTONDOWN, std::nullopt},
+        {WM_LBUTTONUP, TrayEvent::Activate},
+        {WM_LBUTTONDBLCLK, TrayEvent::Activate},
+        {WM_RBUTTONDOWN, std::nullopt},
+        {WM_RBUTTONUP, TrayEvent::OpenMenu},
+        {WM_RBUTTONDBLCLK, std::nullopt},
+        {WM_MBUTTONDOWN, std::nullopt},
+        {WM_MBUTTONUP, std::nullopt},
+        {kTrayCallbackMessage, std::nullopt},
+        {0, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TrayEventOf(c.message), c.event) << std::hex << c.message;
     }
 }
 
-TEST(TrayRecord, MapsEachImageToItsIcon) {
-    TrayIconData record = AddedRecord();
-    EXPECT_EQ(ToNotifyIconData(record, kIcons).hIcon, kIcons.normal);
-    record.hIcon = TrayImage::Autoprocess;
-    EXPECT_EQ(ToNotifyIconData(record, kIcons).hIcon, kIcons.autoprocess);
+class TrayRecordTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(window, nullptr);
+        tray.SetWindow(window);
+    }
+    void TearDown() override {
+        tray.Remove();
+        DestroyWindow(window);
+    }
+
+    HICON normal = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    HICON autoprocess = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_INFORMATION));
+    HWND window = nullptr;
+    Win32Tray tray{TrayIcons{normal, autoprocess}};
+};
+
+TEST_F(TrayRecordTest, AddingWritesTheWholeRecordInItsFirstForm) {
+    ASSERT_TRUE(tray.Add(TrayImage::Normal, " Textmend "));
+    const NOTIFYICONDATAA& record = tray.Record();
+    // cbSize, padding, hWnd, uID, uFlags, uCallbackMessage, padding, hIcon, szTip[64].
+    constexpr DWORD kFirstFormSize = 4 + 4 + 8 + 4 + 4 + 4 + 4 + 8 + 64;
+    EXPECT_EQ(record.cbSize, kFirstFormSize);
+    EXPECT_EQ(record.hWnd, window);
+    EXPECT_EQ(record.uID, 1u);
+    EXPECT_EQ(record.uFlags, 7u);  // message, icon and tip
+    EXPECT_EQ(record.uCallbackMessage, static_cast<UINT>(WM_APP + 1));
+    EXPECT_EQ(record.hIcon, normal);
+    EXPECT_STREQ(record.szTip, " Textmend ");
+    for (size_t i = 11; i < 64; ++i) {
+        EXPECT_EQ(record.szTip[i], ' ') << "the tip is padded with blanks: " << i;
+    }
 }
 
-TEST(TrayRecord, TheShellTakesTheRecordThroughAddChangeAndRemove) {
-    HWND window = CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(window, nullptr);
-    HICON icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
-    Win32Tray tray({icon, icon});
-    TrayIconData record = AddedRecord();
-    record.hWnd = reinterpret_cast<std::uintptr_t>(window);
-    EXPECT_TRUE(tray.Notify(TrayMessage::Add, record));
-    record.uFlags = 2;
-    record.hIcon = TrayImage::Autoprocess;
-    EXPECT_TRUE(tray.Notify(TrayMessage::Modify, record));
-    EXPECT_TRUE(tray.Notify(TrayMessage::Delete, record));
-    EXPECT_FALSE(tray.Notify(TrayMessage::Modify, record)) << "the icon is gone";
-    DestroyWindow(window);
+TEST_F(TrayRecordTest, AChangeWritesOnlyTheIconAndKeepsTheRest) {
+    ASSERT_TRUE(tray.Add(TrayImage::Normal, " Textmend "));
+    EXPECT_TRUE(tray.Change(TrayImage::Autoprocess));
+    const NOTIFYICONDATAA& record = tray.Record();
+    EXPECT_EQ(record.uFlags, 2u);
+    EXPECT_EQ(record.hIcon, autoprocess);
+    EXPECT_EQ(record.uID, 1u);
+    EXPECT_STREQ(record.szTip, " Textmend ");
+}
+
+// What the program's tray logic relies on: a second add of the same icon is
+// refused, and a change tells whether the icon is still there.
+TEST_F(TrayRecordTest, TheShellRefusesASecondAddAndChangesOnlyAPresentIcon) {
+    EXPECT_FALSE(tray.Change(TrayImage::Normal)) << "nothing added yet";
+    ASSERT_TRUE(tray.Add(TrayImage::Normal, " Textmend "));
+    EXPECT_FALSE(tray.Add(TrayImage::Normal, " Textmend "));
+    EXPECT_TRUE(tray.Change(TrayImage::Normal));
+    tray.Remove();
+    EXPECT_FALSE(tray.Change(TrayImage::Autoprocess)) << "the icon is gone";
+    EXPECT_TRUE(tray.Add(TrayImage::Normal, " Textmend "));
 }
 
 }  // namespace

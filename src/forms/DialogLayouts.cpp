@@ -1,7 +1,7 @@
 #include <array>
 
-#include "ui/Layout.h"
-#include "ui/LayoutBuilders.h"
+#include "forms/Layout.h"
+#include "forms/LayoutBuilders.h"
 
 namespace textmend {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 using namespace layout;
 
 // Neither button answers Enter or Escape: both only close the dialog on a click.
-constexpr auto kHelpControls = std::to_array<ControlSpec>({
+constexpr auto kHelpControls = std::to_array<ControlDef>({
     Button("OKButton", "OK", 4680, 120, 1215, 375, 0),
     Button("CancelButton", "Cancel", 4680, 600, 1215, 375, 1),
     Box(ControlKind::Label, "lblText", "", 240, 240, 4215, 2655, 2),
@@ -19,7 +19,7 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kGrey = 0x808080;
 
 // The two lines together draw one etched rule: grey with white just below it.
-constexpr auto kAboutControls = std::to_array<ControlSpec>({
+constexpr auto kAboutControls = std::to_array<ControlDef>({
     Button("cmdOK", "OK", 4245, 2985, 1260, 345, 0, true, true),
     Picture("picIcon", 240, 240, 540, 540, 1, PictureContent::NormalIcon),
     Button("cmdSysInfo", "&System Info...", 4260, 3435, 1245, 345, 2),
@@ -39,8 +39,8 @@ constexpr auto kAboutControls = std::to_array<ControlSpec>({
 
 }  // namespace
 
-const FormSpec& HelpLayout() {
-    static const FormSpec layout{
+const FormDef& HelpLayout() {
+    static const FormDef layout{
         .name = "frmHelp",
         .caption = "Textmend Help",
         .clientWidth = 6030,
@@ -53,8 +53,8 @@ const FormSpec& HelpLayout() {
     return layout;
 }
 
-const FormSpec& AboutLayout() {
-    static const FormSpec layout{
+const FormDef& AboutLayout() {
+    static const FormDef layout{
         .name = "frmAbout",
         .caption = "About",
         .clientWidth = 5730,

@@ -1,18 +1,17 @@
-#include "ui/Form.h"
+#include "forms/Form.h"
 
 #include <stdexcept>
 
 namespace textmend {
 
-Form::Form(const FormSpec& layout) : caption_(layout.caption), layout_(layout) {
-    for (const ControlSpec& spec : layout.controls) {
+Form::Form(const FormDef& layout) : caption_(layout.caption), layout_(layout) {
+    for (const ControlDef& control : layout.controls) {
         ControlState state;
-        state.value = spec.value;
-        state.enabled = spec.enabled;
-        if (spec.kind == ControlKind::Label) {
-            state.text = spec.caption;
+        state.enabled = control.enabled;
+        if (control.kind == ControlKind::Label) {
+            state.text = control.caption;
         }
-        controls_.emplace(spec.name, std::move(state));
+        controls_.emplace(control.name, std::move(state));
     }
 }
 

@@ -25,14 +25,13 @@ enum class ControlKind : std::uint8_t {
 
 enum class PictureContent : std::uint8_t { None, NormalIcon, AutoprocessIcon };
 
-struct ControlSpec {
+struct ControlDef {
     ControlKind kind;
     std::string_view name;
     std::string_view caption;                      // captions, label texts, menu captions
     int left = 0, top = 0, width = 0, height = 0;  // twips; for lines x1, y1, x2, y2
     int tabIndex = -1;                             // -1: not a tab stop
     std::string_view tooltip;
-    int value = 0;            // design value: option button 1 selected, check box 0/1/2
     bool enabled = true;      // design enabled state (timers: running)
     std::string_view parent;  // menus: the menu an item belongs to
     int intervalMs = 0;       // timers
@@ -42,22 +41,22 @@ struct ControlSpec {
     PictureContent picture = PictureContent::None;
 };
 
-struct FormSpec {
+struct FormDef {
     std::string_view name;
     std::string_view caption;       // the design caption
     int clientWidth, clientHeight;  // twips
     bool minimizeButton;
     bool maximizeButton;
     bool showInTaskbar;
-    std::span<const ControlSpec> controls;  // in the table's order; menus in menu order
+    std::span<const ControlDef> controls;  // in the table's order; menus in menu order
 
-    const ControlSpec* Find(std::string_view controlName) const;
+    const ControlDef* Find(std::string_view controlName) const;
 };
 
 inline constexpr int kTwipsPerPixelAt96Dpi = 15;
 
-const FormSpec& MainLayout();   // frmMain
-const FormSpec& HelpLayout();   // frmHelp
-const FormSpec& AboutLayout();  // frmAbout
+const FormDef& MainLayout();   // frmMain
+const FormDef& HelpLayout();   // frmHelp
+const FormDef& AboutLayout();  // frmAbout
 
 }  // namespace textmend

@@ -1,4 +1,4 @@
-#include "ui/CentreWindow.h"
+#include "forms/CentreWindow.h"
 
 namespace textmend {
 

@@ -1,7 +1,7 @@
 #include <array>
 
-#include "ui/Layout.h"
-#include "ui/LayoutBuilders.h"
+#include "forms/Layout.h"
+#include "forms/LayoutBuilders.h"
 
 namespace textmend {
 namespace {
@@ -11,16 +11,18 @@ using K = ControlKind;
 
 // The controls left column first, then the timers, the menu bar in menu order
 // and last the popup menu, which the window takes out of its menu bar at load.
-constexpr auto kMainControls = std::to_array<ControlSpec>({
-    Option("optClean", "Cleanse", 120, 120, 1335, 195, 4, "Remove text formatting only", 1),
+// The options' values are the main window's to set: it starts them at the
+// default options.
+constexpr auto kMainControls = std::to_array<ControlDef>({
+    Option("optClean", "Cleanse", 120, 120, 1335, 195, 4, "Remove text formatting only"),
     Option("optUpper", "UPPERCASE", 120, 360, 1455, 195, 0, "Convert all text to uppercase."),
     Option("optLower", "lowercase", 120, 600, 1455, 195, 3, "Convert all text to lowercase"),
     Option("optProper", "Proper Case", 120, 840, 1575, 192, 10,
            "Convert the first letter of every word to uppercase"),
     Check("chkDblspc", "No dbl spaces", 1680, 120, 1332, 195, 5,
-          "Removes double spaces after periods", 1),
-    Check("chkNoblanks", "No blank lines", 1680, 360, 1335, 195, 8, "Removes blank lines", 1),
-    Check("chkTrimCR", "Trim end", 1680, 600, 1575, 195, 7, "Eliminates blank lines at end", 1),
+          "Removes double spaces after periods"),
+    Check("chkNoblanks", "No blank lines", 1680, 360, 1335, 195, 8, "Removes blank lines"),
+    Check("chkTrimCR", "Trim end", 1680, 600, 1575, 195, 7, "Eliminates blank lines at end"),
     Check("chkRemCRs", "Remove returns", 1680, 1080, 1455, 195, 13, "Removes hard returns"),
     Check("chkSentence", "Cap sentences", 3240, 120, 1455, 195, 6,
           "Capitalizes first letter in sentences"),
@@ -32,6 +34,7 @@ constexpr auto kMainControls = std::to_array<ControlSpec>({
     Picture("Picture1", 3840, 3480, 255, 255, 12, PictureContent::AutoprocessIcon),
     Timer("TimerClipwatch", 1000, true),
     Timer("TimerFlash", 500, false),
+    Timer("TimerTrayWatch", 2000, true),
 
     Menu("mnuFile", "File"),
     Item("mnuFile", "mnuRestore", "Restore defaults"),
@@ -66,8 +69,8 @@ constexpr auto kMainControls = std::to_array<ControlSpec>({
 
 }  // namespace
 
-const FormSpec& MainLayout() {
-    static const FormSpec layout{
+const FormDef& MainLayout() {
+    static const FormDef layout{
         .name = "frmMain",
         .caption = "Textmend",
         .clientWidth = 4995,

@@ -1,9 +1,9 @@
-#include "ui/Layout.h"
+#include "forms/Layout.h"
 
 namespace textmend {
 
-const ControlSpec* FormSpec::Find(std::string_view controlName) const {
-    for (const ControlSpec& control : controls) {
+const ControlDef* FormDef::Find(std::string_view controlName) const {
+    for (const ControlDef& control : controls) {
         if (control.name == controlName) {
             return &control;
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Ports.h"
+#include "ports/WindowPort.h"
 
 namespace textmend {
 

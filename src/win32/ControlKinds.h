@@ -1,0 +1,18 @@
+#pragma once
+
+// The bindings of each kind of native control (see ControlBinding.h).
+
+#include <memory>
+
+#include "win32/ControlBinding.h"
+
+namespace textmend {
+
+// Option buttons, check boxes and command buttons.
+std::unique_ptr<ControlBinding> MakeButtonBinding(const ControlDef& def);
+// Text boxes and labels.
+std::unique_ptr<ControlBinding> MakeTextBinding(const ControlDef& def);
+// Picture boxes.
+std::unique_ptr<ControlBinding> MakePictureBinding(const ControlDef& def);
+
+}  // namespace textmend
