@@ -1,22 +1,51 @@
 #pragma once
 
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/StepError.h"
 
 namespace textmend {
 
-// The system clipboard, plain text only. Text is UTF-8 with CR LF (or lone CR)
-// line breaks, whatever the platform uses natively. Failures are thrown as StepError.
+// What one reading of the clipboard found.
+struct ClipboardContent {
+    bool hasText = false;  // it holds plain text
+    // The program that copied it marked it as not to be watched (a password
+    // manager); also when that mark could not be read.
+    bool secret = false;
+    std::string text;  // UTF-8 with CR LF (or lone CR) line breaks
+};
+
+// The system clipboard, plain text only, without ever making the window wait:
+// the transfers run asynchronously, and another program that takes the clipboard
+// and then never answers costs a failed read after the deadline, nothing more.
+//
+// Each done runs exactly once, on the window's thread, possibly before the call
+// that started it returns. A port never calls done after it is destroyed.
 class ClipboardPort {
   public:
+    using ReadDone = std::function<void(const ClipboardContent& content,
+                                        const std::optional<StepError>& failure)>;
+    using WriteDone = std::function<void(const std::optional<StepError>& emptyFailure,
+                                         const std::optional<StepError>& putFailure)>;
+
+    // How long a transfer may take before it fails with the platform's timeout
+    // error (ETIMEDOUT, ERROR_TIMEOUT).
+    static constexpr std::chrono::milliseconds kDeadline{2000};
+
     virtual ~ClipboardPort() = default;
-    virtual bool HasText() = 0;
-    virtual std::string ReadText() = 0;
-    virtual void Empty() = 0;
-    virtual void PutText(const std::string& text) = 0;
-    // Whether the program that copied the current content marked it secret.
-    virtual bool IsSecret() = 0;
+    // A number that changes whenever the clipboard's content changes, by any
+    // program, this one included. Cheap: it never transfers, blocks or fails.
+    virtual std::uint64_t ChangeCount() = 0;
+    // Reads what the clipboard holds: the content, or the failure. The caller
+    // starts no second read before done.
+    virtual void Read(ReadDone done) = 0;
+    // Empties the clipboard (every format goes) and puts text on it as plain text
+    // only; done has the failure of each of the two steps.
+    virtual void Write(std::string text, WriteDone done) = 0;
 };
 
 }  // namespace textmend

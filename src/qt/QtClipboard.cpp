@@ -18,29 +18,35 @@ const QMimeData* Content() {
 
 }  // namespace
 
-bool QtClipboard::HasText() {
+QtClipboard::QtClipboard() {
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, &context_,
+                     [this](QClipboard::Mode mode) {
+                         if (mode == QClipboard::Clipboard) {
+                             ++changes_;
+                         }
+                     });
+}
+
+QtClipboard::~QtClipboard() = default;
+
+void QtClipboard::Read(ReadDone done) {
     const QMimeData* content = Content();
-    return content != nullptr && content->hasText();
+    ClipboardContent read;
+    read.hasText = content != nullptr && content->hasText();
+    read.secret = content != nullptr && content->data(kPasswordHintType).trimmed() == "secret";
+    if (read.hasText) {
+        read.text = ToEngineLineBreaks(
+            QGuiApplication::clipboard()->text(QClipboard::Clipboard).toStdString());
+    }
+    done(read, std::nullopt);
 }
 
-std::string QtClipboard::ReadText() {
-    const QString text = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
-    return ToEngineLineBreaks(text.toStdString());
-}
-
-void QtClipboard::Empty() {
+void QtClipboard::Write(std::string text, WriteDone done) {
     QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
-}
-
-void QtClipboard::PutText(const std::string& text) {
     // Text alone replaces every format the clipboard held, formatting included.
     QGuiApplication::clipboard()->setText(QString::fromStdString(ToUnixLineBreaks(text)),
                                           QClipboard::Clipboard);
-}
-
-bool QtClipboard::IsSecret() {
-    const QMimeData* content = Content();
-    return content != nullptr && content->data(kPasswordHintType).trimmed() == "secret";
+    done(std::nullopt, std::nullopt);
 }
 
 }  // namespace textmend

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QObject>
+#include <cstdint>
+
 #include "ports/ClipboardPort.h"
 
 namespace textmend {
@@ -8,11 +11,16 @@ namespace textmend {
 // translated between the desktop's LF and the program's CR LF.
 class QtClipboard : public ClipboardPort {
   public:
-    bool HasText() override;
-    std::string ReadText() override;
-    void Empty() override;
-    void PutText(const std::string& text) override;
-    bool IsSecret() override;
+    QtClipboard();
+    ~QtClipboard() override;
+
+    std::uint64_t ChangeCount() override { return changes_; }
+    void Read(ReadDone done) override;
+    void Write(std::string text, WriteDone done) override;
+
+  private:
+    QObject context_;
+    std::uint64_t changes_ = 0;
 };
 
 }  // namespace textmend

@@ -10,34 +10,21 @@ bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
     return a == b || ToLower(a) == ToLower(b);
 }
 
-bool ClipboardWatcher::SeeNewText(const FailureReport& report) {
-    try {
-        if (!clipboard_.HasText()) {
-            return false;
-        }
-    } catch (const StepError& error) {
-        report(error);
+bool ClipboardWatcher::SeeContent(const ClipboardContent& content,
+                                  const std::optional<StepError>& failure) {
+    if (failure) {
+        return true;
     }
-    // When the mark cannot be read the content may be secret: leave it alone.
-    try {
-        if (clipboard_.IsSecret()) {
-            return false;
-        }
-    } catch (const StepError& error) {
-        report(error);
+    if (!content.hasText || content.secret || SameTextIgnoringCase(content.text, lastClipText_)) {
         return false;
     }
-    // A text that cannot be read counts as news; the memory keeps the last one.
-    try {
-        std::string text = clipboard_.ReadText();
-        if (SameTextIgnoringCase(text, lastClipText_)) {
-            return false;
-        }
-        lastClipText_ = std::move(text);
-    } catch (const StepError& error) {
-        report(error);
-    }
+    lastClipText_ = content.text;
     return true;
+}
+
+void ClipboardWatcher::Forget() {
+    lastClipText_.clear();
+    seenCount_.reset();
 }
 
 }  // namespace textmend

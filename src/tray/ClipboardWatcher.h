@@ -1,10 +1,12 @@
 #pragma once
 
-// The clipboard watcher's memory: the last clipboard text it saw, so that only
-// a newly copied text counts as news. Texts that differ only in letter case are
-// the same text here.
+// The clipboard watcher's memory: the last clipboard text it saw, so that only a
+// newly copied text counts as news, and the clipboard's change count when it last
+// looked, so that it reads only after a change. Texts that differ only in letter
+// case are the same text here.
 
-#include <functional>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "ports/ClipboardPort.h"
@@ -13,26 +15,27 @@ namespace textmend {
 
 class ClipboardWatcher {
   public:
-    using FailureReport = std::function<void(const StepError&)>;
+    // Whether the clipboard has changed since the watcher last looked.
+    bool Changed(std::uint64_t changeCount) const { return changeCount != seenCount_; }
+    // A read of the clipboard as it was at changeCount begins: the watcher has
+    // looked, whatever the read finds, and asks no owner twice for one content.
+    void Looking(std::uint64_t changeCount) { seenCount_ = changeCount; }
 
-    explicit ClipboardWatcher(ClipboardPort& clipboard) : clipboard_(clipboard) {}
-
-    // Looks at the clipboard once. Returns true when it holds a text other than
-    // the one last seen, which it then remembers. Content marked secret is
-    // neither news nor remembered. Each failing clipboard call is reported and
-    // counts as the check passing; an unreadable text is news and leaves the memory
-    // as it was.
-    bool SeeNewText(const FailureReport& report);
+    // Whether what a read found is news: a text other than the one last seen,
+    // which it then remembers. Content without text or marked secret is no news
+    // and not remembered. A failed read counts as news and keeps the memory.
+    bool SeeContent(const ClipboardContent& content, const std::optional<StepError>& failure);
 
     // Remembers text as seen, so the watcher never takes it for news.
     void Remember(std::string text) { lastClipText_ = std::move(text); }
-    void Forget() { lastClipText_.clear(); }
+    // Forgets the text, and that it ever looked.
+    void Forget();
 
     const std::string& lastClipText() const { return lastClipText_; }
 
   private:
-    ClipboardPort& clipboard_;
     std::string lastClipText_;
+    std::optional<std::uint64_t> seenCount_;
 };
 
 // Whether a and b are equal apart from letter case, by the Unicode simple case

@@ -1,74 +1,137 @@
 // The Process command, the clipboard watcher's tick and the icon flashing.
+//
+// The clipboard is read and written in the background (ClipboardPort), so the
+// Process command runs in steps: it asks for a read, processes what the read
+// found, asks for the write, and ends when the write is done. One run at a time;
+// one read at a time, which the watcher and a run may share.
 
 #include "engine/ProcessText.h"
 #include "ui/frmMain.h"
 
 namespace textmend {
 
-std::optional<std::string> frmMain::ProcessClipboard() {
-    std::string text;
+void frmMain::cmdProcess_Click() {
+    RunProcess({});
+}
+
+void frmMain::mnuPopProcess_Click() {
+    RunProcess({});
+}
+
+void frmMain::RunProcess(ProcessRun run) {
+    if (running_) {
+        waiting_.push_back(std::move(run));
+        return;
+    }
+    running_ = std::move(run);
+    if (running_->read) {
+        ProcessRead(*running_->read);
+        return;
+    }
+    running_->waitingForRead = true;
+    reads_.Request([this](const ClipboardRead& read) { ProcessRead(read); });
+}
+
+void frmMain::ProcessRead(const ClipboardRead& read) {
+    if (unloaded_) {
+        return;
+    }
+    running_->waitingForRead = false;
     // Without a readable text there is nothing to replace the clipboard with:
     // it is left as it was.
-    try {
-        if (!ports_.clipboard.HasText()) {
-            ports_.messageBox.Show("There is no text on the Clipboard.", kAppTitle);
-            return std::nullopt;
-        }
-        text = ports_.clipboard.ReadText();
-    } catch (const StepError& error) {
-        ShowError(error);
-        return std::nullopt;
+    if (read.failure) {
+        ShowError(*read.failure);
+        FinishProcess(std::nullopt);
+        return;
+    }
+    if (!read.content.hasText) {
+        ports_.messageBox.Show("There is no text on the Clipboard.", kAppTitle);
+        FinishProcess(std::nullopt);
+        return;
     }
     OptionSet options = CurrentOptions();
     if (options.caseMode == CaseMode::None) {
         options.caseMode = CaseMode::Cleanse;
     }
-    const std::string result = ProcessText(
-        text, options,
+    std::string result = ProcessText(
+        read.content.text, options,
         [this](std::int32_t number, const std::string& description) {
             State("txtClipboard").text = FormatErrorMessage(number, description);
         },
         ports_.scratch);
-    bool put = false;
-    try {
-        ports_.clipboard.Empty();
-    } catch (const StepError& error) {
-        ShowError(error);
-    }
-    try {
-        ports_.clipboard.PutText(result);
-        put = true;
-    } catch (const StepError& error) {
-        ShowError(error);
-    }
-    State("txtClipboard").text = result;
-    if (!put) {
-        return std::nullopt;
-    }
-    return result;
+    ports_.clipboard.Write(result, [this, result](const std::optional<StepError>& emptyFailure,
+                                                  const std::optional<StepError>& putFailure) {
+        if (unloaded_) {
+            return;
+        }
+        if (emptyFailure) {
+            ShowError(*emptyFailure);
+        }
+        if (putFailure) {
+            ShowError(*putFailure);
+        }
+        State("txtClipboard").text = result;
+        FinishProcess(putFailure ? std::nullopt : std::optional<std::string>(result));
+    });
 }
 
-void frmMain::cmdProcess_Click() {
-    ProcessClipboard();
-}
-void frmMain::mnuPopProcess_Click() {
-    ProcessClipboard();
+void frmMain::FinishProcess(const std::optional<std::string>& put) {
+    const ProcessRun finished = std::move(*running_);
+    running_.reset();
+    if (finished.finished) {
+        finished.finished(put);
+    }
+    if (finished.alsoForWatcher) {
+        WatcherProcessed(put);
+    }
+    if (!waiting_.empty() && !unloaded_) {
+        ProcessRun next = std::move(waiting_.front());
+        waiting_.pop_front();
+        RunProcess(std::move(next));
+    }
 }
 
+// A tick reads the clipboard only when it has changed since the watcher last
+// looked, and never while the clipboard is being read or written: an owner that
+// does not answer is asked once per content, not once a second.
 void frmMain::TimerClipwatch_Timer() {
+    if (unloaded_ || reads_.Pending() || running_) {
+        return;
+    }
+    const std::uint64_t changeCount = ports_.clipboard.ChangeCount();
+    if (!watcher_.Changed(changeCount)) {
+        return;
+    }
+    watcher_.Looking(changeCount);
+    reads_.Request([this](const ClipboardRead& read) { WatcherRead(read); });
+}
+
+void frmMain::WatcherRead(const ClipboardRead& read) {
     if (unloaded_) {
         return;
     }
-    if (!watcher_.SeeNewText([this](const StepError& error) { ShowError(error); })) {
+    if (read.failure) {
+        ShowError(*read.failure);
+    }
+    if (!watcher_.SeeContent(read.content, read.failure) || !autoprocess()) {
         return;
     }
-    if (!autoprocess()) {
+    // A Process command that waits for this very read does the work; the watcher
+    // only adds its own ending.
+    if (running_ && running_->waitingForRead) {
+        running_->alsoForWatcher = true;
         return;
     }
-    // The watcher remembers the command's own result, so the next tick does
-    // not take it for a new copy and process it again.
-    if (std::optional<std::string> put = ProcessClipboard()) {
-        watcher_.Remember(std::move(*put));
+    RunProcess({.read = read, .finished = [this](const std::optional<std::string>& put) {
+                    WatcherProcessed(put);
+                }});
+}
+
+// The watcher remembers the command's own result, so the next tick does not take
+// it for a new copy and process it again. The command has ended before the beep.
+void frmMain::WatcherProcessed(const std::optional<std::string>& put) {
+    if (put) {
+        watcher_.Remember(*put);
     }
     try {
         ports_.beep.Beep();

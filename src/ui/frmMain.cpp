@@ -53,7 +53,7 @@ frmMain::frmMain(MainPorts ports)
     : Form(MainLayout()),
       ports_(std::move(ports)),
       trayIcon_(ports_.tray),
-      watcher_(ports_.clipboard) {
+      reads_(ports_.clipboard) {
     ApplyOptions(DefaultOptions());
     // No timer runs before the window has loaded.
     for (const auto& [timer, handler] : kTimerHandlers) {

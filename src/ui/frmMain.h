@@ -12,6 +12,8 @@
 // only while the window asks; a timer's running state is Control(name)->enabled.
 
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +30,7 @@
 #include "ports/TrayPort.h"
 #include "ports/WindowPort.h"
 #include "settings/SettingsBackend.h"
+#include "tray/ClipboardReads.h"
 #include "tray/ClipboardWatcher.h"
 #include "tray/IconFlasher.h"
 #include "tray/TrayIcon.h"
@@ -115,9 +118,28 @@ class frmMain : public Form {
     OptionSet CurrentOptions() const;
 
   private:
-    // Runs the Process command; returns the text it put on the clipboard, or
-    // nothing when it ended early or could not put it there.
-    std::optional<std::string> ProcessClipboard();
+    // The text the Process command put on the clipboard; nothing when it ended
+    // early or could not put it there.
+    using ProcessFinished = std::function<void(const std::optional<std::string>& put)>;
+
+    // One run of the Process command. The clipboard is read and written in the
+    // background, so a run ends some time after it starts; runs asked for
+    // meanwhile wait their turn.
+    struct ProcessRun {
+        // The watcher's read to work on instead of reading again.
+        std::optional<ClipboardRead> read;
+        ProcessFinished finished;
+        bool waitingForRead = false;
+        // The watcher found news in the very read this run waits for: the run
+        // ends as the watcher's own would.
+        bool alsoForWatcher = false;
+    };
+
+    void RunProcess(ProcessRun run);
+    void ProcessRead(const ClipboardRead& read);
+    void FinishProcess(const std::optional<std::string>& put);
+    void WatcherRead(const ClipboardRead& read);
+    void WatcherProcessed(const std::optional<std::string>& put);
     void ShowError(const StepError& error);
     void ApplyOptions(const OptionSet& options);
     void SelectCase(std::string_view optionName);
@@ -136,6 +158,9 @@ class frmMain : public Form {
     MainPorts ports_;
     TrayIcon trayIcon_;
     ClipboardWatcher watcher_;
+    ClipboardReads reads_;
+    std::optional<ProcessRun> running_;
+    std::deque<ProcessRun> waiting_;
     IconFlasher flasher_;
     WindowState windowState_ = WindowState::Normal;
     bool windowHidden_ = true;

@@ -42,6 +42,42 @@ ClipboardSession::~ClipboardSession() {
     CloseClipboard();
 }
 
+void Win32Clipboard::Read(ReadDone done) {
+    ClipboardContent content;
+    try {
+        content.hasText = HasText();
+        // When the mark cannot be read the content may be secret: leave it alone.
+        try {
+            content.secret = IsSecret();
+        } catch (const StepError&) {
+            content.secret = true;
+        }
+        if (content.hasText) {
+            content.text = ReadText();
+        }
+    } catch (const StepError& failure) {
+        done({}, failure);
+        return;
+    }
+    done(content, std::nullopt);
+}
+
+void Win32Clipboard::Write(std::string text, WriteDone done) {
+    std::optional<StepError> emptyFailure;
+    std::optional<StepError> putFailure;
+    try {
+        Empty();
+    } catch (const StepError& failure) {
+        emptyFailure = failure;
+    }
+    try {
+        PutText(text);
+    } catch (const StepError& failure) {
+        putFailure = failure;
+    }
+    done(emptyFailure, putFailure);
+}
+
 bool Win32Clipboard::HasText() {
     return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
 }

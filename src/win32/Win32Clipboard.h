@@ -17,11 +17,16 @@ class Win32Clipboard : public ClipboardPort {
     explicit Win32Clipboard(HWND owner = nullptr) : owner_(owner) {}
     void SetOwner(HWND owner) { owner_ = owner; }
 
-    bool HasText() override;
-    std::string ReadText() override;
-    void Empty() override;
-    void PutText(const std::string& text) override;
-    bool IsSecret() override;
+    std::uint64_t ChangeCount() override { return GetClipboardSequenceNumber(); }
+    void Read(ReadDone done) override;
+    void Write(std::string text, WriteDone done) override;
+
+    // The steps behind Read and Write, each throwing StepError.
+    bool HasText();
+    std::string ReadText();
+    void Empty();
+    void PutText(const std::string& text);
+    bool IsSecret();
 
   private:
     HWND owner_;

@@ -1,44 +1,61 @@
 #include "FakePorts.h"
 
+#include <utility>
+
 namespace textmend::testing {
 
-bool FakeClipboard::HasText() {
-    if (failHasText) {
-        throw *failHasText;
-    }
-    return text_.has_value();
-}
-
-std::string FakeClipboard::ReadText() {
-    if (failRead) {
-        throw *failRead;
-    }
+void FakeClipboard::Read(ReadDone done) {
     journal_.push_back("clipboard read");
-    return text_.value_or("");
+    ++reads;
+    if (holdReads) {
+        heldRead_ = std::move(done);
+        return;
+    }
+    Answer(done);
 }
 
-void FakeClipboard::Empty() {
+void FakeClipboard::FinishRead() {
+    ReadDone done = std::exchange(heldRead_, nullptr);
+    Answer(done);
+}
+
+void FakeClipboard::Answer(const ReadDone& done) {
+    if (failRead) {
+        done({}, failRead);
+        return;
+    }
+    done({.hasText = text_.has_value(), .secret = secret_, .text = text_.value_or("")},
+         std::nullopt);
+}
+
+void FakeClipboard::Write(std::string text, WriteDone done) {
+    if (holdWrites) {
+        heldWrite_ = [this, text = std::move(text), done = std::move(done)] {
+            Replace(text, done);
+        };
+        return;
+    }
+    Replace(text, done);
+}
+
+void FakeClipboard::FinishWrite() {
+    std::function<void()> write = std::exchange(heldWrite_, nullptr);
+    write();
+}
+
+void FakeClipboard::Replace(const std::string& text, const WriteDone& done) {
     journal_.push_back("clipboard empty");
-    if (failEmpty) {
-        throw *failEmpty;
+    std::optional<StepError> emptyFailure = failEmpty;
+    if (!failEmpty) {
+        CopyPicture();
     }
-    CopyPicture();
-}
-
-void FakeClipboard::PutText(const std::string& text) {
     journal_.push_back("clipboard put " + text);
-    if (failPut) {
-        throw *failPut;
+    std::optional<StepError> putFailure = failPut;
+    if (!failPut) {
+        ++puts;
+        Copy(text);
     }
-    ++puts;
-    Copy(text);
-}
-
-bool FakeClipboard::IsSecret() {
-    if (failIsSecret) {
-        throw *failIsSecret;
-    }
-    return secret_;
+    done(emptyFailure, putFailure);
 }
 
 bool FakeTray::Add(TrayImage newImage, const std::string& newTip) {

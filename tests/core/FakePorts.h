@@ -28,6 +28,8 @@ namespace textmend::testing {
 
 using Journal = std::vector<std::string>;
 
+// Answers at once unless told to hold its reads or writes back; then Finish*
+// answers, as a transfer that completes later does.
 class FakeClipboard : public ClipboardPort {
   public:
     explicit FakeClipboard(Journal& journal) : journal_(journal) {}
@@ -36,26 +38,40 @@ class FakeClipboard : public ClipboardPort {
     void Copy(std::string text, bool secret = false) {
         text_ = std::move(text);
         secret_ = secret;
+        ++changes_;
     }
     void CopyPicture() {
         text_.reset();
         secret_ = false;
+        ++changes_;
     }
     const std::optional<std::string>& Text() const { return text_; }
 
-    bool HasText() override;
-    std::string ReadText() override;
-    void Empty() override;
-    void PutText(const std::string& text) override;
-    bool IsSecret() override;
+    std::uint64_t ChangeCount() override { return changes_; }
+    void Read(ReadDone done) override;
+    void Write(std::string text, WriteDone done) override;
 
-    std::optional<StepError> failHasText, failRead, failEmpty, failPut, failIsSecret;
+    // Answers the read held back, with the content the clipboard holds now.
+    void FinishRead();
+    void FinishWrite();
+    bool ReadPending() const { return static_cast<bool>(heldRead_); }
+
+    std::optional<StepError> failRead, failEmpty, failPut;
+    bool holdReads = false;
+    bool holdWrites = false;
+    int reads = 0;
     int puts = 0;
 
   private:
+    void Answer(const ReadDone& done);
+    void Replace(const std::string& text, const WriteDone& done);
+
     Journal& journal_;
     std::optional<std::string> text_;
     bool secret_ = false;
+    std::uint64_t changes_ = 0;
+    ReadDone heldRead_;
+    std::function<void()> heldWrite_;
 };
 
 class FakeMessageBox : public MessageBoxPort {

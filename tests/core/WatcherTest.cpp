@@ -130,16 +130,6 @@ TEST(WatcherProcessing, NeverTouchesOrRemembersSecretContent) {
     EXPECT_EQ(w.h.beep.beeps, 1);
 }
 
-TEST(WatcherProcessing, TreatsAnUnreadableSecretMarkAsSecret) {
-    Watch w;
-    w.h.form->Click("mnuAutoprocess");
-    w.h.clipboard.failIsSecret = Failure();
-    w.CopyAndTick("maybe secret");
-    EXPECT_EQ(w.h.clipboard.Text(), "maybe secret");
-    EXPECT_EQ(w.h.Text("txtClipboard"), kFailureMessage);
-    EXPECT_EQ(w.h.beep.beeps, 0);
-}
-
 TEST(WatcherStopped, HasNoTicksAndComparesWithTheTextSeenBeforeStopping) {
     Watch w;
     w.CopyAndTick("seen");
@@ -173,15 +163,6 @@ TEST(WatcherFailures, AFailedReadShowsTheMessageEvenWhileAutoprocessIsOff) {
     w.h.form->TimerClipwatch_Timer();
     EXPECT_EQ(w.h.Text("txtClipboard"), kFailureMessage);
     EXPECT_EQ(w.h.form->lastClipText(), "");
-}
-
-TEST(WatcherFailures, AFailedTextCheckCountsAsText) {
-    Watch w;
-    w.h.clipboard.Copy("after a failed check");
-    w.h.clipboard.failHasText = Failure();
-    w.h.form->TimerClipwatch_Timer();
-    EXPECT_EQ(w.h.form->lastClipText(), "after a failed check");
-    EXPECT_EQ(w.h.Text("txtClipboard"), kFailureMessage);
 }
 
 TEST(WatcherFailures, AFailedProcessCommandStillBeepsAndFlashes) {
@@ -222,6 +203,94 @@ TEST(WatcherAfterRestart, AutoprocessIsOffAgain) {
     second.Load();
     EXPECT_EQ(second.Value("mnuAutoprocess"), 0);
     EXPECT_EQ(second.Value("mnuPopAutoprocess"), 0);
+}
+
+// The clipboard is read only after it changed, one transfer at a time, and a
+// transfer that takes too long is a failed read.
+
+TEST(WatcherReads, OnlyAfterAChangeAndOncePerChange) {
+    Watch w;
+    w.CopyAndTick("first");
+    const int reads = w.h.clipboard.reads;
+    for (int tick = 0; tick < 5; ++tick) {
+        w.h.form->TimerClipwatch_Timer();
+    }
+    EXPECT_EQ(w.h.clipboard.reads, reads) << "nothing changed, nothing read";
+    w.CopyAndTick("second");
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.clipboard.reads, reads + 1);
+    EXPECT_EQ(w.h.form->lastClipText(), "second");
+}
+
+TEST(WatcherReads, ATimedOutReadIsAFailedOneAndTheOwnerIsNotAskedAgain) {
+    Watch w;
+    w.h.form->Click("mnuAutoprocess");
+    w.h.clipboard.Copy("owner hangs");
+    w.h.clipboard.failRead = StepError(110, "Connection timed out");
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.Text("txtClipboard"), "Error occurred: #110 Connection timed out");
+    EXPECT_EQ(w.h.clipboard.Text(), "owner hangs") << "left as it was";
+    EXPECT_FALSE(w.h.Journaled("clipboard empty"));
+    const int reads = w.h.clipboard.reads;
+    for (int tick = 0; tick < 5; ++tick) {
+        w.h.form->TimerClipwatch_Timer();
+    }
+    EXPECT_EQ(w.h.clipboard.reads, reads);
+    // The owner has gone; the next copy is processed as usual.
+    w.h.clipboard.failRead.reset();
+    w.CopyAndTick("next copy");
+    EXPECT_EQ(w.h.clipboard.Text(), "NEXT COPY");
+}
+
+TEST(WatcherReads, NoSecondTransferWhileOneIsUnderWay) {
+    Watch w;
+    w.h.clipboard.holdReads = true;
+    w.CopyAndTick("slow owner");
+    w.h.clipboard.Copy("copied meanwhile");
+    for (int tick = 0; tick < 3; ++tick) {
+        w.h.form->TimerClipwatch_Timer();
+    }
+    EXPECT_EQ(w.h.clipboard.reads, 1);
+    w.h.clipboard.FinishRead();
+    // The copy made during the transfer is read once more, as any change is.
+    w.h.clipboard.holdReads = false;
+    for (int tick = 0; tick < 3; ++tick) {
+        w.h.form->TimerClipwatch_Timer();
+    }
+    EXPECT_EQ(w.h.clipboard.reads, 2);
+    EXPECT_EQ(w.h.form->lastClipText(), "copied meanwhile");
+}
+
+// The Process button stays usable while the watcher waits for a transfer: it
+// waits for the same one, and the text is processed once.
+TEST(WatcherReads, TheProcessCommandSharesTheWatchersPendingRead) {
+    for (const bool autoprocess : {false, true}) {
+        Watch w;
+        if (autoprocess) {
+            w.h.form->Click("mnuAutoprocess");
+        }
+        w.h.clipboard.holdReads = true;
+        w.CopyAndTick("shared");
+        w.h.form->Click("cmdProcess");
+        EXPECT_EQ(w.h.clipboard.reads, 1) << autoprocess;
+        w.h.clipboard.FinishRead();
+        EXPECT_EQ(w.h.clipboard.Text(), "SHARED") << autoprocess;
+        EXPECT_EQ(w.h.clipboard.puts, 1) << autoprocess;
+        EXPECT_EQ(w.h.beep.beeps, autoprocess ? 1 : 0);
+    }
+}
+
+TEST(WatcherReads, TheCommandEndsBeforeTheBeepEvenWhenItsWriteTakesTime) {
+    Watch w;
+    w.h.form->Click("mnuAutoprocess");
+    w.h.clipboard.holdWrites = true;
+    w.CopyAndTick("text");
+    EXPECT_EQ(w.h.beep.beeps, 0);
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.clipboard.reads, 1) << "no read while the write is under way";
+    w.h.clipboard.FinishWrite();
+    EXPECT_EQ(w.h.Text("txtClipboard"), "TEXT");
+    EXPECT_EQ(w.h.beep.beeps, 1);
 }
 
 }  // namespace
