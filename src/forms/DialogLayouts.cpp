@@ -37,6 +37,18 @@ constexpr auto kAboutControls = std::to_array<ControlDef>({
     Line("Line1(1)", 90, 2445, 5654, 2445, kGrey),
 });
 
+constexpr auto kHotkeyControls = std::to_array<ControlDef>({
+    Box(ControlKind::Label, "lblExplain",
+        "Press a key combination with Ctrl, Alt or Win. Pressed anywhere, it cleans the text "
+        "on the clipboard and pastes it where you are typing.",
+        120, 120, 4560, 615, -1),
+    Box(ControlKind::HotkeyBox, "hkyHotkey", "", 120, 840, 3135, 315, 0),
+    Button("cmdNone", "None", 3375, 840, 1305, 315, 1),
+    Box(ControlKind::Label, "lblStatus", "", 120, 1260, 4560, 420, -1),
+    Button("cmdOK", "OK", 2160, 1800, 1215, 375, 2, true),
+    Button("cmdCancel", "Cancel", 3465, 1800, 1215, 375, 3, false, true),
+});
+
 }  // namespace
 
 const FormDef& HelpLayout() {
@@ -63,6 +75,20 @@ const FormDef& AboutLayout() {
         .maximizeButton = false,
         .showInTaskbar = false,
         .controls = kAboutControls,
+    };
+    return layout;
+}
+
+const FormDef& HotkeyLayout() {
+    static const FormDef layout{
+        .name = "frmHotkey",
+        .caption = "Clean and paste hotkey",
+        .clientWidth = 4800,
+        .clientHeight = 2295,
+        .minimizeButton = false,
+        .maximizeButton = false,
+        .showInTaskbar = false,
+        .controls = kHotkeyControls,
     };
     return layout;
 }

@@ -15,6 +15,12 @@ Form::Form(const FormDef& layout) : caption_(layout.caption), layout_(layout) {
     }
 }
 
+void Form::Change(std::string_view name, const std::string& text) {
+    if (Control(name) != nullptr) {
+        State(name).text = text;
+    }
+}
+
 const ControlState* Form::Control(std::string_view name) const {
     auto found = controls_.find(name);
     return found == controls_.end() ? nullptr : &found->second;

@@ -8,7 +8,8 @@
 //   check box 0/1/2, menu item checked), enabled, visible, text. Draw again after
 //   every call into the form; the form never draws.
 // - Send every click on a button, option button or check box, and every choice of
-//   a menu item, to Click(name). A front end never changes a value itself: a
+//   a menu item, to Click(name), and every change the user makes to a text box or
+//   a key box to Change(name, text). A front end never changes a value itself: a
 //   native box that toggles on its own is redrawn from the form at once.
 // - Each form adds its own entry points for what is not a click (the main window's
 //   timers, tray icon and window state; a dialog's load), named in its header.
@@ -43,6 +44,9 @@ class Form {
     // A click on a button, option button or check box or a choice of a menu item.
     // Returns false when the name has no handler.
     virtual bool Click(std::string_view name) = 0;
+    // The user changed the text a text box or key box shows (a key box: the
+    // combination pressed, in the form of settings/Hotkey.h, or empty).
+    virtual void Change(std::string_view name, const std::string& text);
     // Set once the form has unloaded itself; the front end then closes the window.
     bool Unloaded() const { return unloaded_; }
 

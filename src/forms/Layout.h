@@ -13,7 +13,8 @@ enum class ControlKind : std::uint8_t {
     OptionButton,
     CheckBox,
     CommandButton,
-    TextBox,  // several lines, vertical scroll bar
+    TextBox,    // several lines, vertical scroll bar
+    HotkeyBox,  // shows a key combination and takes the next one the user presses
     Label,
     PictureBox,
     Line,
@@ -55,8 +56,9 @@ struct FormDef {
 
 inline constexpr int kTwipsPerPixelAt96Dpi = 15;
 
-const FormDef& MainLayout();   // frmMain
-const FormDef& HelpLayout();   // frmHelp
-const FormDef& AboutLayout();  // frmAbout
+const FormDef& MainLayout();    // frmMain
+const FormDef& HelpLayout();    // frmHelp
+const FormDef& AboutLayout();   // frmAbout
+const FormDef& HotkeyLayout();  // frmHotkey
 
 }  // namespace textmend

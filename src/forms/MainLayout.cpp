@@ -35,13 +35,18 @@ constexpr auto kMainControls = std::to_array<ControlDef>({
     Timer("TimerClipwatch", 1000, true),
     Timer("TimerFlash", 500, false),
     Timer("TimerTrayWatch", 2000, true),
+    // While a hotkey press waits for its modifier keys to be let go.
+    Timer("TimerHotkey", 25, false),
 
     Menu("mnuFile", "File"),
     Item("mnuFile", "mnuRestore", "Restore defaults"),
+    Item("mnuFile", "mnuRestoreOriginal", "Restore original"),
     Item("mnuFile", "mnuExit", "Exit"),
     Menu("Options", "Options"),
     Item("Options", "mnuStartintaskbar", "Start in taskbar"),
     Item("Options", "mnuAutoprocess", "Autoprocess"),
+    Separator("Options", "sepHotkey"),
+    Item("Options", "mnuHotkey", "Clean and paste hotkey..."),
     Menu("mnuHelptitle", "Help"),
     Item("mnuHelptitle", "mnuHelp", "Help"),
     Item("mnuHelptitle", "mnuAbout", "About"),
@@ -65,6 +70,7 @@ constexpr auto kMainControls = std::to_array<ControlDef>({
     Separator("mnu_1", "sep3"),
     Item("mnu_1", "mnuPopAutoprocess", "Autoprocess"),
     Item("mnu_1", "mnuPopProcess", "Process"),
+    Item("mnu_1", "mnuPopRestoreOriginal", "Restore original"),
 });
 
 }  // namespace

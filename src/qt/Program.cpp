@@ -26,6 +26,8 @@ Program::Program(const Icons& icons)
         .window = windowPort_,
         .timers = timers_,
         .shell = shell_,
+        .hotkey = hotkey_,
+        .keyboard = keyboard_,
         .settings = settings_,
         .system = system_,
         .scratch = DefaultScratchFolders(),
@@ -34,9 +36,7 @@ Program::Program(const Icons& icons)
 
     window_.View().OnClick([this](std::string_view name) { Send([&] { core_->Click(name); }); });
     window_.View().OnEdit([this](std::string_view name, const std::string& text) {
-        if (name == "txtClipboard") {
-            Send([&] { core_->txtClipboard_Change(text); });
-        }
+        Send([&] { core_->Change(name, text); });
     });
     window_.Menus().OnChoose([this](std::string_view name) { Send([&] { core_->Click(name); }); });
     window_.Menus().OnShownOrHidden([this] { DescribeToProbe(); });

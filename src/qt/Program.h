@@ -5,6 +5,7 @@
 #include "qt/FormView.h"
 #include "qt/MainWindow.h"
 #include "qt/QtClipboard.h"
+#include "qt/QtHotkey.h"
 #include "qt/QtMessageBox.h"
 #include "qt/QtSettingsBackend.h"
 #include "qt/QtShell.h"
@@ -48,6 +49,8 @@ class Program {
     QtWindow windowPort_;
     QtTimers timers_;
     QtShell shell_;
+    QtHotkey hotkey_;
+    QtKeyboard keyboard_;
     QtSettingsBackend settings_;
     QtSystem system_;
     std::unique_ptr<frmMain> core_;

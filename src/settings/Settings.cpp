@@ -108,4 +108,12 @@ void SaveSettings(const OptionSet& options, SettingsBackend& backend) {
     Write(backend, "start", TruthText(options.start));
 }
 
+std::optional<Hotkey> LoadHotkey(SettingsBackend& backend) {
+    return ParseHotkey(Read(backend, "hotkey"));
+}
+
+void SaveHotkey(const std::optional<Hotkey>& hotkey, SettingsBackend& backend) {
+    Write(backend, "hotkey", hotkey ? HotkeyText(*hotkey) : std::string());
+}
+
 }  // namespace textmend

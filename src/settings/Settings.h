@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include "engine/OptionSet.h"
-#include "SettingsBackend.h"
+#include "settings/Hotkey.h"
+#include "settings/SettingsBackend.h"
 
 namespace textmend {
 
@@ -11,5 +14,11 @@ void LoadSettings(OptionSet& options, SettingsBackend& backend);
 
 // Writes the twelve keys in their written forms ("True"/"False", "0"/"1"/"2").
 void SaveSettings(const OptionSet& options, SettingsBackend& backend);
+
+// The clean-and-paste hotkey, kept as a thirteenth key "hotkey" beside the twelve
+// (settings/Hotkey.h gives its text). Empty, missing or unreadable means none.
+std::optional<Hotkey> LoadHotkey(SettingsBackend& backend);
+// Stores the combination's text, or the empty text for none.
+void SaveHotkey(const std::optional<Hotkey>& hotkey, SettingsBackend& backend);
 
 }  // namespace textmend

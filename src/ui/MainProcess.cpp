@@ -24,6 +24,10 @@ void frmMain::RunProcess(ProcessRun run) {
         return;
     }
     running_ = std::move(run);
+    if (running_->restore) {
+        RestoreOriginal(*running_->restore);
+        return;
+    }
     if (running_->read) {
         ProcessRead(*running_->read);
         return;
@@ -45,10 +49,15 @@ void frmMain::ProcessRead(const ClipboardRead& read) {
         return;
     }
     if (!read.content.hasText) {
-        ports_.messageBox.Show("There is no text on the Clipboard.", kAppTitle);
+        if (running_->quietWithoutText) {
+            SoundBeep();
+        } else {
+            ports_.messageBox.Show("There is no text on the Clipboard.", kAppTitle);
+        }
         FinishProcess(std::nullopt);
         return;
     }
+    KeepOriginal(read.content.text);
     OptionSet options = CurrentOptions();
     if (options.caseMode == CaseMode::None) {
         options.caseMode = CaseMode::Cleanse;
@@ -133,12 +142,55 @@ void frmMain::WatcherProcessed(const std::optional<std::string>& put) {
     if (put) {
         watcher_.Remember(*put);
     }
+    SoundBeep();
+    SetTimerRunning("TimerFlash", true);
+}
+
+void frmMain::SoundBeep() {
     try {
         ports_.beep.Beep();
     } catch (const StepError& error) {
         ShowError(error);
     }
-    SetTimerRunning("TimerFlash", true);
+}
+
+// The text a Process command read is kept, in memory only, until the next one
+// reads another, so that a clean-up that went too far can be taken back.
+void frmMain::KeepOriginal(const std::string& text) {
+    original_ = text;
+    State("mnuRestoreOriginal").enabled = true;
+    State("mnuPopRestoreOriginal").enabled = true;
+}
+
+void frmMain::mnuRestoreOriginal_Click() {
+    if (original_) {
+        RunProcess({.restore = *original_});
+    }
+}
+
+void frmMain::mnuPopRestoreOriginal_Click() {
+    mnuRestoreOriginal_Click();
+}
+
+// The watcher remembers the restored text, so Autoprocess does not clean it again.
+void frmMain::RestoreOriginal(const std::string& text) {
+    ports_.clipboard.Write(text, [this, text](const std::optional<StepError>& emptyFailure,
+                                              const std::optional<StepError>& putFailure) {
+        if (unloaded_) {
+            return;
+        }
+        if (emptyFailure) {
+            ShowError(*emptyFailure);
+        }
+        if (putFailure) {
+            ShowError(*putFailure);
+        }
+        State("txtClipboard").text = text;
+        if (!putFailure) {
+            watcher_.Remember(text);
+        }
+        FinishProcess(putFailure ? std::nullopt : std::optional<std::string>(text));
+    });
 }
 
 void frmMain::TimerFlash_Timer() {

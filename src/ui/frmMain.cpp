@@ -29,12 +29,16 @@ constexpr auto kClickHandlers = std::to_array<std::pair<std::string_view, Handle
     {"mnuPopExit", &frmMain::mnuPopExit_Click},
     {"mnuPopAutoprocess", &frmMain::mnuPopAutoprocess_Click},
     {"mnuPopProcess", &frmMain::mnuPopProcess_Click},
+    {"mnuHotkey", &frmMain::mnuHotkey_Click},
+    {"mnuRestoreOriginal", &frmMain::mnuRestoreOriginal_Click},
+    {"mnuPopRestoreOriginal", &frmMain::mnuPopRestoreOriginal_Click},
 });
 
 constexpr auto kTimerHandlers = std::to_array<std::pair<std::string_view, Handler>>({
     {"TimerClipwatch", &frmMain::TimerClipwatch_Timer},
     {"TimerFlash", &frmMain::TimerFlash_Timer},
     {"TimerTrayWatch", &frmMain::TimerTrayWatch_Timer},
+    {"TimerHotkey", &frmMain::TimerHotkey_Timer},
 });
 
 template <class Table>
@@ -55,6 +59,9 @@ frmMain::frmMain(MainPorts ports)
       trayIcon_(ports_.tray),
       reads_(ports_.clipboard) {
     ApplyOptions(DefaultOptions());
+    // Nothing to restore before a Process command has read a text.
+    State("mnuRestoreOriginal").enabled = false;
+    State("mnuPopRestoreOriginal").enabled = false;
     // No timer runs before the window has loaded.
     for (const auto& [timer, handler] : kTimerHandlers) {
         State(timer).enabled = false;
@@ -104,6 +111,7 @@ void frmMain::Form_Load() {
     OptionSet options = CurrentOptions();
     LoadSettings(options, ports_.settings);
     ApplyOptions(options);
+    hotkey_ = LoadHotkey(ports_.settings);
     State("chkRemCRdbl").enabled = RemoveTwiceAllowed();
     State("mnu_1").visible = false;
     syncMenus();
@@ -127,6 +135,9 @@ void frmMain::Form_Load() {
         } catch (const StepError&) {
         }
     }
+    if (hotkey_) {
+        HoldHotkey();
+    }
     loaded_ = true;
     addTrayIcon();
 }
@@ -139,6 +150,13 @@ void frmMain::Form_Unload() {
     // Before load the controls never held the stored values: keep those.
     if (loaded_) {
         SaveSettings(CurrentOptions(), ports_.settings);
+        SaveHotkey(hotkey_, ports_.settings);
+        if (hotkey_) {
+            try {
+                ports_.hotkey.Unregister();
+            } catch (const StepError&) {
+            }
+        }
     }
     removeTrayIcon();
     for (const auto& [timer, handler] : kTimerHandlers) {
@@ -170,10 +188,6 @@ void frmMain::mnuHelp_Click() {
 void frmMain::mnuAbout_Click() {
     frmAbout about(ports_.system, ports_.messageBox, ports_.version);
     ports_.shell.ShowModal(about);
-}
-
-void frmMain::txtClipboard_Change(const std::string& text) {
-    State("txtClipboard").text = text;
 }
 
 void frmMain::ShowError(const StepError& error) {

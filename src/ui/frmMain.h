@@ -7,9 +7,9 @@
 // Besides what every form takes (forms/Form.h), a front end sends the main window
 // every change of the window's state to Form_Resize, every tray icon event to
 // TrayIconEvent, every tick of a timer the window started (TimerPort) to
-// Tick(name), a recreated notification area to TrayAreaCreated, user edits of the
-// text box to txtClipboard_Change, and the close box to Form_Unload. Timers run
-// only while the window asks; a timer's running state is Control(name)->enabled.
+// Tick(name), a recreated notification area to TrayAreaCreated, each press of
+// the hotkey to HotkeyPressed, and the close box to Form_Unload. Timers run only
+// while the window asks; a timer's running state is Control(name)->enabled.
 
 #include <cstdint>
 #include <deque>
@@ -24,6 +24,7 @@
 #include "forms/Form.h"
 #include "ports/AlertPorts.h"
 #include "ports/ClipboardPort.h"
+#include "ports/HotkeyPort.h"
 #include "ports/ShellPort.h"
 #include "ports/SystemPort.h"
 #include "ports/TimerPort.h"
@@ -45,6 +46,8 @@ struct MainPorts {
     WindowPort& window;
     TimerPort& timers;
     ShellPort& shell;
+    HotkeyPort& hotkey;
+    KeyboardPort& keyboard;
     SettingsBackend& settings;
     SystemPort& system;
     ScratchFolders scratch;
@@ -81,17 +84,26 @@ class frmMain : public Form {
     void mnuAutoprocess_Click();
     void mnuPopAutoprocess_Click();
     void mnuPopProcess_Click();
+    void mnuHotkey_Click();
+    // Puts the text the last Process command read back on the clipboard.
+    void mnuRestoreOriginal_Click();
+    void mnuPopRestoreOriginal_Click();
 
     // Copies the option controls into the popup's marks.
     void syncMenus();
-
-    // The user edited the text box.
-    void txtClipboard_Change(const std::string& text);
 
     void TimerClipwatch_Timer();
     void TimerFlash_Timer();
     // Every few seconds: follows the notification area as it comes and goes.
     void TimerTrayWatch_Timer();
+    // While a hotkey press waits for the user to let go of the modifier keys.
+    void TimerHotkey_Timer();
+
+    // The clean-and-paste hotkey was pressed, wherever the focus is: once the
+    // modifier keys are up (or after a second), the Process command runs and
+    // its result is pasted into the window that had the focus. A press while
+    // one is still under way is ignored.
+    void HotkeyPressed();
 
     // The tray icon.
     void addTrayIcon();
@@ -114,6 +126,9 @@ class frmMain : public Form {
     WindowState windowState() const { return windowState_; }
     bool windowHidden() const { return windowHidden_; }
     bool autoprocess() const;
+    const std::optional<Hotkey>& hotkey() const { return hotkey_; }
+    // The text the last Process command read, before processing; memory only.
+    const std::optional<std::string>& originalText() const { return original_; }
     // The options as the controls show them, including a missing case choice.
     OptionSet CurrentOptions() const;
 
@@ -127,8 +142,13 @@ class frmMain : public Form {
     // meanwhile wait their turn.
     struct ProcessRun {
         // The watcher's read to work on instead of reading again.
-        std::optional<ClipboardRead> read;
-        ProcessFinished finished;
+        std::optional<ClipboardRead> read{};
+        // Puts this text back instead of reading and processing (Restore original).
+        std::optional<std::string> restore{};
+        // No text on the clipboard only beeps: a message box would take the
+        // focus from where the user types.
+        bool quietWithoutText = false;
+        ProcessFinished finished{};
         bool waitingForRead = false;
         // The watcher found news in the very read this run waits for: the run
         // ends as the watcher's own would.
@@ -136,10 +156,18 @@ class frmMain : public Form {
     };
 
     void RunProcess(ProcessRun run);
+    void RestoreOriginal(const std::string& text);
     void ProcessRead(const ClipboardRead& read);
     void FinishProcess(const std::optional<std::string>& put);
     void WatcherRead(const ClipboardRead& read);
     void WatcherProcessed(const std::optional<std::string>& put);
+    void KeepOriginal(const std::string& text);
+    void SoundBeep();
+    void HoldHotkey();
+    bool HotkeyInUse(const Hotkey& candidate);
+    bool ModifiersDown();
+    void CleanAndPaste();
+    void PasteAfterHotkey();
     void ShowError(const StepError& error);
     void ApplyOptions(const OptionSet& options);
     void SelectCase(std::string_view optionName);
@@ -161,6 +189,12 @@ class frmMain : public Form {
     ClipboardReads reads_;
     std::optional<ProcessRun> running_;
     std::deque<ProcessRun> waiting_;
+    std::optional<std::string> original_;
+    std::optional<Hotkey> hotkey_;
+    // A hotkey press under way: the window that had the focus, and the ticks
+    // spent waiting for the modifier keys.
+    std::optional<std::uintptr_t> pressFocus_;
+    int modifierTicks_ = 0;
     IconFlasher flasher_;
     WindowState windowState_ = WindowState::Normal;
     bool windowHidden_ = true;

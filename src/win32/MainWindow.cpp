@@ -75,7 +75,7 @@ void MainWindow::OnCommand(std::string_view name, WORD notification) {
     if (name == "txtClipboard") {
         if (notification == EN_CHANGE) {
             const std::string text = WideToUtf8(WindowText(ControlHwnd(name)));
-            CallCore([this, text] { main_->txtClipboard_Change(text); });
+            CallCore([this, name, text] { main_->Change(name, text); });
         }
         return;
     }

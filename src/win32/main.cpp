@@ -15,6 +15,7 @@
 #include "win32/WidgetProbe.h"
 #include "win32/Win32Alerts.h"
 #include "win32/Win32Clipboard.h"
+#include "win32/Win32Hotkey.h"
 #include "win32/Win32System.h"
 #include "win32/Win32Tray.h"
 
@@ -46,6 +47,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32Tray tray(LoadTrayIcons(instance));
     RegistrySettings settings;
     Win32System system;
+    Win32Hotkey hotkey;
+    Win32Keyboard keyboard;
 
     frmMain form(MainPorts{
         .clipboard = clipboard,
@@ -55,6 +58,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         .window = window,
         .timers = window,
         .shell = window,
+        .hotkey = hotkey,
+        .keyboard = keyboard,
         .settings = settings,
         .system = system,
         .scratch = DefaultScratchFolders(),

@@ -134,6 +134,11 @@ void FakeShell::ShowModal(DialogForm& dialog) {
         if (onAbout) {
             onAbout(*about);
         }
+    } else if (auto* hotkey = dynamic_cast<frmHotkey*>(&dialog)) {
+        journal_.push_back("hotkey");
+        if (onHotkey) {
+            onHotkey(*hotkey);
+        }
     }
 }
 
@@ -156,6 +161,30 @@ void FakeSystem::StartProgram(const std::string& path) {
         throw StepError(2, "The system cannot find the file specified.");
     }
     started.push_back(path);
+}
+
+HotkeyPort::Grab FakeHotkey::Register(const Hotkey& hotkey) {
+    const std::string text = HotkeyText(hotkey);
+    journal_.push_back("hold " + text);
+    held.reset();
+    if (inOthers.contains(text)) {
+        return Grab::InUse;
+    }
+    held = text;
+    return Grab::Held;
+}
+
+void FakeHotkey::Unregister() {
+    journal_.push_back("let go");
+    held.reset();
+}
+
+void FakeKeyboard::Paste(std::uintptr_t window) {
+    journal_.push_back("paste");
+    if (failPaste) {
+        throw *failPaste;
+    }
+    pastes.push_back(window);
 }
 
 }  // namespace textmend::testing

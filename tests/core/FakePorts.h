@@ -15,8 +15,10 @@
 
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHelp.h"
+#include "dialogs/frmHotkey.h"
 #include "ports/AlertPorts.h"
 #include "ports/ClipboardPort.h"
+#include "ports/HotkeyPort.h"
 #include "ports/ShellPort.h"
 #include "ports/SystemPort.h"
 #include "ports/TimerPort.h"
@@ -170,6 +172,39 @@ class FakeShell : public ShellPort {
     std::function<void()> onPopup;
     std::function<void(frmHelp&)> onHelp;
     std::function<void(frmAbout&)> onAbout;
+    std::function<void(frmHotkey&)> onHotkey;
+
+  private:
+    Journal& journal_;
+};
+
+// Holds one combination at a time, like the platforms; those in others is in
+// use by other programs.
+class FakeHotkey : public HotkeyPort {
+  public:
+    explicit FakeHotkey(Journal& journal) : journal_(journal) {}
+    Grab Register(const Hotkey& hotkey) override;
+    void Unregister() override;
+    bool ModifiersDown() override { return modifiersDown; }
+
+    std::set<std::string> inOthers;
+    std::optional<std::string> held;  // the combination's text
+    bool modifiersDown = false;
+
+  private:
+    Journal& journal_;
+};
+
+class FakeKeyboard : public KeyboardPort {
+  public:
+    explicit FakeKeyboard(Journal& journal) : journal_(journal) {}
+    std::uintptr_t FocusedWindow() override { return focused; }
+    void Paste(std::uintptr_t window) override;
+
+    std::uintptr_t focused = 0x4711;
+    std::optional<StepError> failPaste;
+    // The windows pasted into, in order.
+    std::vector<std::uintptr_t> pastes;
 
   private:
     Journal& journal_;

@@ -41,7 +41,7 @@ TEST(Layout, MenuItemsBelongToMenusOfTheTable) {
     }
 }
 
-TEST(Layout, ThePopupListsItsEighteenEntriesInOrder) {
+TEST(Layout, ThePopupListsItsEntriesInOrder) {
     std::vector<std::string_view> popup;
     for (const ControlDef& control : MainLayout().controls) {
         if (control.parent == "mnu_1") {
@@ -65,7 +65,8 @@ TEST(Layout, ThePopupListsItsEighteenEntriesInOrder) {
                                                     "mnuRemGT",
                                                     "sep3",
                                                     "mnuPopAutoprocess",
-                                                    "mnuPopProcess"};
+                                                    "mnuPopProcess",
+                                                    "mnuPopRestoreOriginal"};
     EXPECT_EQ(popup, expected);
     EXPECT_EQ(MainLayout().Find("mnu_1")->caption, "invisible");
     EXPECT_EQ(MainLayout().Find("sep2")->kind, ControlKind::Separator);

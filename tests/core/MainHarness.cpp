@@ -17,6 +17,8 @@ void MainHarness::Build(ScratchFolders folders) {
         .window = window,
         .timers = timers,
         .shell = shell,
+        .hotkey = hotkey,
+        .keyboard = keyboard,
         .settings = settings,
         .system = system,
         .scratch = std::move(folders),

@@ -46,6 +46,8 @@ struct MainHarness {
     FakeWindow window{journal};
     FakeTimers timers{journal};
     FakeShell shell{journal};
+    FakeHotkey hotkey{journal};
+    FakeKeyboard keyboard{journal};
     JournalSettings settings{journal};
     FakeSystem system;
     TempFolder scratch;

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProcessCommandWithoutText, SaysSoAndTouchesNothing) {
     MainHarness h;
     h.Load();
-    h.form->txtClipboard_Change("earlier");
+    h.form->Change("txtClipboard", "earlier");
     h.clipboard.CopyPicture();
     h.form->Click("cmdProcess");
     ASSERT_EQ(h.messageBox.shown.size(), 1u);

@@ -1,5 +1,5 @@
-// Unloading the main window: the twelve settings saved from the controls, then
-// the tray icon removed, whatever closes the window.
+// Unloading the main window: the settings saved from the controls, then the
+// tray icon removed, whatever closes the window.
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@ const Texts kDefaultTexts = {
     {"upper", "False"}, {"lower", "False"}, {"clean", "True"},  {"proper", "False"},
     {"remcrs", "0"},    {"dblspc", "1"},    {"sentence", "0"},  {"noblanks", "1"},
     {"trimcr", "1"},    {"remcrdbl", "0"},  {"start", "False"}, {"remgt", "0"},
+    {"hotkey", ""},
 };
 
 struct Closer {
@@ -27,7 +28,7 @@ struct Closer {
 
 class Closers : public ::testing::TestWithParam<Closer> {};
 
-TEST_P(Closers, SaveAllTwelveSettingsThenRemoveTheIcon) {
+TEST_P(Closers, SaveEverySettingThenRemoveTheIcon) {
     MainHarness h;
     h.Load();
     h.journal.clear();
@@ -39,7 +40,7 @@ TEST_P(Closers, SaveAllTwelveSettingsThenRemoveTheIcon) {
     for (std::ptrdiff_t i = 0; i < removal; ++i) {
         EXPECT_TRUE(h.journal[i].starts_with("write ")) << h.journal[i];
     }
-    EXPECT_EQ(removal, 12);
+    EXPECT_EQ(removal, 13);
     EXPECT_EQ(h.Journaled("end program"), GetParam().endsProgram);
     EXPECT_FALSE(h.form->trayIconPresent());
     EXPECT_FALSE(h.tray.shown);
@@ -105,7 +106,7 @@ TEST(Unload, WithoutATrayIconRemovesNothing) {
     h.tray.available = false;
     h.Load();
     h.form->Form_Unload();
-    EXPECT_EQ(h.settings.written.size(), 12u);
+    EXPECT_EQ(h.settings.written.size(), 13u);
     EXPECT_FALSE(h.Journaled("tray remove"));
 }
 
