@@ -68,20 +68,30 @@ void frmMain::ProcessRead(const ClipboardRead& read) {
             State("txtClipboard").text = FormatErrorMessage(number, description);
         },
         ports_.scratch);
-    ports_.clipboard.Write(result, [this, result](const std::optional<StepError>& emptyFailure,
-                                                  const std::optional<StepError>& putFailure) {
-        if (unloaded_) {
-            return;
-        }
-        if (emptyFailure) {
-            ShowError(*emptyFailure);
-        }
-        if (putFailure) {
-            ShowError(*putFailure);
-        }
-        State("txtClipboard").text = result;
-        FinishProcess(putFailure ? std::nullopt : std::optional<std::string>(result));
-    });
+    WriteAndFinish(std::move(result), false);
+}
+
+// Empties the clipboard, puts text on it and shows it in the text box; the run
+// ends when that is done. remember: the watcher takes text as seen.
+void frmMain::WriteAndFinish(std::string text, bool remember) {
+    ports_.clipboard.Write(
+        text, [this, text, remember](const std::optional<StepError>& emptyFailure,
+                                     const std::optional<StepError>& putFailure) {
+            if (unloaded_) {
+                return;
+            }
+            if (emptyFailure) {
+                ShowError(*emptyFailure);
+            }
+            if (putFailure) {
+                ShowError(*putFailure);
+            }
+            State("txtClipboard").text = text;
+            if (remember && !putFailure) {
+                watcher_.Remember(text);
+            }
+            FinishProcess(putFailure ? std::nullopt : std::optional<std::string>(text));
+        });
 }
 
 void frmMain::FinishProcess(const std::optional<std::string>& put) {
@@ -174,23 +184,7 @@ void frmMain::mnuPopRestoreOriginal_Click() {
 
 // The watcher remembers the restored text, so Autoprocess does not clean it again.
 void frmMain::RestoreOriginal(const std::string& text) {
-    ports_.clipboard.Write(text, [this, text](const std::optional<StepError>& emptyFailure,
-                                              const std::optional<StepError>& putFailure) {
-        if (unloaded_) {
-            return;
-        }
-        if (emptyFailure) {
-            ShowError(*emptyFailure);
-        }
-        if (putFailure) {
-            ShowError(*putFailure);
-        }
-        State("txtClipboard").text = text;
-        if (!putFailure) {
-            watcher_.Remember(text);
-        }
-        FinishProcess(putFailure ? std::nullopt : std::optional<std::string>(text));
-    });
+    WriteAndFinish(text, true);
 }
 
 void frmMain::TimerFlash_Timer() {

@@ -158,6 +158,7 @@ class frmMain : public Form {
     void RunProcess(ProcessRun run);
     void RestoreOriginal(const std::string& text);
     void ProcessRead(const ClipboardRead& read);
+    void WriteAndFinish(std::string text, bool remember);
     void FinishProcess(const std::optional<std::string>& put);
     void WatcherRead(const ClipboardRead& read);
     void WatcherProcessed(const std::optional<std::string>& put);
