@@ -44,6 +44,7 @@ constexpr auto kMainControls = std::to_array<ControlDef>({
     Item("mnuFile", "mnuExit", "Exit"),
     Menu("Options", "Options"),
     Item("Options", "mnuStartintaskbar", "Start in taskbar"),
+    Item("Options", "mnuStartwithsystem", "Start with the system"),
     Item("Options", "mnuAutoprocess", "Autoprocess"),
     Separator("Options", "sepHotkey"),
     Item("Options", "mnuHotkey", "Clean and paste hotkey..."),

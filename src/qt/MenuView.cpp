@@ -84,6 +84,12 @@ void MenuView::OnShownOrHidden(std::function<void()> handler) {
     }
 }
 
+void MenuView::OnOpening(std::function<void(std::string_view)> handler) {
+    for (auto& [name, menu] : menus_) {
+        QObject::connect(menu, &QMenu::aboutToShow, [handler, name = name] { handler(name); });
+    }
+}
+
 void MenuView::Render(const Form& form) {
     for (auto& [name, menu] : menus_) {
         const ControlState* state = form.Control(name);

@@ -41,6 +41,8 @@ class MenuView {
     }
     // Called whenever one of the menus opens or closes.
     void OnShownOrHidden(std::function<void()> handler);
+    // Called with a menu's name just before it opens.
+    void OnOpening(std::function<void(std::string_view name)> handler);
 
     void Render(const Form& form);
     // Opens the popup at pos; returns once it has closed, after a choice has

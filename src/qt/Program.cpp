@@ -28,6 +28,7 @@ Program::Program(const Icons& icons)
         .shell = shell_,
         .hotkey = hotkey_,
         .keyboard = keyboard_,
+        .autostart = autostart_,
         .settings = settings_,
         .system = system_,
         .scratch = DefaultScratchFolders(),
@@ -40,6 +41,8 @@ Program::Program(const Icons& icons)
     });
     window_.Menus().OnChoose([this](std::string_view name) { Send([&] { core_->Click(name); }); });
     window_.Menus().OnShownOrHidden([this] { DescribeToProbe(); });
+    window_.Menus().OnOpening(
+        [this](std::string_view name) { Send([&] { core_->Menu_Open(name); }); });
     window_.onStateChange = [this](bool minimized) {
         Send([&] { core_->Form_Resize(minimized ? WindowState::Minimized : WindowState::Normal); });
     };

@@ -51,6 +51,12 @@ class Program {
     QtShell shell_;
     QtHotkey hotkey_;
     QtKeyboard keyboard_;
+    // Until the desktop's autostart entry is bound: nothing starts with the system.
+    struct : AutostartPort {
+        bool IsEnabled() override { return false; }
+        void Enable() override { throw StepError(38, "Function not implemented"); }
+        void Disable() override {}
+    } autostart_;
     QtSettingsBackend settings_;
     QtSystem system_;
     std::unique_ptr<frmMain> core_;

@@ -120,6 +120,30 @@ void frmMain::mnuPopStartintaskbar_Click() {
             Value("mnuPopStartintaskbar") == 1 ? 0 : 1);
 }
 
+void frmMain::Menu_Open(std::string_view menuName) {
+    if (menuName != "Options" || unloaded_) {
+        return;
+    }
+    try {
+        State("mnuStartwithsystem").value = ports_.autostart.IsEnabled() ? 1 : 0;
+    } catch (const StepError& error) {
+        ShowError(error);
+    }
+}
+
+void frmMain::mnuStartwithsystem_Click() {
+    try {
+        if (Value("mnuStartwithsystem") == 1) {
+            ports_.autostart.Disable();
+        } else {
+            ports_.autostart.Enable();
+        }
+    } catch (const StepError& error) {
+        ShowError(error);
+    }
+    Menu_Open("Options");
+}
+
 void frmMain::mnuAutoprocess_Click() {
     SetMark("mnuAutoprocess", "mnuPopAutoprocess", Value("mnuAutoprocess") == 1 ? 0 : 1);
     AutoprocessSwitched();

@@ -22,6 +22,7 @@ constexpr auto kClickHandlers = std::to_array<std::pair<std::string_view, Handle
     {"mnuRestore", &frmMain::mnuRestore_Click},
     {"mnuExit", &frmMain::mnuExit_Click},
     {"mnuStartintaskbar", &frmMain::mnuStartintaskbar_Click},
+    {"mnuStartwithsystem", &frmMain::mnuStartwithsystem_Click},
     {"mnuAutoprocess", &frmMain::mnuAutoprocess_Click},
     {"mnuHelp", &frmMain::mnuHelp_Click},
     {"mnuAbout", &frmMain::mnuAbout_Click},

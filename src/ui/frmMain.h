@@ -8,8 +8,9 @@
 // every change of the window's state to Form_Resize, every tray icon event to
 // TrayIconEvent, every tick of a timer the window started (TimerPort) to
 // Tick(name), a recreated notification area to TrayAreaCreated, each press of
-// the hotkey to HotkeyPressed, and the close box to Form_Unload. Timers run only
-// while the window asks; a timer's running state is Control(name)->enabled.
+// the hotkey to HotkeyPressed, a menu of the menu bar about to open to
+// Menu_Open(name), and the close box to Form_Unload. Timers run only while the
+// window asks; a timer's running state is Control(name)->enabled.
 
 #include <cstdint>
 #include <deque>
@@ -23,6 +24,7 @@
 #include "forms/AppVersion.h"
 #include "forms/Form.h"
 #include "ports/AlertPorts.h"
+#include "ports/AutostartPort.h"
 #include "ports/ClipboardPort.h"
 #include "ports/HotkeyPort.h"
 #include "ports/ShellPort.h"
@@ -48,6 +50,7 @@ struct MainPorts {
     ShellPort& shell;
     HotkeyPort& hotkey;
     KeyboardPort& keyboard;
+    AutostartPort& autostart;
     SettingsBackend& settings;
     SystemPort& system;
     ScratchFolders scratch;
@@ -81,6 +84,11 @@ class frmMain : public Form {
     void mnuAbout_Click();
     void mnuStartintaskbar_Click();
     void mnuPopStartintaskbar_Click();
+    // Start with the system: its mark is the system's own record, read whenever
+    // the Options menu opens; choosing it writes or removes that record.
+    void mnuStartwithsystem_Click();
+    // A menu of the menu bar is about to open.
+    void Menu_Open(std::string_view menuName);
     void mnuAutoprocess_Click();
     void mnuPopAutoprocess_Click();
     void mnuPopProcess_Click();

@@ -89,12 +89,14 @@ bool FormMenus::Sync(const Form& form) {
 
 namespace textmend {
 
-void FormMenus::SetOpen(HMENU menu, bool open) {
+std::string_view FormMenus::SetOpen(HMENU menu, bool open) {
     for (TopMenu& top : menus_) {
         if (top.popup == menu) {
             top.open = open;
+            return top.name;
         }
     }
+    return {};
 }
 
 void FormMenus::CloseAll() {

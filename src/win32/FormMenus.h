@@ -35,8 +35,9 @@ class FormMenus {
     // menus in the bar. Returns true when the bar's set of menus changed.
     bool Sync(const Form& form);
 
-    // Which menus are open right now, as the menu loop reports them.
-    void SetOpen(HMENU menu, bool open);
+    // Which menus are open right now, as the menu loop reports them. SetOpen
+    // returns the layout name of the top-level menu, empty for any other.
+    std::string_view SetOpen(HMENU menu, bool open);
     void CloseAll();
     // The menus for the widget probe: open state, title box in the bar, and
     // each item's mark, enabled state, text and (while open) box. owner: the window.

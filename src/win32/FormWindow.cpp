@@ -327,10 +327,14 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return 0;
-        case WM_INITMENUPOPUP:
-            menus_.SetOpen(reinterpret_cast<HMENU>(wParam), true);
+        case WM_INITMENUPOPUP: {
+            const std::string_view menu = menus_.SetOpen(reinterpret_cast<HMENU>(wParam), true);
+            if (!menu.empty()) {
+                OnMenuOpening(menu);
+            }
             ProbeSoon();
             return DefWindowProcW(hwnd_, message, wParam, lParam);
+        }
         case WM_UNINITMENUPOPUP:
             menus_.SetOpen(reinterpret_cast<HMENU>(wParam), false);
             ProbeSoon();

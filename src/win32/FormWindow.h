@@ -68,6 +68,8 @@ class FormWindow : public WindowPort {
     virtual void OnCommand(std::string_view name, WORD notification);
     // The close box or the system's close.
     virtual void OnClose() = 0;
+    // A top-level menu of the layout is about to open.
+    virtual void OnMenuOpening(std::string_view) {}
     // Writes this window's description (and whatever else the window adds) to the probe.
     virtual void DescribeToProbe();
     // Asks for DescribeToProbe once the messages queued now have been handled.

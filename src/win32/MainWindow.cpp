@@ -88,6 +88,11 @@ void MainWindow::OnClose() {
     CallCore([this] { main_->Form_Unload(); });
 }
 
+void MainWindow::OnMenuOpening(std::string_view menuName) {
+    const std::string menu(menuName);
+    CallCore([this, menu] { main_->Menu_Open(menu); });
+}
+
 void MainWindow::ReportState(WindowState state) {
     if (coreDepth_ > 0) {
         PostMessageW(Hwnd(), kDeferredStateMessage, static_cast<WPARAM>(state), 0);

@@ -44,6 +44,7 @@ class MainWindow : public FormWindow, public TimerPort, public ShellPort {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(std::string_view name, WORD notification) override;
     void OnClose() override;
+    void OnMenuOpening(std::string_view menuName) override;
     void DescribeToProbe() override;
 
   private:

@@ -49,6 +49,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32System system;
     Win32Hotkey hotkey;
     Win32Keyboard keyboard;
+    // Until the Run value is bound: nothing starts with the system.
+    struct : AutostartPort {
+        bool IsEnabled() override { return false; }
+        void Enable() override { throw StepError(50, "The request is not supported."); }
+        void Disable() override {}
+    } autostart;
 
     frmMain form(MainPorts{
         .clipboard = clipboard,
@@ -60,6 +66,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         .shell = window,
         .hotkey = hotkey,
         .keyboard = keyboard,
+        .autostart = autostart,
         .settings = settings,
         .system = system,
         .scratch = DefaultScratchFolders(),

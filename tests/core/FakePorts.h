@@ -17,6 +17,7 @@
 #include "dialogs/frmHelp.h"
 #include "dialogs/frmHotkey.h"
 #include "ports/AlertPorts.h"
+#include "ports/AutostartPort.h"
 #include "ports/ClipboardPort.h"
 #include "ports/HotkeyPort.h"
 #include "ports/ShellPort.h"
@@ -208,6 +209,29 @@ class FakeKeyboard : public KeyboardPort {
 
   private:
     Journal& journal_;
+};
+
+class FakeAutostart : public AutostartPort {
+  public:
+    bool IsEnabled() override {
+        if (failRead) {
+            throw *failRead;
+        }
+        return enabled;
+    }
+    void Enable() override { Set(true); }
+    void Disable() override { Set(false); }
+
+    bool enabled = false;
+    std::optional<StepError> failRead, failWrite;
+
+  private:
+    void Set(bool value) {
+        if (failWrite) {
+            throw *failWrite;
+        }
+        enabled = value;
+    }
 };
 
 // The in-memory store, with every write also noted in the journal.

@@ -19,6 +19,7 @@ void MainHarness::Build(ScratchFolders folders) {
         .shell = shell,
         .hotkey = hotkey,
         .keyboard = keyboard,
+        .autostart = autostart,
         .settings = settings,
         .system = system,
         .scratch = std::move(folders),

@@ -213,6 +213,41 @@ TEST(StartInTaskbar, EitherItemTogglesBothMarksAndNothingElse) {
     EXPECT_TRUE(h.window.visible);
 }
 
+// The mark is the system's record, read as the Options menu opens, whatever
+// happened to it outside the program; it is never stored.
+TEST(StartWithTheSystem, TheMarkFollowsTheSystemAndAChoiceChangesIt) {
+    MainHarness h;
+    h.Load();
+    h.autostart.enabled = true;
+    h.form->Menu_Open("Options");
+    EXPECT_EQ(h.Value("mnuStartwithsystem"), 1);
+    h.form->Click("mnuStartwithsystem");
+    EXPECT_FALSE(h.autostart.enabled);
+    EXPECT_EQ(h.Value("mnuStartwithsystem"), 0);
+    h.form->Click("mnuStartwithsystem");
+    EXPECT_TRUE(h.autostart.enabled);
+    h.autostart.enabled = false;  // removed by hand meanwhile
+    h.form->Menu_Open("Help");
+    EXPECT_EQ(h.Value("mnuStartwithsystem"), 1) << "only the Options menu reads it";
+    h.form->Menu_Open("Options");
+    EXPECT_EQ(h.Value("mnuStartwithsystem"), 0);
+    h.form->Form_Unload();
+    EXPECT_FALSE(h.settings.written.contains("startwithsystem"));
+}
+
+TEST(StartWithTheSystem, FailuresAreShownAndTheMarkStaysTheSystems) {
+    MainHarness h;
+    h.Load();
+    h.autostart.failWrite = Failure();
+    h.form->Click("mnuStartwithsystem");
+    EXPECT_EQ(h.Text("txtClipboard"), kFailureMessage);
+    EXPECT_EQ(h.Value("mnuStartwithsystem"), 0);
+    h.form->Change("txtClipboard", "");
+    h.autostart.failRead = Failure();
+    h.form->Menu_Open("Options");
+    EXPECT_EQ(h.Text("txtClipboard"), kFailureMessage);
+}
+
 TEST(Clicks, NamesWithoutAHandlerAreRefused) {
     MainHarness h;
     h.Load();

@@ -250,8 +250,8 @@ TEST(StartupFailures, AreSkippedSilently) {
     Journal journal;
     ThrowingWindow window(journal);
     frmMain form(MainPorts{h.clipboard, h.messageBox, h.beep, h.tray, window, h.timers, h.shell,
-                           h.hotkey, h.keyboard, h.settings, h.system, ScratchFolders{},
-                           AppVersion{2, 3, 4}});
+                           h.hotkey, h.keyboard, h.autostart, h.settings, h.system,
+                           ScratchFolders{}, AppVersion{2, 3, 4}});
     form.Form_Load();
     EXPECT_FALSE(window.position);
     EXPECT_TRUE(window.visible);
