@@ -12,7 +12,7 @@ FUZZ_BUILD = build-fuzz
 FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build run test test-linux test-asan test-windows test-fuzz test-e2e \
-        windows bench fuzz screenshot format clean
+        windows bench fuzz screenshot format format-check clean
 
 all: build
 
@@ -65,8 +65,14 @@ screenshot: build windows
 	@bash scripts/screenshot.sh $(BUILD)
 	@bash scripts/screenshot-windows.sh $(WIN_BUILD)
 
+SOURCES_TO_FORMAT = find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0
+
 format:
-	find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i
+	$(SOURCES_TO_FORMAT) | xargs -0 clang-format -i
+
+# Fails on any file that `make format` would change.
+format-check: deps
+	$(SOURCES_TO_FORMAT) | xargs -0 clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD) $(FUZZ_BUILD) build-bench build-e2e

@@ -10,7 +10,7 @@ inline constexpr std::uint32_t kHkeyCurrentUser = 0x80000001u;
 
 // A key/value store of texts: one key a setting, one text value in each key.
 class SettingsBackend {
-public:
+  public:
     virtual ~SettingsBackend() = default;
     // The stored text, or the empty text when there is nothing usable. Never fails.
     virtual std::string ReadValue(std::uint32_t root, const std::string& keyPath,
