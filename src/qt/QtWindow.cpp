@@ -62,8 +62,12 @@ void QtWindow::Show() {
     }
     hiddenWhileMinimized_ = false;
     widget_->show();
-    widget_->raise();
-    widget_->activateWindow();
+    // A minimized window comes back as an ordinary minimized window; bringing it
+    // to the front would restore it.
+    if (!widget_->isMinimized()) {
+        widget_->raise();
+        widget_->activateWindow();
+    }
     RememberFrame(widget_);
 }
 

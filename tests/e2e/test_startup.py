@@ -122,3 +122,16 @@ class TestWithoutNotificationArea:
         program.wait_tray_icon(timeout=10)
         program.minimize()
         program.wait_window_state("withdrawn")
+
+    def test_a_window_hidden_behind_a_vanished_icon_comes_back_minimized(self, program):
+        program.start()
+        program.wait_tray_icon()
+        program.minimize()
+        program.wait_window_state("withdrawn")
+        program.desktop.stop_tray()
+        program.wait_window_state("iconic", timeout=10)
+        assert program.widgets()["tray"]["shown"] is False
+        program.desktop.start_tray()
+        program.wait_window_state("withdrawn", timeout=10)
+        program.click_tray_icon()
+        program.wait_window_state("normal")
