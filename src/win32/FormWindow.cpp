@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "win32/AppIcons.h"
 #include "win32/Dpi.h"
 #include "win32/ResourceIds.h"
 #include "win32/TextDisplay.h"
@@ -120,7 +121,8 @@ void FormWindow::RegisterWindowClass(HINSTANCE instance) {
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TEXTMEND));
+    windowClass.hIcon = LoadAppIcon(instance, IDI_TEXTMEND, IconSize::Large, GetDpiForSystem());
+    windowClass.hIconSm = LoadAppIcon(instance, IDI_TEXTMEND, IconSize::Small, GetDpiForSystem());
     RegisterClassExW(&windowClass);
     registered = true;
 }
@@ -215,6 +217,7 @@ RECT FormWindow::OuterRectFor(UINT dpi) const {
 
 void FormWindow::ApplyDpi(UINT dpi, const RECT* suggested) {
     dpi_ = dpi == 0 ? USER_DEFAULT_SCREEN_DPI : dpi;
+    SetWindowIcons(hwnd_, instance_, IDI_TEXTMEND, dpi_);
     HFONT oldFont = font_;
     font_ = CreateMessageFont(dpi_);
     const double shrink = FitCaptions(false);

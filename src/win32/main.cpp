@@ -9,6 +9,7 @@
 #include "settings/RegistrySettings.h"
 #include "textmend/version.h"
 #include "ui/frmMain.h"
+#include "win32/AppIcons.h"
 #include "win32/MainWindow.h"
 #include "win32/ResourceIds.h"
 #include "win32/VersionResource.h"
@@ -20,13 +21,12 @@
 
 namespace {
 
+// The notification area draws its icons at the system's DPI.
 textmend::TrayIcons LoadTrayIcons(HINSTANCE instance) {
-    const int size = GetSystemMetrics(SM_CXSMICON);
-    auto load = [&](int id) {
-        return static_cast<HICON>(
-            LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED));
-    };
-    return {load(IDI_TEXTMEND), load(IDI_TEXTMEND_AUTOPROCESS)};
+    using textmend::IconSize, textmend::LoadAppIcon;
+    const UINT dpi = GetDpiForSystem();
+    return {LoadAppIcon(instance, IDI_TEXTMEND, IconSize::Small, dpi),
+            LoadAppIcon(instance, IDI_TEXTMEND_AUTOPROCESS, IconSize::Small, dpi)};
 }
 
 }  // namespace
