@@ -17,6 +17,8 @@ packages=(
   python3 python3-pytest xdotool xclip trayer openbox x11-utils imagemagick
   # the icons, drawn as SVG and rendered at every size
   librsvg2-bin
+  # make package: the .deb and its checks, the Windows installer and zip
+  dpkg-dev lintian desktop-file-utils appstream help2man man-db nsis
 )
 
 missing=()
