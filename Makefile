@@ -12,7 +12,7 @@ FUZZ_BUILD = build-fuzz
 FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build run test test-linux test-asan test-windows test-fuzz test-e2e \
-        windows package bench fuzz screenshot format clean
+        test-package windows package bench fuzz screenshot format clean
 
 all: build
 
@@ -63,6 +63,9 @@ package: build windows
 	cmake --build $(BUILD) --target package
 	cmake --build $(WIN_BUILD) --target package
 	@ls -l $(BUILD)/packages/*.deb $(WIN_BUILD)/packages/*.exe $(WIN_BUILD)/packages/*.zip
+
+test-package: package
+	@bash scripts/test-package.sh $(BUILD) $(WIN_BUILD)
 
 bench: deps
 	@bash scripts/bench.sh
