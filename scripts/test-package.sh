@@ -35,7 +35,7 @@ check() {
   fi
 }
 
-check "lintian finds no errors" lintian --fail-on error --info "$deb"
+check "lintian finds no errors" lintian --fail-on error --display-info "$deb"
 
 root="$scratch/package root"
 dpkg-deb -x "$deb" "$root"
