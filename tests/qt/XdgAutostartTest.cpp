@@ -137,11 +137,5 @@ TEST(ConfigHome, FollowsXdgConfigHomeOnlyWhenAbsolute) {
     EXPECT_EQ(ConfigHome(), "/home/someone/.config");
 }
 
-TEST(RunningProgramPath, IsThisTestProgram) {
-    const std::string path = RunningProgramPath();
-    EXPECT_TRUE(path.starts_with('/')) << path;
-    EXPECT_TRUE(path.ends_with("/textmend_qt_tests")) << path;
-}
-
 }  // namespace
 }  // namespace textmend
