@@ -12,7 +12,7 @@ FUZZ_BUILD = build-fuzz
 FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build run test test-linux test-asan test-windows test-fuzz test-e2e \
-        windows bench fuzz screenshot format format-check clean
+        test-package windows package bench fuzz screenshot format format-check clean
 
 all: build
 
@@ -57,6 +57,15 @@ test-fuzz: fuzz
 test-e2e: build windows
 	@status=0; bash scripts/e2e.sh $(BUILD) || status=1; \
 	bash scripts/e2e-windows.sh $(WIN_BUILD) || status=1; exit $$status
+
+# The .deb from the Linux build; the installer and the zip from the Windows build.
+package: build windows
+	cmake --build $(BUILD) --target package
+	cmake --build $(WIN_BUILD) --target package
+	@ls -l $(BUILD)/packages/*.deb $(WIN_BUILD)/packages/*.exe $(WIN_BUILD)/packages/*.zip
+
+test-package: package
+	@bash scripts/test-package.sh $(BUILD) $(WIN_BUILD)
 
 bench: deps
 	@bash scripts/bench.sh

@@ -15,6 +15,10 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   # end-to-end tests and screenshots
   python3 python3-pytest xdotool xclip trayer openbox x11-utils imagemagick
+  # the icons, drawn as SVG and rendered at every size
+  librsvg2-bin
+  # make package: the .deb and its checks, the Windows installer and zip
+  dpkg-dev lintian desktop-file-utils appstream help2man man-db nsis
 )
 
 missing=()

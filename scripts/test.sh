@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Every test suite: Linux, Linux under the sanitizers, the Windows build under
-# Wine, the fuzzer for a minute and the end-to-end suite. Runs them all, reports
-# each, and fails when any failed.
+# Wine, the fuzzer for a minute, the end-to-end suite and the packages. Runs them
+# all, reports each, and fails when any failed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-steps=(test-linux test-asan test-windows test-fuzz test-e2e)
+steps=(test-linux test-asan test-windows test-fuzz test-e2e test-package)
 failed=()
 for step in "${steps[@]}"; do
   echo "=== make $step"

@@ -14,6 +14,7 @@
 #include "qt/QtTray.h"
 #include "qt/QtWindow.h"
 #include "qt/WidgetProbe.h"
+#include "qt/XdgAutostart.h"
 #include "ui/frmMain.h"
 
 namespace textmend {
@@ -51,12 +52,7 @@ class Program {
     QtShell shell_;
     QtHotkey hotkey_;
     QtKeyboard keyboard_;
-    // Until the desktop's autostart entry is bound: nothing starts with the system.
-    struct : AutostartPort {
-        bool IsEnabled() override { return false; }
-        void Enable() override { throw StepError(38, "Function not implemented"); }
-        void Disable() override {}
-    } autostart_;
+    XdgAutostart autostart_;
     QtSettingsBackend settings_;
     QtSystem system_;
     std::unique_ptr<frmMain> core_;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <array>
 
@@ -6,6 +7,21 @@
 #include "qt/FontFit.h"
 #include "qt/Program.h"
 #include "qt/UnixSignals.h"
+
+namespace {
+
+// Every size the build rendered, so that the tray and the window each draw the
+// picture made for the size the screen needs rather than a scaled one.
+QIcon AppIcon(const QString& name) {
+    const QDir folder(":/icons/" + name);
+    QIcon icon;
+    for (const QString& file : folder.entryList(QDir::Files)) {
+        icon.addFile(folder.filePath(file));
+    }
+    return icon;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     // Wayland lets no window without the focus read the clipboard, which would
@@ -25,8 +41,7 @@ int main(int argc, char* argv[]) {
         &textmend::MainLayout(), &textmend::HelpLayout(), &textmend::AboutLayout()};
     QApplication::setFont(textmend::FitFont(layouts));
 
-    const textmend::Icons icons{QIcon(":/icons/textmend.png"),
-                                QIcon(":/icons/textmend-autoprocess.png")};
+    const textmend::Icons icons{AppIcon("textmend"), AppIcon("textmend-autoprocess")};
     QApplication::setWindowIcon(icons.normal);
 
     textmend::Program program(icons);

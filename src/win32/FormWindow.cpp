@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/PixelGrid.h"
+#include "win32/AppIcons.h"
 #include "win32/KeyboardFocus.h"
 #include "win32/ResourceIds.h"
 #include "win32/Utf.h"
@@ -63,7 +64,8 @@ void FormWindow::RegisterWindowClass(HINSTANCE instance) {
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TEXTMEND));
+    windowClass.hIcon = LoadAppIcon(instance, IDI_TEXTMEND, IconSize::Large, GetDpiForSystem());
+    windowClass.hIconSm = LoadAppIcon(instance, IDI_TEXTMEND, IconSize::Small, GetDpiForSystem());
     RegisterClassExW(&windowClass);
     registered = true;
 }
@@ -118,6 +120,7 @@ RECT FormWindow::OuterRectFor(UINT dpi) const {
 
 void FormWindow::ApplyDpi(UINT dpi, const RECT* suggested) {
     dpi_ = dpi == 0 ? USER_DEFAULT_SCREEN_DPI : dpi;
+    SetWindowIcons(hwnd_, instance_, IDI_TEXTMEND, dpi_);
     HFONT oldFont = font_;
     font_ = CreateWindowFont(dpi_);
     for (const auto& control : controls_) {

@@ -9,11 +9,13 @@
 #include "settings/RegistrySettings.h"
 #include "textmend/version.h"
 #include "ui/frmMain.h"
+#include "win32/AppIcons.h"
 #include "win32/MainWindow.h"
 #include "win32/ResourceIds.h"
 #include "win32/VersionResource.h"
 #include "win32/WidgetProbe.h"
 #include "win32/Win32Alerts.h"
+#include "win32/Win32Autostart.h"
 #include "win32/Win32Clipboard.h"
 #include "win32/Win32Hotkey.h"
 #include "win32/Win32System.h"
@@ -21,13 +23,12 @@
 
 namespace {
 
+// The notification area draws its icons at the system's DPI.
 textmend::TrayIcons LoadTrayIcons(HINSTANCE instance) {
-    const int size = GetSystemMetrics(SM_CXSMICON);
-    auto load = [&](int id) {
-        return static_cast<HICON>(
-            LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED));
-    };
-    return {load(IDI_TEXTMEND), load(IDI_TEXTMEND_AUTOPROCESS)};
+    using textmend::IconSize, textmend::LoadAppIcon;
+    const UINT dpi = GetDpiForSystem();
+    return {LoadAppIcon(instance, IDI_TEXTMEND, IconSize::Small, dpi),
+            LoadAppIcon(instance, IDI_TEXTMEND_AUTOPROCESS, IconSize::Small, dpi)};
 }
 
 }  // namespace
@@ -49,12 +50,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32System system;
     Win32Hotkey hotkey;
     Win32Keyboard keyboard;
-    // Until the Run value is bound: nothing starts with the system.
-    struct : AutostartPort {
-        bool IsEnabled() override { return false; }
-        void Enable() override { throw StepError(50, "The request is not supported."); }
-        void Disable() override {}
-    } autostart;
+    Win32Autostart autostart;
 
     frmMain form(MainPorts{
         .clipboard = clipboard,

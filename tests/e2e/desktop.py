@@ -134,9 +134,9 @@ class Desktop:
 
     def copy_picture(self):
         """Puts a picture, and no text, on the clipboard."""
-        png = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "textmend.png")
-        with open(png, "rb") as picture:
-            self._set_clipboard(["-t", "image/png"], picture.read())
+        picture = subprocess.run(["convert", "-size", "16x16", "xc:red", "png:-"],
+                                 capture_output=True, check=True, timeout=20).stdout
+        self._set_clipboard(["-t", "image/png"], picture)
         wait_until(lambda: "image/png" in self.clipboard_targets(), what="the copied picture")
 
     def _set_clipboard(self, target, data):

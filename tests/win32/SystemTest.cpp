@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "ScratchDirectory.h"
 #include "WinePaths.h"
 #include "engine/StepError.h"
 #include "win32/SysInfoLocation.h"
@@ -19,22 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of its own under the temporary folder, removed afterwards.
-class ScratchDirectory {
-  public:
-    ScratchDirectory() {
-        path_ = fs::temp_directory_path() / ("textmend-win32-" + std::to_string(GetTickCount64()));
-        fs::create_directories(path_);
-    }
-    ~ScratchDirectory() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
+using testing::ScratchDirectory;
 
 std::string Utf8Path(const fs::path& path) {
     return WideToUtf8(path.wstring());
