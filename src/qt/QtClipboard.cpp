@@ -3,10 +3,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <new>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "engine/SystemError.h"
 #include "filter/LineBreaks.h"
 #include "x11/ClipboardSelection.h"
 
@@ -84,6 +87,9 @@ void QtClipboard::Read(ReadDone done) {
         } catch (const StepError& failure) {
             outcome->content = {};
             outcome->failure = failure;
+        } catch (const std::bad_alloc&) {
+            outcome->content = {};
+            outcome->failure = detail::OutOfMemoryError();
         } catch (const TransferStopped&) {
             return;
         }

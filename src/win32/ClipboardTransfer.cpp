@@ -1,6 +1,7 @@
 #include "win32/ClipboardTransfer.h"
 
 #include <cwchar>
+#include <new>
 
 #include "win32/ClipboardSession.h"
 #include "win32/SystemError.h"
@@ -142,6 +143,9 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferD
     } catch (const StepError& failure) {
         failures.empty = failures.empty.value_or(failure);
         failures.put = failure;
+    } catch (const std::bad_alloc&) {
+        failures.empty = failures.put =
+            StepError(ERROR_NOT_ENOUGH_MEMORY, SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
     }
     if (block != nullptr) {
         GlobalFree(block);

@@ -2,9 +2,11 @@
 
 #include <exception>
 #include <mutex>
+#include <new>
 #include <thread>
 
 #include "win32/ClipboardTransfer.h"
+#include "win32/SystemError.h"
 #include "win32/Utf.h"
 
 namespace textmend {
@@ -91,6 +93,9 @@ void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
                 content = ReadClipboardContent(window, deadline);
             } catch (const StepError& failure) {
                 readFailure = failure;
+            } catch (const std::bad_alloc&) {
+                readFailure =
+                    StepError(ERROR_NOT_ENOUGH_MEMORY, SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
             }
         }
         std::lock_guard lock(shared->mutex);
