@@ -149,3 +149,4 @@ print("targets missed:" if missed else "all targets met")
 for line in missed:
     print("  " + line)
 PYTHON
+bash scripts/bench-idle.sh

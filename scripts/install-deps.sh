@@ -10,7 +10,7 @@ packages=(
   # case tables are generated from, and checked against, these
   unicode-data libutf8proc-dev
   # the Linux desktop program
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   # the Windows build and its test runner
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   # end-to-end tests and screenshots

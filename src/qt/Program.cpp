@@ -11,6 +11,11 @@ namespace textmend {
 Program::Program(const Icons& icons)
     : icons_(icons),
       window_(MainLayout(), icons_),
+      clipboard_([this] {
+          if (core_ && !core_->Unloaded()) {
+              Render();
+          }
+      }),
       messageBox_([this]() -> QWidget* { return window_.isVisible() ? &window_ : nullptr; },
                   probe_),
       tray_(icons_.normal, icons_.autoprocess,

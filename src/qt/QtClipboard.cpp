@@ -1,10 +1,17 @@
 #include "qt/QtClipboard.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <new>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "engine/SystemError.h"
 #include "filter/LineBreaks.h"
+#include "x11/ClipboardSelection.h"
 
 namespace textmend {
 namespace {
@@ -12,13 +19,32 @@ namespace {
 // Password managers mark what they copy with this type, holding "secret".
 constexpr const char* kPasswordHintType = "x-kde-passwordManagerHint";
 
-const QMimeData* Content() {
-    return QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+// What this program itself put on the clipboard, read without a transfer.
+ClipboardContent OwnContent() {
+    ClipboardContent content;
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    if (data == nullptr) {
+        return content;
+    }
+    content.hasText = data->hasText();
+    content.secret = data->data(kPasswordHintType).trimmed() == "secret";
+    if (content.hasText) {
+        content.text = ToEngineLineBreaks(data->text().toStdString());
+    }
+    return content;
 }
 
 }  // namespace
 
-QtClipboard::QtClipboard() {
+struct QtClipboard::Outcome {
+    ClipboardContent content;
+    std::optional<StepError> failure;
+};
+
+QtClipboard::QtClipboard(std::function<void()> afterDone) : afterDone_(std::move(afterDone)) {
+    if (pipe2(stopPipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
+        stopPipe_[0] = stopPipe_[1] = -1;
+    }
     QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, &context_,
                      [this](QClipboard::Mode mode) {
                          if (mode == QClipboard::Clipboard) {
@@ -27,21 +53,64 @@ QtClipboard::QtClipboard() {
                      });
 }
 
-QtClipboard::~QtClipboard() = default;
+QtClipboard::~QtClipboard() {
+    if (reader_.joinable()) {
+        if (stopPipe_[1] >= 0) {
+            [[maybe_unused]] const ssize_t written = write(stopPipe_[1], "x", 1);
+        }
+        reader_.join();
+    }
+    for (int fd : stopPipe_) {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    // An outcome already posted goes with context_, undelivered.
+}
 
 void QtClipboard::Read(ReadDone done) {
-    const QMimeData* content = Content();
-    ClipboardContent read;
-    read.hasText = content != nullptr && content->hasText();
-    read.secret = content != nullptr && content->data(kPasswordHintType).trimmed() == "secret";
-    if (read.hasText) {
-        read.text = ToEngineLineBreaks(
-            QGuiApplication::clipboard()->text(QClipboard::Clipboard).toStdString());
+    if (QGuiApplication::clipboard()->ownsClipboard()) {
+        done(OwnContent(), std::nullopt);
+        return;
     }
-    done(read, std::nullopt);
+    // The previous reader has handed its outcome over; it has only to end.
+    if (reader_.joinable()) {
+        reader_.join();
+    }
+    pending_ = std::move(done);
+    const auto deadline = SelectionConnection::Clock::now() + kDeadline;
+    reader_ = std::thread([this, deadline, stopFd = stopPipe_[0]] {
+        auto outcome = std::make_shared<Outcome>();
+        try {
+            outcome->content = ReadClipboardSelection(deadline, stopFd);
+            outcome->content.text = ToEngineLineBreaks(outcome->content.text);
+        } catch (const StepError& failure) {
+            outcome->content = {};
+            outcome->failure = failure;
+        } catch (const std::bad_alloc&) {
+            outcome->content = {};
+            outcome->failure = detail::OutOfMemoryError();
+        } catch (const TransferStopped&) {
+            return;
+        }
+        QMetaObject::invokeMethod(
+            &context_, [this, outcome] { Finish(*outcome); }, Qt::QueuedConnection);
+    });
+}
+
+void QtClipboard::Finish(const Outcome& outcome) {
+    ReadDone done = std::exchange(pending_, nullptr);
+    if (done) {
+        done(outcome.content, outcome.failure);
+    }
+    if (afterDone_) {
+        afterDone_();
+    }
 }
 
 void QtClipboard::Write(std::string text, WriteDone done) {
+    // Both steps only change who owns the selection: the server tells the
+    // previous owner, which is never waited for.
     QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
     // Text alone replaces every format the clipboard held, formatting included.
     QGuiApplication::clipboard()->setText(QString::fromStdString(ToUnixLineBreaks(text)),

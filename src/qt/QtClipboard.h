@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <thread>
 
 #include "ports/ClipboardPort.h"
 
@@ -9,18 +12,37 @@ namespace textmend {
 
 // The desktop's CLIPBOARD selection, plain text only, with the line breaks
 // translated between the desktop's LF and the program's CR LF.
+//
+// The change count follows the toolkit's clipboard notices (XFixes under X11).
+// A read of another program's copy runs on a thread of its own over an X
+// connection of its own, so an owner that never answers costs that thread the
+// deadline and the window nothing; its outcome comes back on the window's
+// thread. Writing is local: the clipboard changes hands without asking the
+// previous owner anything.
 class QtClipboard : public ClipboardPort {
   public:
-    QtClipboard();
+    // afterDone runs on the window's thread after each done that came back from
+    // the background, to bring the window up to date.
+    explicit QtClipboard(std::function<void()> afterDone = {});
+    // Calls off a read under way; its done never runs.
     ~QtClipboard() override;
+    QtClipboard(const QtClipboard&) = delete;
+    QtClipboard& operator=(const QtClipboard&) = delete;
 
     std::uint64_t ChangeCount() override { return changes_; }
     void Read(ReadDone done) override;
     void Write(std::string text, WriteDone done) override;
 
   private:
+    struct Outcome;
+    void Finish(const Outcome& outcome);
+
     QObject context_;
+    std::function<void()> afterDone_;
     std::uint64_t changes_ = 0;
+    int stopPipe_[2] = {-1, -1};
+    std::thread reader_;
+    ReadDone pending_;
 };
 
 }  // namespace textmend

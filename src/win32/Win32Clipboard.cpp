@@ -1,156 +1,161 @@
 #include "win32/Win32Clipboard.h"
 
-#include <cwchar>
+#include <exception>
+#include <mutex>
+#include <new>
+#include <thread>
 
+#include "win32/ClipboardTransfer.h"
 #include "win32/SystemError.h"
 #include "win32/Utf.h"
 
 namespace textmend {
 namespace {
 
-constexpr int kOpenTries = 10;
-constexpr DWORD kOpenRetryMs = 20;
-
-// Formats by which password managers and the like mark a copy as not to be watched.
-UINT ExcludeFromMonitoringFormat() {
-    static const UINT format =
-        RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing");
-    return format;
-}
-
-UINT HistoryPermissionFormat() {
-    static const UINT format = RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
-    return format;
-}
+constexpr UINT kJobDoneMessage = WM_APP + 1;  // wParam: the job's id
+constexpr wchar_t kRepliesClass[] = L"TextmendClipboardReplies";
 
 }  // namespace
 
-ClipboardSession::ClipboardSession(HWND owner) {
-    for (int attempt = 1;; ++attempt) {
-        if (OpenClipboard(owner)) {
-            return;
-        }
-        const DWORD error = GetLastError();
-        if (attempt == kOpenTries) {
-            ThrowSystemError(error);
-        }
-        Sleep(kOpenRetryMs);
-    }
+// One transfer. The worker fills in the outcome, under Shared's lock.
+struct Win32Clipboard::Job {
+    std::uint64_t id = 0;
+    std::optional<std::string> text;  // what to write; nothing for a read
+    ClipboardContent content;
+    std::optional<StepError> readFailure;
+    WriteFailures writeFailures;
+};
+
+// What the workers and the port share: where to report, gone with the port.
+struct Win32Clipboard::Shared {
+    std::mutex mutex;
+    HWND replies = nullptr;
+};
+
+Win32Clipboard::Win32Clipboard(HWND owner, std::function<void()> afterDone)
+    : owner_(owner), afterDone_(std::move(afterDone)), shared_(std::make_shared<Shared>()) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = RepliesProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kRepliesClass;
+    RegisterClassW(&windowClass);  // fails harmlessly when registered already
+    replies_ = CreateWindowExW(0, kRepliesClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               instance, nullptr);
+    SetWindowLongPtrW(replies_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    shared_->replies = replies_;
 }
 
-ClipboardSession::~ClipboardSession() {
-    CloseClipboard();
+Win32Clipboard::~Win32Clipboard() {
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->replies = nullptr;
+    }
+    DestroyWindow(replies_);
+}
+
+Win32Clipboard::Content Win32Clipboard::Content::Now() {
+    return {GetClipboardSequenceNumber(), GetClipboardOwner()};
 }
 
 void Win32Clipboard::Read(ReadDone done) {
-    ClipboardContent content;
-    try {
-        content.hasText = HasText();
-        // When the mark cannot be read the content may be secret: leave it alone.
-        try {
-            content.secret = IsSecret();
-        } catch (const StepError&) {
-            content.secret = true;
-        }
-        if (content.hasText) {
-            content.text = ReadText();
-        }
-    } catch (const StepError& failure) {
-        done({}, failure);
+    // An owner that let a read run out of time is not asked again until the
+    // clipboard has changed or has another owner.
+    if (unanswered_ == Content::Now()) {
+        done({}, TransferTimeoutError());
         return;
     }
-    done(content, std::nullopt);
+    unanswered_.reset();
+    auto job = std::make_shared<Job>();
+    Start(job, Pending{job, std::move(done), nullptr, Content::Now()});
 }
 
 void Win32Clipboard::Write(std::string text, WriteDone done) {
-    std::optional<StepError> emptyFailure;
-    std::optional<StepError> putFailure;
+    auto job = std::make_shared<Job>();
+    job->text = std::move(text);
+    Start(job, Pending{job, nullptr, std::move(done), {}});
+}
+
+void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
+    job->id = ++lastJobId_;
+    pending_.emplace(job->id, std::move(pending));
+    SetTimer(replies_, static_cast<UINT_PTR>(job->id), static_cast<UINT>(kDeadline.count()),
+             nullptr);
+    const TransferDeadline deadline = std::chrono::steady_clock::now() + kDeadline;
+    std::thread([shared = shared_, job, window = owner_, deadline] {
+        ClipboardContent content;
+        std::optional<StepError> readFailure;
+        WriteFailures writeFailures;
+        if (job->text) {
+            writeFailures = WriteClipboardText(window, *job->text, deadline);
+        } else {
+            try {
+                content = ReadClipboardContent(window, deadline);
+            } catch (const StepError& failure) {
+                readFailure = failure;
+            } catch (const std::bad_alloc&) {
+                readFailure =
+                    StepError(ERROR_NOT_ENOUGH_MEMORY, SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
+            }
+        }
+        std::lock_guard lock(shared->mutex);
+        job->content = std::move(content);
+        job->readFailure = std::move(readFailure);
+        job->writeFailures = std::move(writeFailures);
+        if (shared->replies != nullptr) {
+            PostMessageW(shared->replies, kJobDoneMessage, static_cast<WPARAM>(job->id), 0);
+        }
+    }).detach();
+}
+
+LRESULT CALLBACK Win32Clipboard::RepliesProc(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    auto* self = reinterpret_cast<Win32Clipboard*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self != nullptr && (message == kJobDoneMessage || message == WM_TIMER)) {
+        self->Finish(static_cast<std::uint64_t>(wParam), message == WM_TIMER);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void Win32Clipboard::Finish(std::uint64_t jobId, bool deadlinePassed) {
+    KillTimer(replies_, static_cast<UINT_PTR>(jobId));
+    auto found = pending_.find(jobId);
+    if (found == pending_.end()) {
+        return;  // the deadline passed before the worker came back, or the reverse
+    }
+    const Pending pending = std::move(found->second);
+    pending_.erase(found);
+
+    ClipboardContent content;
+    std::optional<StepError> readFailure;
+    WriteFailures writeFailures;
+    if (deadlinePassed) {
+        readFailure = TransferTimeoutError();
+        writeFailures = {readFailure, readFailure};
+    } else {
+        std::lock_guard lock(shared_->mutex);
+        content = std::move(pending.job->content);
+        readFailure = std::move(pending.job->readFailure);
+        writeFailures = std::move(pending.job->writeFailures);
+    }
     try {
-        Empty();
-    } catch (const StepError& failure) {
-        emptyFailure = failure;
+        if (pending.readDone) {
+            if (readFailure && readFailure->number() == ERROR_TIMEOUT) {
+                unanswered_ = pending.readFrom;
+            }
+            pending.readDone(content, readFailure);
+        } else if (pending.writeDone) {
+            pending.writeDone(writeFailures.empty, writeFailures.put);
+        }
+        if (afterDone_) {
+            afterDone_();
+        }
+    } catch (const std::exception& error) {
+        // Only a slip in the program itself lands here; never let it cross the
+        // window procedure.
+        OutputDebugStringW(Utf8ToWide(error.what()).c_str());
     }
-    try {
-        PutText(text);
-    } catch (const StepError& failure) {
-        putFailure = failure;
-    }
-    done(emptyFailure, putFailure);
-}
-
-bool Win32Clipboard::HasText() {
-    return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
-}
-
-std::string Win32Clipboard::ReadText() {
-    ClipboardSession session(owner_);
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (data == nullptr) {
-        ThrowLastError();
-    }
-    const auto* chars = static_cast<const wchar_t*>(GlobalLock(data));
-    if (chars == nullptr) {
-        ThrowLastError();
-    }
-    // The block may be larger than the text, and a careless writer may leave out
-    // the terminating NUL: never read past the block.
-    const size_t capacity = GlobalSize(data) / sizeof(wchar_t);
-    const size_t length = wcsnlen(chars, capacity);
-    std::string text = WideToUtf8(std::wstring_view(chars, length));
-    GlobalUnlock(data);
-    return text;
-}
-
-void Win32Clipboard::Empty() {
-    ClipboardSession session(owner_);
-    if (!EmptyClipboard()) {
-        ThrowLastError();
-    }
-}
-
-void Win32Clipboard::PutText(const std::string& text) {
-    const std::wstring wide = Utf8ToWide(text);
-    const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (block == nullptr) {
-        ThrowLastError();
-    }
-    auto* chars = static_cast<wchar_t*>(GlobalLock(block));
-    if (chars == nullptr) {
-        const DWORD error = GetLastError();
-        GlobalFree(block);
-        ThrowSystemError(error);
-    }
-    std::wmemcpy(chars, wide.c_str(), wide.size() + 1);
-    GlobalUnlock(block);
-
-    ClipboardSession session(owner_);
-    if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
-        const DWORD error = GetLastError();
-        GlobalFree(block);  // still ours: the clipboard did not take it
-        ThrowSystemError(error);
-    }
-}
-
-bool Win32Clipboard::IsSecret() {
-    if (IsClipboardFormatAvailable(ExcludeFromMonitoringFormat())) {
-        return true;
-    }
-    if (!IsClipboardFormatAvailable(HistoryPermissionFormat())) {
-        return false;
-    }
-    ClipboardSession session(owner_);
-    HANDLE data = GetClipboardData(HistoryPermissionFormat());
-    if (data == nullptr || GlobalSize(data) < sizeof(DWORD)) {
-        return false;
-    }
-    const auto* permission = static_cast<const DWORD*>(GlobalLock(data));
-    if (permission == nullptr) {
-        return false;
-    }
-    const bool secret = *permission == 0;
-    GlobalUnlock(data);
-    return secret;
 }
 
 }  // namespace textmend

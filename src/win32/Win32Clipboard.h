@@ -1,11 +1,20 @@
 #pragma once
 
-// The Windows clipboard, Unicode text only. The single-byte text format would lose
-// every character outside the system code page, so it is never used.
+// The Windows clipboard as the core's port. Every transfer runs on a worker
+// thread of its own, so that an owner that never renders its data costs that
+// thread, never the window: the outcome comes back to the window's thread, or,
+// when the deadline passes first, ERROR_TIMEOUT does and the late outcome is
+// dropped. The clipboard is still opened for the main window, which owns what
+// this program puts there and answers the messages other programs' clipboard
+// use sends it on the window's thread.
 
 #include <windows.h>
 
-#include <string>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
 
 #include "ports/ClipboardPort.h"
 
@@ -14,32 +23,48 @@ namespace textmend {
 class Win32Clipboard : public ClipboardPort {
   public:
     // owner: the window that owns what this program puts on the clipboard.
-    explicit Win32Clipboard(HWND owner = nullptr) : owner_(owner) {}
+    // afterDone runs on this thread after each done that came back from a worker.
+    explicit Win32Clipboard(HWND owner = nullptr, std::function<void()> afterDone = {});
+    ~Win32Clipboard() override;
+    Win32Clipboard(const Win32Clipboard&) = delete;
+    Win32Clipboard& operator=(const Win32Clipboard&) = delete;
+
     void SetOwner(HWND owner) { owner_ = owner; }
+    void SetAfterDone(std::function<void()> afterDone) { afterDone_ = std::move(afterDone); }
 
     std::uint64_t ChangeCount() override { return GetClipboardSequenceNumber(); }
     void Read(ReadDone done) override;
     void Write(std::string text, WriteDone done) override;
 
-    // The steps behind Read and Write, each throwing StepError.
-    bool HasText();
-    std::string ReadText();
-    void Empty();
-    void PutText(const std::string& text);
-    bool IsSecret();
-
   private:
-    HWND owner_;
-};
+    struct Job;
+    struct Shared;
+    // The clipboard's content as the sequence number and the owner tell it apart.
+    struct Content {
+        DWORD sequence = 0;
+        HWND owner = nullptr;
+        bool operator==(const Content&) const = default;
+        static Content Now();
+    };
+    struct Pending {
+        std::shared_ptr<Job> job;
+        ReadDone readDone;
+        WriteDone writeDone;
+        Content readFrom;
+    };
 
-// Opens the clipboard for the span of one scope. Another program may hold it for a
-// moment, so opening is retried briefly before the failure is thrown as StepError.
-class ClipboardSession {
-  public:
-    explicit ClipboardSession(HWND owner);
-    ~ClipboardSession();
-    ClipboardSession(const ClipboardSession&) = delete;
-    ClipboardSession& operator=(const ClipboardSession&) = delete;
+    static LRESULT CALLBACK RepliesProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void Start(std::shared_ptr<Job> job, Pending pending);
+    void Finish(std::uint64_t jobId, bool deadlinePassed);
+
+    HWND owner_;
+    std::function<void()> afterDone_;
+    HWND replies_ = nullptr;  // a message-only window of this thread
+    std::shared_ptr<Shared> shared_;
+    std::map<std::uint64_t, Pending> pending_;
+    std::uint64_t lastJobId_ = 0;
+    // The content whose owner let a read run out of time.
+    std::optional<Content> unanswered_;
 };
 
 }  // namespace textmend

@@ -72,6 +72,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     window.Attach(form);
     clipboard.SetOwner(window.Hwnd());
+    clipboard.SetAfterDone([&window] { window.Refresh(); });
     tray.SetWindow(window.Hwnd());
     messageBox.SetOwner(window.Hwnd());
     window.Load();

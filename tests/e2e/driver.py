@@ -22,6 +22,19 @@ MENU_SETTLE_SECONDS = 0.3
 
 from desktop import Desktop, wait_until
 
+X11_OWNER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "x11_owner.py")
+
+
+def start_owner(command, env):
+    """Starts a clipboard owner and waits until it says "owning"."""
+    owner = subprocess.Popen(command, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL, text=True)
+    line = owner.stdout.readline()
+    if not line.startswith("owning"):
+        owner.kill()
+        raise RuntimeError(f"{command[-1]}: the owner did not take the clipboard")
+    return owner
+
 MAIN_CAPTION = "Textmend 2.3.4 "
 SETTING_KEYS = ["upper", "lower", "clean", "proper", "remcrs", "dblspc", "sentence",
                 "noblanks", "trimcr", "remcrdbl", "start", "remgt"]
@@ -46,6 +59,14 @@ class ProgramDriver(abc.ABC):
     @abc.abstractmethod
     def launch(self) -> subprocess.Popen:
         """Starts the program with TEXTMEND_WIDGET_STATE set to self.state_file."""
+
+    @abc.abstractmethod
+    def hang_clipboard(self) -> subprocess.Popen:
+        """Starts a program that takes the clipboard with text it never hands
+        over, and returns once it has."""
+
+    # How the program reports a read that ran out of time, up to the platform's text.
+    timeout_message = ""
 
     @abc.abstractmethod
     def main_window_id(self):
@@ -173,6 +194,8 @@ class ProgramDriver(abc.ABC):
 class LinuxDriver(ProgramDriver):
     """The Qt program; its settings are an INI file under XDG_CONFIG_HOME."""
 
+    timeout_message = "Error occurred: #110 Connection timed out"
+
     def __init__(self, desktop, workdir, program):
         super().__init__(desktop, workdir)
         self.program = program
@@ -204,6 +227,9 @@ class LinuxDriver(ProgramDriver):
                    TEXTMEND_WIDGET_STATE=self.state_file)
         return subprocess.Popen([self.program], env=env, stdout=subprocess.DEVNULL,
                                 stderr=open(os.path.join(self.workdir, "stderr.txt"), "w"))
+
+    def hang_clipboard(self):
+        return start_owner(["/usr/bin/python3", X11_OWNER, "hang"], self.desktop.env)
 
     def main_window_id(self):
         windows = self.desktop.windows("^" + MAIN_CAPTION + "$")

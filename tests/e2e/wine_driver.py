@@ -13,7 +13,7 @@ import subprocess
 import tempfile
 
 from desktop import Desktop, wait_until
-from driver import LinuxDriver, ProgramDriver
+from driver import LinuxDriver, ProgramDriver, start_owner
 
 SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Textmend"
 
@@ -161,6 +161,13 @@ class WineDriver(ProgramDriver):
         env = dict(self.wine.env, TEXTMEND_WIDGET_STATE=self.wine.windows_path(self.state_file))
         return subprocess.Popen(["wine", self.program], env=env, stdout=subprocess.DEVNULL,
                                 stderr=open(os.path.join(self.workdir, "stderr.txt"), "w"))
+
+    timeout_message = "Error occurred: #1460 "
+
+    def hang_clipboard(self):
+        if not self.helper:
+            raise RuntimeError("no tray helper: set TEXTMEND_WINE_HELPER")
+        return start_owner(["wine", self.helper, "hang-clipboard"], self.wine.env)
 
     # Found by its caption, as on Linux.
     main_window_id = LinuxDriver.main_window_id

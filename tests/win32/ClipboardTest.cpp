@@ -1,4 +1,5 @@
-// The Unicode clipboard under Wine's real clipboard.
+// The clipboard under Wine's real clipboard: the transfers themselves, and the
+// port that runs them on workers and reports on the window's thread.
 
 #include <gtest/gtest.h>
 
@@ -7,35 +8,58 @@
 #include <atomic>
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include "engine/StepError.h"
+#include "win32/ClipboardTransfer.h"
 #include "win32/Win32Clipboard.h"
 
 namespace textmend {
 namespace {
 
-// Puts one DWORD in a registered format next to some text, as a password
-// manager marks its copies.
-void PutMarkedText(const wchar_t* formatName, DWORD mark, bool withMark = true) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
+using namespace std::chrono_literals;
+
+TransferDeadline Soon() {
+    return std::chrono::steady_clock::now() + ClipboardPort::kDeadline;
+}
+
+// Puts data in format on the clipboard as another program would; a null data
+// promises it for later (delayed rendering).
+void PutAsAnotherProgram(std::initializer_list<std::pair<UINT, std::string>> formats,
+                         HWND owner = nullptr) {
+    ASSERT_TRUE(OpenClipboard(owner));
     EmptyClipboard();
-    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, sizeof(L"secret"));
-    std::memcpy(GlobalLock(text), L"secret", sizeof(L"secret"));
-    GlobalUnlock(text);
-    SetClipboardData(CF_UNICODETEXT, text);
-    if (withMark) {
-        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
-        *static_cast<DWORD*>(GlobalLock(data)) = mark;
+    for (const auto& [format, bytes] : formats) {
+        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+        std::memcpy(GlobalLock(data), bytes.data(), bytes.size());
         GlobalUnlock(data);
-        SetClipboardData(RegisterClipboardFormatW(formatName), data);
+        SetClipboardData(format, data);
     }
     CloseClipboard();
 }
 
-TEST(Win32Clipboard, TextRoundTripsWithEveryCharacter) {
-    Win32Clipboard clipboard;
+std::string Wide(const wchar_t* text) {
+    return std::string(reinterpret_cast<const char*>(text), (std::wcslen(text) + 1) * 2);
+}
+
+std::string Dword(DWORD value) {
+    return std::string(reinterpret_cast<const char*>(&value), sizeof(value));
+}
+
+// The window this program's own writes are owned by.
+HWND TestWindow() {
+    static HWND window =
+        CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    return window;
+}
+
+UINT Format(const wchar_t* name) {
+    return RegisterClipboardFormatW(name);
+}
+
+TEST(ClipboardTransfer, TextRoundTripsWithEveryCharacter) {
     const std::string texts[] = {
         "plain",
         "\xC3\x9Cn\xC3\xAF"
@@ -45,44 +69,46 @@ TEST(Win32Clipboard, TextRoundTripsWithEveryCharacter) {
         "",
     };
     for (const std::string& text : texts) {
-        clipboard.Empty();
-        clipboard.PutText(text);
-        ASSERT_TRUE(clipboard.HasText()) << text;
-        EXPECT_EQ(clipboard.ReadText(), text);
+        const WriteFailures failures = WriteClipboardText(TestWindow(), text, Soon());
+        ASSERT_FALSE(failures.empty || failures.put) << text;
+        const ClipboardContent content = ReadClipboardContent(TestWindow(), Soon());
+        ASSERT_TRUE(content.hasText) << text;
+        EXPECT_EQ(content.text, text);
+        EXPECT_FALSE(content.secret);
     }
 }
 
-TEST(Win32Clipboard, EmptyLeavesNoText) {
-    Win32Clipboard clipboard;
-    clipboard.PutText("something");
-    clipboard.Empty();
-    EXPECT_FALSE(clipboard.HasText());
-}
-
-TEST(Win32Clipboard, TextOfOtherProgramsInTheSingleByteFormatIsReadToo) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 6);
-    std::memcpy(GlobalLock(text), "ascii", 6);
-    GlobalUnlock(text);
-    SetClipboardData(CF_TEXT, text);
-    CloseClipboard();
-
-    Win32Clipboard clipboard;
-    ASSERT_TRUE(clipboard.HasText());
-    EXPECT_EQ(clipboard.ReadText(), "ascii");
-}
-
-TEST(Win32Clipboard, MarksOfPrivateCopiesMakeTheContentSecret) {
-    Win32Clipboard clipboard;
-    PutMarkedText(L"ExcludeClipboardContentFromMonitorProcessing", 0);
-    EXPECT_TRUE(clipboard.IsSecret());
-    PutMarkedText(L"CanIncludeInClipboardHistory", 0);
-    EXPECT_TRUE(clipboard.IsSecret());
-    PutMarkedText(L"CanIncludeInClipboardHistory", 1);
-    EXPECT_FALSE(clipboard.IsSecret());
-    PutMarkedText(L"CanIncludeInClipboardHistory", 0, false);
-    EXPECT_FALSE(clipboard.IsSecret());
+TEST(ClipboardTransfer, WhatOtherProgramsPutIsReadAsTheyMarkedIt) {
+    const struct {
+        const char* what;
+        std::initializer_list<std::pair<UINT, std::string>> formats;
+        bool hasText;
+        bool secret;
+    } cases[] = {
+        {"single-byte text", {{CF_TEXT, std::string("ascii", 6)}}, true, false},
+        {"no text", {{CF_DIB, std::string(64, '\0')}}, false, false},
+        {"excluded from monitoring",
+         {{CF_UNICODETEXT, Wide(L"pw")},
+          {Format(L"ExcludeClipboardContentFromMonitorProcessing"), Dword(0)}},
+         true,
+         true},
+        {"kept out of the history",
+         {{CF_UNICODETEXT, Wide(L"pw")}, {Format(L"CanIncludeInClipboardHistory"), Dword(0)}},
+         true,
+         true},
+        {"allowed into the history",
+         {{CF_UNICODETEXT, Wide(L"pw")}, {Format(L"CanIncludeInClipboardHistory"), Dword(1)}},
+         true,
+         false},
+    };
+    for (const auto& c : cases) {
+        PutAsAnotherProgram(c.formats);
+        const ClipboardContent content = ReadClipboardContent(TestWindow(), Soon());
+        EXPECT_EQ(content.hasText, c.hasText) << c.what;
+        EXPECT_EQ(content.secret, c.secret) << c.what;
+    }
+    PutAsAnotherProgram({{CF_TEXT, std::string("ascii", 6)}});
+    EXPECT_EQ(ReadClipboardContent(TestWindow(), Soon()).text, "ascii");
 }
 
 // Another thread, with a window of its own, stands in for another program that
@@ -114,26 +140,142 @@ class ClipboardHolder {
     std::thread thread_;
 };
 
-TEST(Win32Clipboard, ABrieflyHeldClipboardIsWaitedFor) {
-    Win32Clipboard clipboard;
-    clipboard.PutText("waited for");
-    ClipboardHolder holder(std::chrono::milliseconds(30));
+TEST(ClipboardTransfer, ABrieflyHeldClipboardIsWaitedFor) {
+    WriteClipboardText(TestWindow(), "waited for", Soon());
+    ClipboardHolder holder(30ms);
     ASSERT_TRUE(holder.opened());
-    EXPECT_EQ(clipboard.ReadText(), "waited for");
+    EXPECT_EQ(ReadClipboardContent(TestWindow(), Soon()).text, "waited for");
 }
 
-TEST(Win32Clipboard, AClipboardHeldOpenFailsWithTheSystemsErrorAndText) {
-    Win32Clipboard clipboard;
-    ClipboardHolder holder(std::chrono::seconds(2));
+TEST(ClipboardTransfer, AClipboardHeldOpenFailsBothStepsWithTheSystemsErrorAndText) {
+    ClipboardHolder holder(2s);
     ASSERT_TRUE(holder.opened());
-    try {
-        clipboard.Empty();
-        ADD_FAILURE() << "emptying a clipboard held by another thread succeeded";
-    } catch (const StepError& error) {
-        EXPECT_EQ(error.number(), ERROR_ACCESS_DENIED);
-        EXPECT_FALSE(error.description().empty());
-        EXPECT_NE(error.description().back(), '\n');
+    const WriteFailures failures = WriteClipboardText(TestWindow(), "refused", Soon());
+    for (const std::optional<StepError>& failure : {failures.empty, failures.put}) {
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->number(), ERROR_ACCESS_DENIED);
+        EXPECT_FALSE(failure->description().empty());
+        EXPECT_NE(failure->description().back(), '\n');
     }
+}
+
+// A program that promises text for later and then stops handling its messages,
+// until Release.
+class HungOwner {
+  public:
+    HungOwner()
+        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), thread_([this] {
+              HWND window =
+                  CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+              PutAsAnotherProgram({}, window);
+              OpenClipboard(window);
+              SetClipboardData(CF_UNICODETEXT, nullptr);
+              CloseClipboard();
+              owning_ = true;
+              WaitForSingleObject(release_, INFINITE);
+              DestroyWindow(window);
+          }) {
+        while (!owning_) {
+            std::this_thread::yield();
+        }
+    }
+    ~HungOwner() { Release(); }
+    void Release() {
+        SetEvent(release_);
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+
+  private:
+    HANDLE release_;
+    std::atomic<bool> owning_ = false;
+    std::thread thread_;
+};
+
+// The window's thread: handles its messages until done has run.
+void PumpUntil(const bool& done) {
+    const auto giveUp = std::chrono::steady_clock::now() + 20s;  // only against a hang
+    while (!done && std::chrono::steady_clock::now() < giveUp) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&msg);
+        }
+    }
+    ASSERT_TRUE(done) << "the port never reported back";
+}
+
+struct ReadResult {
+    bool done = false;
+    bool doneInsideTheCall = false;
+    ClipboardContent content;
+    std::optional<StepError> failure;
+};
+
+ReadResult ReadThroughPort(Win32Clipboard& port) {
+    ReadResult result;
+    port.Read([&](const ClipboardContent& content, const std::optional<StepError>& failure) {
+        result = {true, false, content, failure};
+    });
+    result.doneInsideTheCall = result.done;
+    PumpUntil(result.done);
+    return result;
+}
+
+class Win32ClipboardPort : public ::testing::Test {
+  protected:
+    Win32ClipboardPort()
+        : window_(CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr)),
+          port_(window_, [this] { ++afterDoneCalls_; }) {}
+    ~Win32ClipboardPort() override { DestroyWindow(window_); }
+
+    HWND window_;
+    int afterDoneCalls_ = 0;
+    Win32Clipboard port_;
+};
+
+TEST_F(Win32ClipboardPort, AWriteOnAWorkerLeavesTheWindowOwningTheTextAndChangesTheCount) {
+    const std::uint64_t before = port_.ChangeCount();
+    bool done = false;
+    std::optional<StepError> emptyFailure, putFailure;
+    port_.Write("from the worker", [&](const auto& empty, const auto& put) {
+        done = true;
+        emptyFailure = empty;
+        putFailure = put;
+    });
+    PumpUntil(done);
+    EXPECT_FALSE(emptyFailure || putFailure);
+    EXPECT_EQ(GetClipboardOwner(), window_);
+    EXPECT_NE(port_.ChangeCount(), before);
+
+    const ReadResult read = ReadThroughPort(port_);
+    EXPECT_FALSE(read.failure.has_value());
+    EXPECT_EQ(read.content.text, "from the worker");
+    EXPECT_EQ(afterDoneCalls_, 2);
+}
+
+TEST_F(Win32ClipboardPort, AnOwnerThatNeverRendersTimesOutOnceAndIsNotAskedAgainUntilItGoes) {
+    HungOwner owner;
+    const ReadResult first = ReadThroughPort(port_);
+    ASSERT_TRUE(first.failure.has_value());
+    EXPECT_EQ(first.failure->number(), ERROR_TIMEOUT);
+    EXPECT_FALSE(first.failure->description().empty());
+    EXPECT_FALSE(first.doneInsideTheCall);
+    // Other programs can still open the clipboard: the port never opened it.
+    ClipboardHolder other(0ms);
+    EXPECT_TRUE(other.opened());
+
+    const ReadResult again = ReadThroughPort(port_);
+    EXPECT_TRUE(again.doneInsideTheCall);
+    ASSERT_TRUE(again.failure.has_value());
+    EXPECT_EQ(again.failure->number(), ERROR_TIMEOUT);
+
+    owner.Release();
+    PutAsAnotherProgram({{CF_UNICODETEXT, Wide(L"after the owner")}});
+    const ReadResult after = ReadThroughPort(port_);
+    EXPECT_FALSE(after.failure.has_value());
+    EXPECT_EQ(after.content.text, "after the owner");
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 //   tray_helper taskbar-created  tells the main window the notification area was recreated
 //   tray_helper clipboard        prints the clipboard's text as Windows programs see it,
 //                                in brackets, or nothing when it holds none
+//   tray_helper hang-clipboard   takes the clipboard with text promised for later (delayed
+//                                rendering), says "owning", and handles no message again;
+//                                ends when its standard input closes
 
 #include <windows.h>
 // after windows.h, which they need
@@ -159,6 +162,21 @@ int PrintClipboard() {
     return 0;
 }
 
+int HangClipboard() {
+    HWND window = CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (window == nullptr || !OpenClipboard(window)) {
+        return 1;
+    }
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, nullptr);
+    CloseClipboard();
+    std::printf("owning\n");
+    std::fflush(stdout);
+    while (std::fgetc(stdin) != EOF) {
+    }
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -177,7 +195,11 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"clipboard") {
         return PrintClipboard();
     }
+    if (command == L"hang-clipboard") {
+        return HangClipboard();
+    }
     std::fprintf(stderr,
-                 "usage: tray_helper tooltips | remove-icon | taskbar-created | clipboard\n");
+                 "usage: tray_helper tooltips | remove-icon | taskbar-created | clipboard | "
+                 "hang-clipboard\n");
     return 2;
 }

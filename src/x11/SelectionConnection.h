@@ -1,0 +1,69 @@
+#pragma once
+
+// A private connection to the X server for reading one selection, away from the
+// toolkit's connection and thread: ICCCM ConvertSelection, INCR for large data,
+// and one deadline for everything asked through it. The owner of a selection is
+// another client that may never answer; the server itself is trusted to.
+
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/StepError.h"
+
+namespace textmend {
+
+// The failure of a transfer that missed its deadline: ETIMEDOUT with the
+// system's text for it.
+StepError TransferTimeoutError();
+
+// Thrown when the stop descriptor became readable: the transfer was called off
+// and nobody wants its outcome.
+struct TransferStopped {};
+
+// What an owner converted a selection to.
+struct SelectionData {
+    xcb_atom_t type = XCB_NONE;
+    std::uint8_t format = 8;  // bits per item
+    std::string bytes;
+};
+
+class SelectionConnection {
+  public:
+    using Clock = std::chrono::steady_clock;
+
+    // Connects to $DISPLAY and makes a window to receive the data. Failures are
+    // thrown as StepError; stopFd, when readable, calls every wait off.
+    SelectionConnection(Clock::time_point deadline, int stopFd);
+    ~SelectionConnection();
+    SelectionConnection(const SelectionConnection&) = delete;
+    SelectionConnection& operator=(const SelectionConnection&) = delete;
+
+    // The atoms of names, in one round trip.
+    std::vector<xcb_atom_t> Atoms(const std::vector<std::string_view>& names);
+    // Whether some client owns selection.
+    bool HasOwner(xcb_atom_t selection);
+    // The owner's conversion of selection to target; nothing when it refused.
+    // Throws TransferTimeoutError() when the deadline passes first.
+    std::optional<SelectionData> Convert(xcb_atom_t selection, xcb_atom_t target);
+
+  private:
+    // The next event for this connection's window; throws at the deadline.
+    xcb_generic_event_t* WaitEvent();
+    SelectionData TakeProperty();
+    std::string ReceiveIncrementally(std::size_t sizeHint);
+
+    Clock::time_point deadline_;
+    int stopFd_;
+    xcb_connection_t* connection_ = nullptr;
+    xcb_window_t window_ = XCB_NONE;
+    xcb_atom_t property_ = XCB_NONE;
+    xcb_atom_t incr_ = XCB_NONE;
+};
+
+}  // namespace textmend

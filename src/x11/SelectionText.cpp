@@ -1,0 +1,64 @@
+#include "x11/SelectionText.h"
+
+#include <algorithm>
+
+#include "engine/Utf8.h"
+
+namespace textmend {
+namespace {
+
+std::size_t AsciiRun(std::string_view bytes, std::size_t pos) {
+    std::size_t end = pos;
+    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) {
+        ++end;
+    }
+    return end - pos;
+}
+
+}  // namespace
+
+std::vector<std::size_t> TextTargetOrder(std::span<const std::uint32_t> candidates,
+                                         const std::optional<std::vector<std::uint32_t>>& offered) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        if (!offered ||
+            std::find(offered->begin(), offered->end(), candidates[i]) != offered->end()) {
+            order.push_back(i);
+        }
+    }
+    return order;
+}
+
+std::string SelectionTextToUtf8(std::string_view bytes, TextEncoding encoding) {
+    if (!bytes.empty() && bytes.back() == '\0') {
+        bytes.remove_suffix(1);
+    }
+    std::string text;
+    text.reserve(bytes.size());
+    char encoded[4];
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t ascii = AsciiRun(bytes, pos);
+        if (ascii > 0) {
+            text.append(bytes, pos, ascii);
+            pos += ascii;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(bytes[pos]);
+        if (encoding == TextEncoding::Latin1) {
+            text.append(encoded, detail::EncodeTo(encoded, byte));
+            ++pos;
+            continue;
+        }
+        const detail::DecodedChar decoded = detail::DecodeAt(bytes, pos);
+        if (decoded.length == 0) {
+            text.append(encoded, detail::EncodeTo(encoded, U'\uFFFD'));
+            ++pos;
+            continue;
+        }
+        text.append(bytes, pos, decoded.length);
+        pos += decoded.length;
+    }
+    return text;
+}
+
+}  // namespace textmend

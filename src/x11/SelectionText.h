@@ -1,0 +1,40 @@
+#pragma once
+
+// The pure parts of reading text from an X11 selection: which targets to ask for,
+// in which order, and how their bytes become UTF-8.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace textmend {
+
+enum class TextEncoding : std::uint8_t { Utf8, Latin1 };
+
+// The text targets this program asks for, best first.
+struct TextTarget {
+    std::string_view name;
+    TextEncoding encoding;
+};
+inline constexpr TextTarget kTextTargets[] = {
+    {"UTF8_STRING", TextEncoding::Utf8},
+    {"text/plain;charset=utf-8", TextEncoding::Utf8},
+    {"STRING", TextEncoding::Latin1},
+    {"TEXT", TextEncoding::Latin1},
+};
+
+// Positions in candidates (atoms, best first) to ask for, in order: those the owner
+// offers, or every candidate when it did not say what it offers (no TARGETS).
+std::vector<std::size_t> TextTargetOrder(std::span<const std::uint32_t> candidates,
+                                         const std::optional<std::vector<std::uint32_t>>& offered);
+
+// The bytes an owner sent, as UTF-8: Latin-1 byte by byte; UTF-8 with each byte
+// that starts no well-formed sequence replaced by U+FFFD. One terminating NUL,
+// which some owners send along, is dropped.
+std::string SelectionTextToUtf8(std::string_view bytes, TextEncoding encoding);
+
+}  // namespace textmend
