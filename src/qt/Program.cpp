@@ -17,7 +17,8 @@ Program::Program(const Icons& icons)
             [this](TrayEvent event) { Send([&] { core_->TrayIconEvent(event); }); }),
       windowPort_(&window_, [this] { Render(); }),
       timers_([this](const std::string& name) { Send([&] { core_->Tick(name); }); }),
-      shell_(window_, icons_, probe_, [] { QApplication::quit(); }) {
+      shell_(window_, icons_, probe_, [] { QApplication::quit(); }),
+      hotkey_([this] { Send([&] { core_->HotkeyPressed(); }); }) {
     core_ = std::make_unique<frmMain>(MainPorts{
         .clipboard = clipboard_,
         .messageBox = messageBox_,
