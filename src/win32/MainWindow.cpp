@@ -127,6 +127,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             return 0;
+        case WM_HOTKEY:
+            CallCore([this] { main_->HotkeyPressed(); });
+            return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:

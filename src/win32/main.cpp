@@ -16,6 +16,7 @@
 #include "win32/Win32Alerts.h"
 #include "win32/Win32Clipboard.h"
 #include "win32/Win32Hotkey.h"
+#include "win32/Win32Keyboard.h"
 #include "win32/Win32System.h"
 #include "win32/Win32Tray.h"
 
@@ -69,6 +70,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     window.Attach(form);
     clipboard.SetOwner(window.Hwnd());
+    hotkey.SetWindow(window.Hwnd());
     tray.SetWindow(window.Hwnd());
     messageBox.SetOwner(window.Hwnd());
     window.Load();
