@@ -23,8 +23,9 @@ MENU_SETTLE_SECONDS = 0.3
 from desktop import Desktop, wait_until
 
 MAIN_CAPTION = "Textmend 2.3.4 "
+# The twelve options' keys, then the hotkey's.
 SETTING_KEYS = ["upper", "lower", "clean", "proper", "remcrs", "dblspc", "sentence",
-                "noblanks", "trimcr", "remcrdbl", "start", "remgt"]
+                "noblanks", "trimcr", "remcrdbl", "start", "remgt", "hotkey"]
 
 
 class ProgramDriver(abc.ABC):

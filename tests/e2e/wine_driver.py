@@ -16,6 +16,7 @@ from desktop import Desktop, wait_until
 from driver import LinuxDriver, ProgramDriver
 
 SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Textmend"
+REGISTRY_TYPES = {"1": "REG_SZ", "2": "REG_EXPAND_SZ", "3": "REG_BINARY", "4": "REG_DWORD"}
 
 
 class WineDesktop(Desktop):
@@ -118,22 +119,9 @@ class Wine:
         """A host path as Windows programs see it: the host's root is drive Z."""
         return "Z:" + os.path.abspath(path).replace("/", "\\")
 
-    def stored_values(self):
-        """{key name: (type, data)} of every value "String" under the settings key."""
-        values = {}
-        key = None
-        for line in self.run("reg", "query", SETTINGS_KEY, "/s", check=False).splitlines():
-            if line.upper().startswith("HKEY_"):
-                key = line.rsplit("\\", 1)[-1]
-                continue
-            fields = line.strip().split("    ")
-            if key and len(fields) >= 2 and fields[0] == "String":
-                values[key] = (fields[1], fields[2] if len(fields) > 2 else "")
-        return values
-
 
 class WineDriver(ProgramDriver):
-    """textmend.exe; its settings are twelve registry keys under the current user."""
+    """textmend.exe; its settings are registry keys under the current user."""
 
     def __init__(self, desktop, workdir, program, wine, helper=None):
         super().__init__(desktop, workdir)
@@ -152,10 +140,21 @@ class WineDriver(ProgramDriver):
                           "/t", "REG_SZ", "/d", text, "/f")
 
     def stored_settings(self):
-        return {key: data for key, (_, data) in self.wine.stored_values().items()}
+        return {key: data for key, (_, data) in self.stored_values().items()}
 
     def stored_types(self):
-        return {key: kind for key, (kind, _) in self.wine.stored_values().items()}
+        return {key: kind for key, (kind, _) in self.stored_values().items()}
+
+    def stored_values(self):
+        """{key name: (type, data)} of every value "String" under the settings key,
+        read by the helper: the program stores texts without their terminator,
+        which `reg query` and `reg export` cannot show as they are."""
+        values = {}
+        for line in self.helper_run("settings").splitlines():
+            key, kind, data = line.split("\t", 2)
+            if data.startswith("[") and data.endswith("]"):
+                values[key] = (REGISTRY_TYPES.get(kind, kind), data[1:-1])
+        return values
 
     def launch(self):
         env = dict(self.wine.env, TEXTMEND_WIDGET_STATE=self.wine.windows_path(self.state_file))

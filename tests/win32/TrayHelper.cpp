@@ -4,6 +4,9 @@
 //   tray_helper taskbar-created  tells the main window the notification area was recreated
 //   tray_helper clipboard        prints the clipboard's text as Windows programs see it,
 //                                in brackets, or nothing when it holds none
+//   tray_helper settings         prints each value "String" under Software\Textmend as
+//                                key, type number and the data in brackets, tab-separated;
+//                                a text as stored, with or without its terminator
 
 #include <windows.h>
 // after windows.h, which they need
@@ -159,6 +162,42 @@ int PrintClipboard() {
     return 0;
 }
 
+int PrintSettings() {
+    HKEY settings = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Textmend", 0, KEY_READ, &settings) !=
+        ERROR_SUCCESS) {
+        return 0;
+    }
+    wchar_t name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD nameLength = 256;
+        if (RegEnumKeyExW(settings, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(settings, name, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+            continue;
+        }
+        DWORD type = 0;
+        DWORD size = 0;
+        std::wstring data;
+        if (RegQueryValueExW(key, L"String", nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+            data.resize(size / sizeof(wchar_t) + 1);
+            RegQueryValueExW(key, L"String", nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                             &size);
+            data.resize(size / sizeof(wchar_t));
+            if (!data.empty() && data.back() == L'\0') {
+                data.pop_back();
+            }
+            std::printf("%s\t%lu\t[%s]\n", ToUtf8(name).c_str(), type, ToUtf8(data).c_str());
+        }
+        RegCloseKey(key);
+    }
+    RegCloseKey(settings);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -177,7 +216,11 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"clipboard") {
         return PrintClipboard();
     }
+    if (command == L"settings") {
+        return PrintSettings();
+    }
     std::fprintf(stderr,
-                 "usage: tray_helper tooltips | remove-icon | taskbar-created | clipboard\n");
+                 "usage: tray_helper tooltips | remove-icon | taskbar-created | clipboard | "
+                 "settings\n");
     return 2;
 }
