@@ -15,6 +15,8 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   # end-to-end tests and screenshots
   python3 python3-pytest xdotool xclip trayer openbox x11-utils imagemagick
+  # the hotkey's: a window to type in, another program holding a combination
+  python3-tk python3-xlib
 )
 
 missing=()

@@ -12,8 +12,8 @@ import re
 import subprocess
 import tempfile
 
-from desktop import Desktop, wait_until
-from driver import LinuxDriver, ProgramDriver
+from desktop import Desktop, Timeout, wait_until
+from driver import LinuxDriver, ProgramDriver, TypingTarget, held_until_released
 
 SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Textmend"
 REGISTRY_TYPES = {"1": "REG_SZ", "2": "REG_EXPAND_SZ", "3": "REG_BINARY", "4": "REG_DWORD"}
@@ -120,14 +120,40 @@ class Wine:
         return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
+class NotepadTarget(TypingTarget):
+    """Wine's notepad, whose text is read back as a user would: all of it
+    selected and copied."""
+
+    # On the clipboard while the copy is awaited; nobody types it.
+    MARKER = "(notepad has copied nothing yet)"
+
+    def __init__(self, desktop, wine):
+        self.desktop = desktop
+        process = subprocess.Popen(["wine", "notepad"], env=wine.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        window = wait_until(lambda: desktop.windows(" - Notepad$"), what="notepad")[0]
+        super().__init__(process, window)
+
+    def text(self):
+        """The text, with LF line breaks; empty when nothing could be copied."""
+        self.desktop.copy(self.MARKER)
+        self.desktop.key("ctrl+a", "ctrl+c", window=self.window)
+        try:
+            return wait_until(lambda: self.desktop.clipboard() not in (self.MARKER, None)
+                              and self.desktop.clipboard(), timeout=3, what="notepad's copy")
+        except Timeout:
+            return ""
+
+
 class WineDriver(ProgramDriver):
     """textmend.exe; its settings are registry keys under the current user."""
 
-    def __init__(self, desktop, workdir, program, wine, helper=None):
+    def __init__(self, desktop, workdir, program, wine, helper=None, hotkey_holder=None):
         super().__init__(desktop, workdir)
         self.program = program
         self.wine = wine
         self.helper = helper
+        self.hotkey_holder = hotkey_holder
         if isinstance(desktop, WineDesktop) and helper:
             desktop.windows_clipboard = self.windows_clipboard
         # Every case starts with nothing stored, as the Linux cases start with a
@@ -163,6 +189,14 @@ class WineDriver(ProgramDriver):
 
     # Found by its caption, as on Linux.
     main_window_id = LinuxDriver.main_window_id
+
+    def new_typing_target(self):
+        return NotepadTarget(self.desktop, self.wine)
+
+    def combination_held_elsewhere(self):
+        if not self.hotkey_holder:
+            raise RuntimeError("no hotkey holder: set TEXTMEND_WINE_HOTKEY_HOLDER")
+        return held_until_released(["wine", self.hotkey_holder], self.wine.env, b"held")
 
     def tray_icon_box(self):
         if not self.widgets().get("tray", {}).get("shown"):
