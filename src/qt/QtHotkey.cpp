@@ -1,6 +1,7 @@
 #include "qt/QtHotkey.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
