@@ -12,7 +12,7 @@ import re
 import subprocess
 import tempfile
 
-from desktop import Desktop, Timeout, wait_until
+from desktop import Desktop, wait_until
 from driver import LinuxDriver, ProgramDriver, TypingTarget, held_until_released
 
 SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Textmend"
@@ -121,28 +121,19 @@ class Wine:
 
 
 class NotepadTarget(TypingTarget):
-    """Wine's notepad, whose text is read back as a user would: all of it
-    selected and copied."""
+    """Wine's notepad; its text is read from its edit box by the helper."""
 
-    # On the clipboard while the copy is awaited; nobody types it.
-    MARKER = "(notepad has copied nothing yet)"
-
-    def __init__(self, desktop, wine):
-        self.desktop = desktop
+    def __init__(self, desktop, wine, helper_run):
         process = subprocess.Popen(["wine", "notepad"], env=wine.env,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         window = wait_until(lambda: desktop.windows(" - Notepad$"), what="notepad")[0]
         super().__init__(process, window)
+        self.helper_run = helper_run
 
     def text(self):
-        """The text, with LF line breaks; empty when nothing could be copied."""
-        self.desktop.copy(self.MARKER)
-        self.desktop.key("ctrl+a", "ctrl+c", window=self.window)
-        try:
-            return wait_until(lambda: self.desktop.clipboard() not in (self.MARKER, None)
-                              and self.desktop.clipboard(), timeout=3, what="notepad's copy")
-        except Timeout:
-            return ""
+        """The text, with LF line breaks; None when notepad cannot be read."""
+        out = self.helper_run("notepad-text")
+        return out[1:-2] if out.startswith("[") and out.endswith("]\n") else None
 
 
 class WineDriver(ProgramDriver):
@@ -191,7 +182,7 @@ class WineDriver(ProgramDriver):
     main_window_id = LinuxDriver.main_window_id
 
     def new_typing_target(self):
-        return NotepadTarget(self.desktop, self.wine)
+        return NotepadTarget(self.desktop, self.wine, self.helper_run)
 
     def combination_held_elsewhere(self):
         if not self.hotkey_holder:

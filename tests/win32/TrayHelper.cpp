@@ -4,6 +4,7 @@
 //   tray_helper taskbar-created  tells the main window the notification area was recreated
 //   tray_helper clipboard        prints the clipboard's text as Windows programs see it,
 //                                in brackets, or nothing when it holds none
+//   tray_helper notepad-text     prints the text of notepad's edit box, in brackets
 //   tray_helper settings         prints each value "String" under Software\Textmend as
 //                                key, type number and the data in brackets, tab-separated;
 //                                a text as stored, with or without its terminator
@@ -162,6 +163,23 @@ int PrintClipboard() {
     return 0;
 }
 
+// Asked of the box itself: a copy through the clipboard would race the paste
+// being checked, which notepad takes from the clipboard when it gets to it.
+int PrintNotepadText() {
+    HWND edit = FindWindowExW(FindWindowW(L"Notepad", nullptr), nullptr, L"Edit", nullptr);
+    if (edit == nullptr) {
+        return 2;
+    }
+    // Asked by message: GetWindowTextLength reads another program's windows from
+    // the system's copy of their caption, which typing does not change.
+    const auto length = static_cast<size_t>(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring text(length + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        SendMessageW(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    std::printf("[%s]\n", ToUtf8(text).c_str());
+    return 0;
+}
+
 int PrintSettings() {
     HKEY settings = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Textmend", 0, KEY_READ, &settings) !=
@@ -219,8 +237,11 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"settings") {
         return PrintSettings();
     }
+    if (command == L"notepad-text") {
+        return PrintNotepadText();
+    }
     std::fprintf(stderr,
                  "usage: tray_helper tooltips | remove-icon | taskbar-created | clipboard | "
-                 "settings\n");
+                 "settings | notepad-text\n");
     return 2;
 }
