@@ -12,9 +12,10 @@ build=${1:-build-windows}
 [ $# -gt 0 ] && shift
 program=$build/src/win32/textmend.exe
 helper=$build/tests/win32/win32_tray_helper.exe
+hotkey_holder=$build/tests/win32/win32_hotkey_holder.exe
 prefix=$build/e2e-prefix
 
-for file in "$program" "$helper"; do
+for file in "$program" "$helper" "$hotkey_holder"; do
   if [ ! -f "$file" ]; then
     echo "e2e-windows: $file is missing; run make windows first" >&2
     exit 1
@@ -27,6 +28,7 @@ WINEPREFIX=$(realpath "$prefix") wineserver -k 2>/dev/null || true
 
 export TEXTMEND_WINE_PREFIX=$prefix
 export TEXTMEND_WINE_HELPER=$helper
+export TEXTMEND_WINE_HOTKEY_HOLDER=$hotkey_holder
 # Debian's python3 carries pytest (python3-pytest); another python3 first on PATH may not.
 python=python3
 python3 -c 'import pytest' 2>/dev/null || python=/usr/bin/python3

@@ -9,8 +9,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # case tables are generated from, and checked against, these
   unicode-data libutf8proc-dev
-  # the Linux desktop program
-  qt6-base-dev libgl-dev libxcb1-dev
+  # the Linux desktop program; the hotkey's key grabs and typed paste (X11 and XTEST)
+  qt6-base-dev libgl-dev libxcb1-dev libxcb-xtest0-dev x11proto-dev
   # the Windows build and its test runner
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   # end-to-end tests and screenshots
@@ -19,6 +19,8 @@ packages=(
   librsvg2-bin
   # make package: the .deb and its checks, the Windows installer and zip
   dpkg-dev lintian desktop-file-utils appstream help2man man-db nsis
+  # the hotkey's: a window to type in, another program holding a combination
+  python3-tk python3-xlib
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `make screenshot`, the Windows half: runs textmend.exe under Wine on a private
 # X11 screen with a window manager and a notification area, and writes pictures
-# of the main window, the tray's popup menu, and the Help and About dialogs to
+# of the main window, the tray's popup menu, and the Help, About and hotkey dialogs to
 # BUILD_DIR/screenshots/.
 # Usage: scripts/screenshot-windows.sh [BUILD_DIR]     BUILD_DIR defaults to build-windows
 set -euo pipefail

@@ -18,6 +18,10 @@ DialogWindow::DialogWindow(Form& form, std::function<void()> unload, const Icons
     auto* client = new QWidget(this);
     view_ = std::make_unique<FormView>(layout, icons, client);
     view_->OnClick([this](std::string_view name) { Click(name); });
+    view_->OnEdit([this](std::string_view name, const std::string& text) {
+        form_.Change(name, text);
+        Render();
+    });
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(client);

@@ -12,6 +12,8 @@
 #include "filter/LineBreaks.h"
 #include "qt/ControlWidgets.h"
 #include "qt/DisplayLines.h"
+#include "qt/HotkeyEdit.h"
+#include "qt/QtKeyNames.h"
 #include "qt/Twips.h"
 
 namespace textmend {
@@ -108,6 +110,18 @@ void FormView::Build(const ControlDef& spec, const Icons& icons) {
             widget = edit;
             break;
         }
+        case ControlKind::HotkeyBox: {
+            auto* edit = new HotkeyEdit(clientArea_);
+            edit->onPressed = [this, name](QKeyCombination pressed) {
+                const std::string text = HotkeyTextOf(pressed);
+                shownTexts_[name] = text;
+                if (onEdit_) {
+                    onEdit_(name, text);
+                }
+            };
+            widget = edit;
+            break;
+        }
         case ControlKind::Label: {
             auto* label = new QLabel(clientArea_);
             label->setTextFormat(Qt::PlainText);
@@ -183,7 +197,24 @@ void FormView::Render(const Form& form) {
             }
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setText(QString::fromStdString(ToDisplayLines(state->text)));
+        } else if (auto* keys = dynamic_cast<HotkeyEdit*>(widget)) {
+            RenderHotkey(*keys, spec.name, state->text);
         }
+    }
+}
+
+// A text that names no combination is what the user just pressed: the box
+// shows it already, in Qt's words.
+void FormView::RenderHotkey(HotkeyEdit& keys, std::string_view name, const std::string& text) {
+    auto shown = shownTexts_.find(name);
+    if (shown != shownTexts_.end() && shown->second == text) {
+        return;
+    }
+    shownTexts_[std::string(name)] = text;
+    if (text.empty()) {
+        keys.Show(QKeyCombination::fromCombined(0));
+    } else if (const std::optional<Hotkey> hotkey = ParseHotkey(text)) {
+        keys.Show(KeyCombinationOf(*hotkey).value_or(QKeyCombination::fromCombined(0)));
     }
 }
 
@@ -209,6 +240,8 @@ QJsonObject FormView::Describe() const {
             control["text"] = label->text();
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             control["text"] = button->text();
+        } else if (auto* keys = dynamic_cast<HotkeyEdit*>(widget)) {
+            control["text"] = QString::fromStdString(HotkeyTextOf(keys->Combination()));
         }
         controls[QString::fromStdString(name)] = control;
     }

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace textmend {
 
+class HotkeyEdit;
+
 struct Icons {
     QIcon normal;
     QIcon autoprocess;
@@ -29,7 +31,8 @@ class FormView {
 
     // Clicks on buttons, option buttons and check boxes.
     void OnClick(ClickHandler handler) { onClick_ = std::move(handler); }
-    // Text the user typed into a text box, with CR LF line breaks.
+    // Text the user typed into a text box, with CR LF line breaks; the
+    // combination pressed in a key box, in the form of settings/Hotkey.h.
     void OnEdit(EditHandler handler) { onEdit_ = std::move(handler); }
 
     // Brings every widget to the form's state.
@@ -41,12 +44,13 @@ class FormView {
 
   private:
     void Build(const ControlDef& spec, const Icons& icons);
+    void RenderHotkey(HotkeyEdit& keys, std::string_view name, const std::string& text);
 
     const FormDef& layout_;
     QWidget* clientArea_;
     std::map<std::string, QWidget*, std::less<>> widgets_;
-    // The text each text box was last given from the form, so that a redraw
-    // never overwrites what the user is typing with the same text.
+    // The text each text box and key box was last given from the form, so that
+    // a redraw never overwrites what the user is typing with the same text.
     std::map<std::string, std::string, std::less<>> shownTexts_;
     ClickHandler onClick_;
     EditHandler onEdit_;

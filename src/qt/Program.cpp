@@ -23,6 +23,7 @@ Program::Program(const Icons& icons)
       windowPort_(&window_, [this] { Render(); }),
       timers_([this](const std::string& name) { Send([&] { core_->Tick(name); }); }),
       shell_(window_, icons_, probe_, [] { QApplication::quit(); }),
+      hotkey_([this] { Send([&] { core_->HotkeyPressed(); }); }),
       autostart_(QCoreApplication::applicationFilePath().toStdString()) {
     core_ = std::make_unique<frmMain>(MainPorts{
         .clipboard = clipboard_,

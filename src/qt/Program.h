@@ -6,6 +6,7 @@
 #include "qt/MainWindow.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtHotkey.h"
+#include "qt/QtKeyboard.h"
 #include "qt/QtMessageBox.h"
 #include "qt/QtSettingsBackend.h"
 #include "qt/QtShell.h"

@@ -37,8 +37,9 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     QApplication::setStyle(new textmend::CompactStyle);
-    const std::array<const textmend::FormDef*, 3> layouts{
-        &textmend::MainLayout(), &textmend::HelpLayout(), &textmend::AboutLayout()};
+    const std::array<const textmend::FormDef*, 4> layouts{
+        &textmend::MainLayout(), &textmend::HelpLayout(), &textmend::AboutLayout(),
+        &textmend::HotkeyLayout()};
     QApplication::setFont(textmend::FitFont(layouts));
 
     const textmend::Icons icons{AppIcon("textmend"), AppIcon("textmend-autoprocess")};

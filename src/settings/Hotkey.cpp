@@ -62,6 +62,23 @@ std::span<const std::string_view> HotkeyKeyNames() {
     return names;
 }
 
+std::optional<int> FunctionKeyNumber(std::string_view keyName) {
+    if (keyName.size() < 2 || keyName.size() > 3 || keyName[0] != 'F' || keyName[1] == '0') {
+        return std::nullopt;
+    }
+    int number = 0;
+    for (char digit : keyName.substr(1)) {
+        if (digit < '0' || digit > '9') {
+            return std::nullopt;
+        }
+        number = number * 10 + (digit - '0');
+    }
+    if (number > 24) {
+        return std::nullopt;
+    }
+    return number;
+}
+
 std::optional<Hotkey> ParseHotkey(std::string_view text) {
     Hotkey hotkey;
     std::size_t start = 0;

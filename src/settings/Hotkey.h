@@ -30,6 +30,10 @@ struct Hotkey {
 // Every key name, in the written form.
 std::span<const std::string_view> HotkeyKeyNames();
 
+// The number of a function key's name in the written form ("F1" to "F24");
+// nothing for any other name.
+std::optional<int> FunctionKeyNumber(std::string_view keyName);
+
 // The combination text names; nothing for a text that names none (an unknown
 // key, no key, a repeated modifier, no Ctrl, Alt or Win).
 std::optional<Hotkey> ParseHotkey(std::string_view text);

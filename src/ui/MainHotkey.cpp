@@ -13,9 +13,13 @@ constexpr int kModifierTicks = 40;
 
 }  // namespace
 
+// While the dialog is open, a press of the combination held is the user
+// trying it in the key box: a paste there would type Ctrl+V into the box.
 void frmMain::mnuHotkey_Click() {
     frmHotkey dialog(hotkey_, [this](const Hotkey& candidate) { return HotkeyInUse(candidate); });
+    choosingHotkey_ = true;
     ports_.shell.ShowModal(dialog);
+    choosingHotkey_ = false;
     if (dialog.Chosen()) {
         hotkey_ = *dialog.Chosen();
         HoldHotkey();
@@ -58,7 +62,7 @@ bool frmMain::HotkeyInUse(const Hotkey& candidate) {
 // The paste is typed only once the user has let go of the hotkey's modifiers,
 // so it is not read as the hotkey again (Ctrl+Alt+V) or some other combination.
 void frmMain::HotkeyPressed() {
-    if (!loaded_ || unloaded_ || pressFocus_) {
+    if (!loaded_ || unloaded_ || pressFocus_ || choosingHotkey_) {
         return;
     }
     try {

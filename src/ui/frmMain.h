@@ -110,7 +110,7 @@ class frmMain : public Form {
     // The clean-and-paste hotkey was pressed, wherever the focus is: once the
     // modifier keys are up (or after a second), the Process command runs and
     // its result is pasted into the window that had the focus. A press while
-    // one is still under way is ignored.
+    // one is still under way, or while the hotkey dialog is open, is ignored.
     void HotkeyPressed();
 
     // The tray icon.
@@ -204,6 +204,7 @@ class frmMain : public Form {
     // spent waiting for the modifier keys.
     std::optional<std::uintptr_t> pressFocus_;
     int modifierTicks_ = 0;
+    bool choosingHotkey_ = false;  // the hotkey dialog is open
     IconFlasher flasher_;
     WindowState windowState_ = WindowState::Normal;
     bool windowHidden_ = true;

@@ -21,6 +21,8 @@ std::unique_ptr<ControlBinding> ControlBinding::For(const ControlDef& def) {
         case ControlKind::TextBox:
         case ControlKind::Label:
             return MakeTextBinding(def);
+        case ControlKind::HotkeyBox:
+            return MakeHotkeyBinding(def);
         case ControlKind::PictureBox:
             return MakePictureBinding(def);
         default:

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "forms/Form.h"
@@ -23,7 +24,8 @@ class ControlBinding {
     ControlBinding& operator=(const ControlBinding&) = delete;
 
     // The binding for a layout entry that is a native control: option button,
-    // check box, command button, text box, label or picture box; nullptr for the rest.
+    // check box, command button, text box, key box, label or picture box;
+    // nullptr for the rest.
     static std::unique_ptr<ControlBinding> For(const ControlDef& def);
 
     // Creates the control, visible and unplaced, as a child of parent with id.
@@ -34,6 +36,9 @@ class ControlBinding {
     void Refresh(const ControlState& state);
     // The control's screen box, enabled and visible, then what the kind shows.
     JsonObject Describe() const;
+    // The text the user changed the control to, when notification reports such
+    // a change (a text box's or a key box's); nothing otherwise.
+    virtual std::optional<std::string> TakeEdit(WORD /*notification*/) { return std::nullopt; }
 
     const ControlDef& def() const { return def_; }
     HWND hwnd() const { return hwnd_; }

@@ -12,6 +12,8 @@ namespace textmend {
 std::unique_ptr<ControlBinding> MakeButtonBinding(const ControlDef& def);
 // Text boxes and labels.
 std::unique_ptr<ControlBinding> MakeTextBinding(const ControlDef& def);
+// Key boxes.
+std::unique_ptr<ControlBinding> MakeHotkeyBinding(const ControlDef& def);
 // Picture boxes.
 std::unique_ptr<ControlBinding> MakePictureBinding(const ControlDef& def);
 

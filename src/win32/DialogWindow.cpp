@@ -13,6 +13,14 @@ UINT DialogWindow::ButtonId(bool cancel) const {
     return 0;
 }
 
+void DialogWindow::OnCommand(std::string_view name, WORD notification) {
+    if (const std::optional<std::string> text = EditedText(name, notification)) {
+        OnCommandDone([&] { form().Change(name, *text); });
+        return;
+    }
+    FormWindow::OnCommand(name, notification);
+}
+
 void DialogWindow::OnCommandDone(const std::function<void()>& action) {
     action();
     Refresh();

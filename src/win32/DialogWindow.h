@@ -22,6 +22,8 @@ class DialogWindow : public FormWindow {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Clicks, and the user's changes to a key box.
+    void OnCommand(std::string_view name, WORD notification) override;
     void OnClose() override {
         OnCommandDone([this] { unload_(); });
     }

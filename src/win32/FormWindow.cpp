@@ -235,6 +235,15 @@ HWND FormWindow::ControlHwnd(std::string_view name) const {
     return nullptr;
 }
 
+std::optional<std::string> FormWindow::EditedText(std::string_view name, WORD notification) {
+    for (const auto& control : controls_) {
+        if (control->def().name == name) {
+            return control->TakeEdit(notification);
+        }
+    }
+    return std::nullopt;
+}
+
 void FormWindow::Show() {
     if (IsWindowVisible(hwnd_)) {
         return;

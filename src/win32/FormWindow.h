@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,6 +82,8 @@ class FormWindow : public WindowPort {
     std::string_view NameOf(UINT id) const;
     // The native control of a layout entry; nullptr when it has none.
     HWND ControlHwnd(std::string_view name) const;
+    // The text the user changed a control to, when notification reports it.
+    std::optional<std::string> EditedText(std::string_view name, WORD notification);
 
   private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

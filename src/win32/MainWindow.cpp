@@ -72,11 +72,8 @@ void MainWindow::CallCore(const std::function<void()>& call) {
 }
 
 void MainWindow::OnCommand(std::string_view name, WORD notification) {
-    if (name == "txtClipboard") {
-        if (notification == EN_CHANGE) {
-            const std::string text = WideToUtf8(WindowText(ControlHwnd(name)));
-            CallCore([this, name, text] { main_->Change(name, text); });
-        }
+    if (const std::optional<std::string> text = EditedText(name, notification)) {
+        CallCore([this, name, text] { main_->Change(name, *text); });
         return;
     }
     if (notification == BN_CLICKED) {
@@ -131,6 +128,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     break;
                 }
             }
+            return 0;
+        case WM_HOTKEY:
+            CallCore([this] { main_->HotkeyPressed(); });
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;

@@ -16,6 +16,13 @@ class TextBinding : public ControlBinding {
   public:
     using ControlBinding::ControlBinding;
 
+    std::optional<std::string> TakeEdit(WORD notification) override {
+        if (def().kind != ControlKind::TextBox || notification != EN_CHANGE) {
+            return std::nullopt;
+        }
+        return WideToUtf8(WindowText(hwnd()));
+    }
+
   protected:
     NativeClass Class() const override {
         if (def().kind == ControlKind::Label) {

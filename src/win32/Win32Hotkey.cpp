@@ -1,34 +1,53 @@
 #include "win32/Win32Hotkey.h"
 
-#include <cerrno>
-#include <cstring>
+#include "win32/SystemError.h"
+#include "win32/VirtualKeys.h"
 
 namespace textmend {
 namespace {
 
-// Global keys are not bound on this desktop yet.
-[[noreturn]] void NotAvailable() {
-    throw StepError(ENOSYS, std::strerror(ENOSYS));
-}
+// The program holds one hotkey; its number among the window's hotkeys.
+constexpr int kHotkeyId = 1;
 
 }  // namespace
 
-HotkeyPort::Grab Win32Hotkey::Register(const Hotkey&) {
-    NotAvailable();
+Win32Hotkey::~Win32Hotkey() {
+    Unregister();
 }
 
-void Win32Hotkey::Unregister() {}
+// The system refuses a second registration of a combination, the program's own
+// included: the one held goes first.
+HotkeyPort::Grab Win32Hotkey::Register(const Hotkey& hotkey) {
+    Unregister();
+    const std::optional<BYTE> key = VirtualKeyOf(hotkey.key);
+    if (!key) {
+        ThrowSystemError(ERROR_INVALID_PARAMETER);
+    }
+    if (!RegisterHotKey(window_, kHotkeyId, RegisterHotKeyModifiers(hotkey), *key)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_HOTKEY_ALREADY_REGISTERED) {
+            return Grab::InUse;
+        }
+        ThrowSystemError(error);
+    }
+    held_ = true;
+    return Grab::Held;
+}
+
+void Win32Hotkey::Unregister() {
+    if (held_) {
+        UnregisterHotKey(window_, kHotkeyId);
+        held_ = false;
+    }
+}
 
 bool Win32Hotkey::ModifiersDown() {
+    for (int key : {VK_CONTROL, VK_MENU, VK_SHIFT, VK_LWIN, VK_RWIN}) {
+        if ((GetAsyncKeyState(key) & 0x8000) != 0) {
+            return true;
+        }
+    }
     return false;
-}
-
-std::uintptr_t Win32Keyboard::FocusedWindow() {
-    return 0;
-}
-
-void Win32Keyboard::Paste(std::uintptr_t) {
-    NotAvailable();
 }
 
 }  // namespace textmend

@@ -1,22 +1,26 @@
 #pragma once
 
+#include <windows.h>
+
 #include "ports/HotkeyPort.h"
 
 namespace textmend {
 
-// The clean-and-paste hotkey on the Windows desktop.
+// The clean-and-paste hotkey on the Windows desktop: registered for the main
+// window, whose WM_HOTKEY is the press.
 class Win32Hotkey : public HotkeyPort {
   public:
+    ~Win32Hotkey() override;
+    // The window that receives WM_HOTKEY; set before the first Register.
+    void SetWindow(HWND window) { window_ = window; }
+
     Grab Register(const Hotkey& hotkey) override;
     void Unregister() override;
     bool ModifiersDown() override;
-};
 
-// Pasting into the window that has the keyboard focus on the Windows desktop.
-class Win32Keyboard : public KeyboardPort {
-  public:
-    std::uintptr_t FocusedWindow() override;
-    void Paste(std::uintptr_t window) override;
+  private:
+    HWND window_ = nullptr;
+    bool held_ = false;
 };
 
 }  // namespace textmend

@@ -18,6 +18,7 @@
 #include "win32/Win32Autostart.h"
 #include "win32/Win32Clipboard.h"
 #include "win32/Win32Hotkey.h"
+#include "win32/Win32Keyboard.h"
 #include "win32/Win32System.h"
 #include "win32/Win32Tray.h"
 
@@ -36,7 +37,8 @@ textmend::TrayIcons LoadTrayIcons(HINSTANCE instance) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace textmend;
 
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                  ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
 
     WidgetProbe probe;
@@ -73,6 +75,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     window.Attach(form);
     clipboard.SetOwner(window.Hwnd());
     clipboard.SetAfterDone([&window] { window.Refresh(); });
+    hotkey.SetWindow(window.Hwnd());
     tray.SetWindow(window.Hwnd());
     messageBox.SetOwner(window.Hwnd());
     window.Load();

@@ -173,6 +173,20 @@ TEST(HotkeyDialog, TryingACombinationKeepsTheOneHeld) {
     EXPECT_EQ(p.h.hotkey.held, "Ctrl+Alt+V");
 }
 
+TEST(HotkeyDialog, APressWhileItIsOpenPastesNothingIntoIt) {
+    Pressing p;
+    p.h.clipboard.Copy("text");
+    p.h.shell.onHotkey = [&p](frmHotkey& dialog) {
+        p.Press();
+        dialog.Click("cmdCancel");
+    };
+    p.h.form->Click("mnuHotkey");
+    EXPECT_EQ(p.h.clipboard.reads, 0);
+    EXPECT_TRUE(p.h.keyboard.pastes.empty());
+    p.Press();
+    EXPECT_EQ(p.h.keyboard.pastes.size(), 1u) << "once it has closed, a press works again";
+}
+
 TEST(RestoreOriginal, IsOffUntilAProcessCommandHasReadATextThenPutsItBack) {
     MainHarness h;
     h.Load();

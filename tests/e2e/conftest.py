@@ -63,7 +63,8 @@ def program(request, desktop_with_tray):
     if request.config.getoption("--platform") == "wine":
         driver = WineDriver(desktop_with_tray, workdir, os.path.abspath(path),
                             request.getfixturevalue("wine"),
-                            os.environ.get("TEXTMEND_WINE_HELPER"))
+                            os.environ.get("TEXTMEND_WINE_HELPER"),
+                            os.environ.get("TEXTMEND_WINE_HOTKEY_HOLDER"))
     else:
         driver = LinuxDriver(desktop_with_tray, workdir, os.path.abspath(path))
     yield driver

@@ -38,6 +38,17 @@ def holds_for(condition, seconds, interval=0.1):
     return bool(condition())
 
 
+def end_process(process):
+    """Asks a process to end and forces it when it does not go."""
+    if process is not None and process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 class Desktop:
     def __init__(self):
         self.scratch = tempfile.mkdtemp(prefix="textmend-e2e-")
@@ -76,10 +87,10 @@ class Desktop:
         return self
 
     def stop(self):
-        self._end(self._clipboard_owner)
+        end_process(self._clipboard_owner)
         self.stop_tray()
-        self._end(self._window_manager)
-        self._end(self._xvfb)
+        end_process(self._window_manager)
+        end_process(self._xvfb)
         shutil.rmtree(self.scratch, ignore_errors=True)
 
     def start_tray(self):
@@ -93,7 +104,7 @@ class Desktop:
             wait_until(self.tray_available, what="the notification area")
 
     def stop_tray(self):
-        self._end(self._tray)
+        end_process(self._tray)
         self._tray = None
         wait_until(lambda: not self.tray_available(), what="the notification area to go")
 
@@ -104,16 +115,6 @@ class Desktop:
     def _spawn(self, command):
         return subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
-
-    @staticmethod
-    def _end(process):
-        if process is not None and process.poll() is None:
-            process.terminate()
-            try:
-                process.wait(5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
 
     def run(self, command, check=True, input_text=None):
         done = subprocess.run(command, env=self.env, capture_output=True, text=True,
@@ -140,7 +141,7 @@ class Desktop:
         wait_until(lambda: "image/png" in self.clipboard_targets(), what="the copied picture")
 
     def _set_clipboard(self, target, data):
-        self._end(self._clipboard_owner)
+        end_process(self._clipboard_owner)
         # xclip stays behind and serves the selection until another program takes it.
         self._clipboard_owner = subprocess.Popen(
             ["xclip", "-selection", "clipboard", "-quiet", *target, "-i"], env=self.env,

@@ -11,16 +11,19 @@ so the tests click where the controls really are and read what they really show.
 
 import abc
 import configparser
+import contextlib
 import json
 import os
 import subprocess
+import sys
+import tempfile
 import time
 
 # A closed menu releases the pointer a moment after it disappears; a click in
 # that moment is lost. No hand is that quick; the tests pause as long.
 MENU_SETTLE_SECONDS = 0.3
 
-from desktop import Desktop, wait_until
+from desktop import Desktop, end_process, wait_until
 
 X11_OWNER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "x11_owner.py")
 
@@ -36,8 +39,9 @@ def start_owner(command, env):
     return owner
 
 MAIN_CAPTION = "Textmend 2.3.4 "
+# The twelve options' keys, then the hotkey's.
 SETTING_KEYS = ["upper", "lower", "clean", "proper", "remcrs", "dblspc", "sentence",
-                "noblanks", "trimcr", "remcrdbl", "start", "remgt"]
+                "noblanks", "trimcr", "remcrdbl", "start", "remgt", "hotkey"]
 
 
 class ProgramDriver(abc.ABC):
@@ -45,6 +49,7 @@ class ProgramDriver(abc.ABC):
         self.desktop = desktop
         self.workdir = workdir
         self.state_file = os.path.join(workdir, "widgets.json")
+        self.targets = []
 
     # -- what each platform supplies
 
@@ -75,6 +80,15 @@ class ProgramDriver(abc.ABC):
     @abc.abstractmethod
     def tray_icon_box(self):
         """The tray icon's box on the screen, or None when it is not there."""
+
+    @abc.abstractmethod
+    def new_typing_target(self):
+        """Opens another program's window whose text field has the keyboard
+        focus; returns it as a TypingTarget."""
+
+    @abc.abstractmethod
+    def combination_held_elsewhere(self):
+        """A context in which another program holds Ctrl+Alt+V."""
 
     # -- common to every platform
 
@@ -179,16 +193,77 @@ class ProgramDriver(abc.ABC):
         markers = ("ERROR: AddressSanitizer", "runtime error:", "ERROR: LeakSanitizer")
         return text if any(marker in text for marker in markers) else ""
 
+    def open_typing_target(self):
+        """A new TypingTarget, closed with the program."""
+        self.targets.append(self.new_typing_target())
+        return self.targets[-1]
+
+    def hotkey_dialog(self):
+        """What the hotkey dialog shows once it is on the screen."""
+        return wait_until(lambda: self.widgets().get("frmHotkey", {}).get("visible")
+                          and self.widgets()["frmHotkey"]["controls"], what="the hotkey dialog")
+
     def kill(self):
         """Ends the program if it still runs: asked first, forced if it does not go."""
-        if getattr(self, "process", None) is None or self.process.poll() is not None:
-            return
-        self.process.terminate()
+        for target in self.targets:
+            target.close()
+        end_process(getattr(self, "process", None))
+
+
+class TypingTarget(abc.ABC):
+    """Another program's window with a text field, where the user types."""
+
+    def __init__(self, process, window):
+        self.process = process
+        self.window = window
+
+    @abc.abstractmethod
+    def text(self):
+        """The field's whole text."""
+
+    def close(self):
+        end_process(self.process)
+
+
+class TkTypingTarget(TypingTarget):
+    """typing_target.py, which writes its field's text to a file."""
+
+    def __init__(self, desktop, workdir):
+        self.output = os.path.join(workdir, "typed.txt")
+        script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "typing_target.py")
+        process = subprocess.Popen([sys.executable, script, self.output], env=desktop.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        window = wait_until(lambda: desktop.windows("^Typing target$"),
+                            what="the typing target")[0]
+        super().__init__(process, window)
+        wait_until(lambda: os.path.exists(self.output), what="the typing target's field")
+
+    def text(self):
+        with open(self.output) as f:
+            return f.read()
+
+
+@contextlib.contextmanager
+def held_until_released(command, env, announcement):
+    """Runs a program that holds a combination and says announcement once it
+    does; it lets go when its standard input ends, at the end of the context."""
+    with tempfile.TemporaryFile() as out:
+        holder = subprocess.Popen(command, env=env, stdin=subprocess.PIPE, stdout=out,
+                                  stderr=subprocess.DEVNULL)
         try:
-            self.process.wait(5)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+            def announced():
+                out.seek(0)
+                return announcement in out.read() or holder.poll() is not None
+            wait_until(announced, what="the other program to hold the combination")
+            if holder.poll() is not None:
+                raise RuntimeError(f"{command[-1]} could not hold the combination")
+            yield
+        finally:
+            holder.stdin.close()
+            try:
+                holder.wait(10)
+            except subprocess.TimeoutExpired:
+                end_process(holder)
 
 
 class LinuxDriver(ProgramDriver):
@@ -234,6 +309,14 @@ class LinuxDriver(ProgramDriver):
     def main_window_id(self):
         windows = self.desktop.windows("^" + MAIN_CAPTION + "$")
         return windows[0] if windows else None
+
+    def new_typing_target(self):
+        return TkTypingTarget(self.desktop, self.workdir)
+
+    def combination_held_elsewhere(self):
+        grabber = os.path.join(os.path.dirname(os.path.abspath(__file__)), "key_grabber.py")
+        return held_until_released([sys.executable, grabber, "ctrl+alt+v"], self.desktop.env,
+                                   b"held")
 
     def tray_icon_box(self):
         if not self.widgets().get("tray", {}).get("shown"):

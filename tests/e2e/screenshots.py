@@ -43,7 +43,7 @@ SAMPLE = "> Dear all,\n>\n> the  meeting is  moved to Friday.\n> See you there.\
 
 def take_pictures(desktop, program, folder):
     """Processes a sample mail, then pictures the main window, the popup menu and
-    the two dialogs: main.png, popup.png, help.png and about.png in folder."""
+    the three dialogs: main.png, popup.png, help.png, about.png and hotkey.png in folder."""
     desktop.copy(SAMPLE)
     program.start()
     program.wait_window_state("normal")
@@ -75,6 +75,13 @@ def take_pictures(desktop, program, folder):
     capture(desktop, window_frame(desktop, "About Textmend"), os.path.join(folder, "about.png"))
     desktop.key("Escape", window=desktop.windows("^About Textmend$")[0])
     wait_until(lambda: "frmAbout" not in program.widgets(), what="the About dialog to close")
+
+    program.choose_menu_item("Options", "mnuHotkey")
+    program.hotkey_dialog()
+    capture(desktop, window_frame(desktop, "Clean and paste hotkey"),
+            os.path.join(folder, "hotkey.png"))
+    desktop.key("Escape", window=desktop.windows("^Clean and paste hotkey$")[0])
+    wait_until(lambda: "frmHotkey" not in program.widgets(), what="the hotkey dialog to close")
 
 
 def main():

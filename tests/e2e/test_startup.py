@@ -11,11 +11,11 @@ DEFAULT_VALUES = {
     "chkRemCRdbl": 0, "chkSentence": 0, "chkRemGT": 0,
 }
 # The texts a save of those defaults writes: truth words for the case keys and
-# "start", check states as numbers for the flags.
+# "start", check states as numbers for the flags, and no hotkey.
 DEFAULT_TEXTS = {
     "upper": "False", "lower": "False", "clean": "True", "proper": "False",
     "remcrs": "0", "dblspc": "1", "sentence": "0", "noblanks": "1", "trimcr": "1",
-    "remcrdbl": "0", "start": "False", "remgt": "0",
+    "remcrdbl": "0", "start": "False", "remgt": "0", "hotkey": "",
 }
 POPUP_MARKS = {
     "mnuClean": "optClean", "mnuUpper": "optUpper", "mnuLower": "optLower",
@@ -55,7 +55,7 @@ class TestFirstStart:
         # The popup menu lives only at the tray icon, never in the menu bar.
         assert "title" not in program.main()["menus"]["mnu_1"]
 
-    def test_closing_stores_all_twelve_settings_in_their_written_forms(self, program):
+    def test_closing_stores_every_setting_in_its_written_form(self, program):
         assert program.stored_settings() == {}
         program.start()
         program.wait_window_state("normal")

@@ -20,7 +20,7 @@ def wine_program(program):
 
 
 class TestRegistry:
-    def test_the_first_exit_writes_twelve_keys_of_text(self, wine_program):
+    def test_the_first_exit_writes_a_key_of_text_for_every_setting(self, wine_program):
         assert wine_program.stored_types() == {}
         wine_program.start()
         wine_program.wait_window_state("normal")

@@ -13,9 +13,10 @@ import subprocess
 import tempfile
 
 from desktop import Desktop, wait_until
-from driver import LinuxDriver, ProgramDriver, start_owner
+from driver import LinuxDriver, ProgramDriver, TypingTarget, held_until_released, start_owner
 
 SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Textmend"
+REGISTRY_TYPES = {"1": "REG_SZ", "2": "REG_EXPAND_SZ", "3": "REG_BINARY", "4": "REG_DWORD"}
 
 
 class WineDesktop(Desktop):
@@ -118,28 +119,32 @@ class Wine:
         """A host path as Windows programs see it: the host's root is drive Z."""
         return "Z:" + os.path.abspath(path).replace("/", "\\")
 
-    def stored_values(self):
-        """{key name: (type, data)} of every value "String" under the settings key."""
-        values = {}
-        key = None
-        for line in self.run("reg", "query", SETTINGS_KEY, "/s", check=False).splitlines():
-            if line.upper().startswith("HKEY_"):
-                key = line.rsplit("\\", 1)[-1]
-                continue
-            fields = line.strip().split("    ")
-            if key and len(fields) >= 2 and fields[0] == "String":
-                values[key] = (fields[1], fields[2] if len(fields) > 2 else "")
-        return values
+
+class NotepadTarget(TypingTarget):
+    """Wine's notepad; its text is read from its edit box by the helper."""
+
+    def __init__(self, desktop, wine, helper_run):
+        process = subprocess.Popen(["wine", "notepad"], env=wine.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        window = wait_until(lambda: desktop.windows(" - Notepad$"), what="notepad")[0]
+        super().__init__(process, window)
+        self.helper_run = helper_run
+
+    def text(self):
+        """The text, with LF line breaks; None when notepad cannot be read."""
+        out = self.helper_run("notepad-text")
+        return out[1:-2] if out.startswith("[") and out.endswith("]\n") else None
 
 
 class WineDriver(ProgramDriver):
-    """textmend.exe; its settings are twelve registry keys under the current user."""
+    """textmend.exe; its settings are registry keys under the current user."""
 
-    def __init__(self, desktop, workdir, program, wine, helper=None):
+    def __init__(self, desktop, workdir, program, wine, helper=None, hotkey_holder=None):
         super().__init__(desktop, workdir)
         self.program = program
         self.wine = wine
         self.helper = helper
+        self.hotkey_holder = hotkey_holder
         if isinstance(desktop, WineDesktop) and helper:
             desktop.windows_clipboard = self.windows_clipboard
         # Every case starts with nothing stored, as the Linux cases start with a
@@ -152,10 +157,21 @@ class WineDriver(ProgramDriver):
                           "/t", "REG_SZ", "/d", text, "/f")
 
     def stored_settings(self):
-        return {key: data for key, (_, data) in self.wine.stored_values().items()}
+        return {key: data for key, (_, data) in self.stored_values().items()}
 
     def stored_types(self):
-        return {key: kind for key, (kind, _) in self.wine.stored_values().items()}
+        return {key: kind for key, (kind, _) in self.stored_values().items()}
+
+    def stored_values(self):
+        """{key name: (type, data)} of every value "String" under the settings key,
+        read by the helper: the program stores texts without their terminator,
+        which `reg query` and `reg export` cannot show as they are."""
+        values = {}
+        for line in self.helper_run("settings").splitlines():
+            key, kind, data = line.split("\t", 2)
+            if data.startswith("[") and data.endswith("]"):
+                values[key] = (REGISTRY_TYPES.get(kind, kind), data[1:-1])
+        return values
 
     def launch(self):
         env = dict(self.wine.env, TEXTMEND_WIDGET_STATE=self.wine.windows_path(self.state_file))
@@ -171,6 +187,14 @@ class WineDriver(ProgramDriver):
 
     # Found by its caption, as on Linux.
     main_window_id = LinuxDriver.main_window_id
+
+    def new_typing_target(self):
+        return NotepadTarget(self.desktop, self.wine, self.helper_run)
+
+    def combination_held_elsewhere(self):
+        if not self.hotkey_holder:
+            raise RuntimeError("no hotkey holder: set TEXTMEND_WINE_HOTKEY_HOLDER")
+        return held_until_released(["wine", self.hotkey_holder], self.wine.env, b"held")
 
     def tray_icon_box(self):
         if not self.widgets().get("tray", {}).get("shown"):

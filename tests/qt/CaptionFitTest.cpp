@@ -22,7 +22,8 @@ TEST(Captions, EveryCaptionShowsWholeInItsControl) {
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QApplication::setStyle(new CompactStyle);
-    const std::array<const FormDef*, 3> layouts{&MainLayout(), &HelpLayout(), &AboutLayout()};
+    const std::array<const FormDef*, 4> layouts{&MainLayout(), &HelpLayout(), &AboutLayout(),
+                                                &HotkeyLayout()};
     QApplication::setFont(FitFont(layouts));
     const Icons icons;
     for (const FormDef* layout : layouts) {

@@ -52,6 +52,19 @@ TEST(HotkeyText, EveryKeyNameReadsBackAsItself) {
     }
 }
 
+TEST(HotkeyText, FunctionKeysByNumber) {
+    const struct {
+        const char* name;
+        std::optional<int> number;
+    } cases[] = {
+        {"F1", 1},   {"F9", 9},  {"F10", 10}, {"F24", 24}, {"F25", {}},  {"F0", {}},
+        {"F01", {}}, {"f1", {}}, {"F", {}},   {"F1a", {}}, {"F123", {}}, {"Home", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FunctionKeyNumber(c.name), c.number) << c.name;
+    }
+}
+
 // A thirteenth key of its own: the twelve keep their reading and writing.
 TEST(StoredHotkey, IsAKeyOfItsOwnBesideTheTwelve) {
     RecordingBackend backend;

@@ -4,13 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/Form.h"
 #include "forms/Layout.h"
 #include "forms/PixelGrid.h"
+#include "settings/Hotkey.h"
 #include "win32/DialogWindow.h"
 #include "win32/FormWindow.h"
 #include "win32/Utf.h"
@@ -282,6 +286,7 @@ TEST(DialogWindow, OnlyMarkedButtonsAnswerEnterAndEscape) {
     const DialogCase cases[] = {
         {&AboutLayout, {"cmdOK"}, {"cmdOK"}},
         {&HelpLayout, {}, {}},
+        {&HotkeyLayout, {"cmdCancel"}, {"cmdOK"}},
     };
     for (const DialogCase& c : cases) {
         RecordingForm form(c.layout());
@@ -308,6 +313,49 @@ TEST(DialogWindow, TheDefaultButtonIsTheLayouts) {
     wchar_t caption[16] = {};
     GetWindowTextW(GetDlgItem(window.Hwnd(), LOWORD(answer)), caption, 16);
     EXPECT_STREQ(caption, L"OK");
+}
+
+// Takes every change the user makes, as the dialogs' forms do, and keeps a list.
+class EditingForm : public RecordingForm {
+  public:
+    using RecordingForm::RecordingForm;
+    void Change(std::string_view name, const std::string& text) override {
+        edits.emplace_back(name, text);
+        Form::Change(name, text);
+    }
+    std::vector<std::pair<std::string, std::string>> edits;
+};
+
+TEST(DialogWindow, TheKeyBoxShowsTheFormsCombinationAndReportsTheNext) {
+    const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&classes);
+    EditingForm form(HotkeyLayout());
+    form.Set("hkyHotkey").text = "Ctrl+Alt+V";
+    DialogWindow window(GetModuleHandleW(nullptr), HotkeyLayout(), [] {});
+    window.Create(form, nullptr);
+    HWND box = FindWindowExW(window.Hwnd(), nullptr, HOTKEY_CLASSW, nullptr);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(SendMessageW(box, HKM_GETHOTKEY, 0, 0), MAKEWORD('V', HOTKEYF_CONTROL | HOTKEYF_ALT));
+
+    // What the user presses, as the control reports it.
+    auto press = [&](WORD value) {
+        SendMessageW(box, HKM_SETHOTKEY, value, 0);
+        SendMessageW(window.Hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), EN_CHANGE),
+                     reinterpret_cast<LPARAM>(box));
+    };
+    press(MAKEWORD(VK_F5, HOTKEYF_CONTROL | HOTKEYF_SHIFT));
+    ASSERT_EQ(form.edits.size(), 1u);
+    EXPECT_EQ(form.edits[0], (std::pair<std::string, std::string>{"hkyHotkey", "Ctrl+Shift+F5"}));
+
+    // A key without a name stays on show, though the form's text names nothing.
+    const WORD unnamed = MAKEWORD(VK_OEM_1, HOTKEYF_CONTROL);
+    press(unnamed);
+    EXPECT_FALSE(ParseHotkey(form.Control("hkyHotkey")->text));
+    EXPECT_EQ(SendMessageW(box, HKM_GETHOTKEY, 0, 0), unnamed);
+
+    form.Set("hkyHotkey").text = "";
+    window.Refresh();
+    EXPECT_EQ(SendMessageW(box, HKM_GETHOTKEY, 0, 0), 0) << "None";
 }
 
 }  // namespace

@@ -7,6 +7,10 @@
 //   tray_helper hang-clipboard   takes the clipboard with text promised for later (delayed
 //                                rendering), says "owning", and handles no message again;
 //                                ends when its standard input closes
+//   tray_helper notepad-text     prints the text of notepad's edit box, in brackets
+//   tray_helper settings         prints each value "String" under Software\Textmend as
+//                                key, type number and the data in brackets, tab-separated;
+//                                a text as stored, with or without its terminator
 
 #include <windows.h>
 // after windows.h, which they need
@@ -177,6 +181,59 @@ int HangClipboard() {
     return 0;
 }
 
+// Asked of the box itself: a copy through the clipboard would race the paste
+// being checked, which notepad takes from the clipboard when it gets to it.
+int PrintNotepadText() {
+    HWND edit = FindWindowExW(FindWindowW(L"Notepad", nullptr), nullptr, L"Edit", nullptr);
+    if (edit == nullptr) {
+        return 2;
+    }
+    // Asked by message: GetWindowTextLength reads another program's windows from
+    // the system's copy of their caption, which typing does not change.
+    const auto length = static_cast<size_t>(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring text(length + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        SendMessageW(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    std::printf("[%s]\n", ToUtf8(text).c_str());
+    return 0;
+}
+
+int PrintSettings() {
+    HKEY settings = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Textmend", 0, KEY_READ, &settings) !=
+        ERROR_SUCCESS) {
+        return 0;
+    }
+    wchar_t name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD nameLength = 256;
+        if (RegEnumKeyExW(settings, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(settings, name, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+            continue;
+        }
+        DWORD type = 0;
+        DWORD size = 0;
+        std::wstring data;
+        if (RegQueryValueExW(key, L"String", nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+            data.resize(size / sizeof(wchar_t) + 1);
+            RegQueryValueExW(key, L"String", nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                             &size);
+            data.resize(size / sizeof(wchar_t));
+            if (!data.empty() && data.back() == L'\0') {
+                data.pop_back();
+            }
+            std::printf("%s\t%lu\t[%s]\n", ToUtf8(name).c_str(), type, ToUtf8(data).c_str());
+        }
+        RegCloseKey(key);
+    }
+    RegCloseKey(settings);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -198,8 +255,14 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"hang-clipboard") {
         return HangClipboard();
     }
+    if (command == L"settings") {
+        return PrintSettings();
+    }
+    if (command == L"notepad-text") {
+        return PrintNotepadText();
+    }
     std::fprintf(stderr,
                  "usage: tray_helper tooltips | remove-icon | taskbar-created | clipboard | "
-                 "hang-clipboard\n");
+                 "hang-clipboard | settings | notepad-text\n");
     return 2;
 }

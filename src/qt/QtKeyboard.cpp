@@ -1,0 +1,79 @@
+#include "qt/QtKeyboard.h"
+
+#include <X11/keysym.h>
+#include <xcb/xtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "qt/XcbDisplay.h"
+#include "qt/XcbKeymap.h"
+
+namespace textmend {
+namespace {
+
+// What the input focus is when it follows the pointer rather than a window.
+constexpr xcb_window_t kPointerRoot = XCB_INPUT_FOCUS_POINTER_ROOT;
+
+xcb_window_t InputFocus(xcb_connection_t* connection) {
+    xcb_generic_error_t* error = nullptr;
+    const std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&std::free)> focus(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), &error), &std::free);
+    if (!focus) {
+        ThrowXcbError(error, "the input focus");
+    }
+    return focus->focus;
+}
+
+}  // namespace
+
+std::uintptr_t QtKeyboard::FocusedWindow() {
+    return InputFocus(ProgramDisplay().connection);
+}
+
+void QtKeyboard::Paste(std::uintptr_t window) {
+    xcb_connection_t* connection = ProgramDisplay().connection;
+    const xcb_query_extension_reply_t* xtest = xcb_get_extension_data(connection, &xcb_test_id);
+    if (xtest == nullptr || xtest->present == 0) {
+        throw StepError(ENOTSUP, "The X server types no keys for programs (no XTEST extension).");
+    }
+    const auto target = static_cast<xcb_window_t>(window);
+    if (target > kPointerRoot && InputFocus(connection) != target) {
+        // A window that has gone meanwhile keeps the focus where it is now.
+        std::free(xcb_request_check(
+            connection, xcb_set_input_focus_checked(connection, XCB_INPUT_FOCUS_PARENT, target,
+                                                    XCB_CURRENT_TIME)));
+    }
+    const XcbKeymap keymap(connection);
+    const std::optional<xcb_keycode_t> ctrl = keymap.KeyOf(XK_Control_L);
+    const std::optional<xcb_keycode_t> v = keymap.KeyOf(XK_v);
+    if (!ctrl || !v) {
+        throw StepError(ENOENT, "The keyboard has no Ctrl or V key.");
+    }
+    const std::pair<std::uint8_t, xcb_keycode_t> strokes[] = {{XCB_KEY_PRESS, *ctrl},
+                                                              {XCB_KEY_PRESS, *v},
+                                                              {XCB_KEY_RELEASE, *v},
+                                                              {XCB_KEY_RELEASE, *ctrl}};
+    std::vector<xcb_void_cookie_t> cookies;
+    for (const auto& [type, key] : strokes) {
+        cookies.push_back(xcb_test_fake_input_checked(connection, type, key, XCB_CURRENT_TIME,
+                                                      XCB_NONE, 0, 0, 0));
+    }
+    xcb_generic_error_t* refused = nullptr;
+    for (const xcb_void_cookie_t& cookie : cookies) {
+        xcb_generic_error_t* error = xcb_request_check(connection, cookie);
+        if (refused == nullptr) {
+            refused = error;
+        } else {
+            std::free(error);
+        }
+    }
+    if (refused != nullptr) {
+        ThrowXcbError(refused, "the typed keys");
+    }
+}
+
+}  // namespace textmend

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ports/HotkeyPort.h"
+
+namespace textmend {
+
+// Pasting where the user types on the Windows desktop: the keys go to the
+// foreground window, which hands them to its control with the focus.
+class Win32Keyboard : public KeyboardPort {
+  public:
+    std::uintptr_t FocusedWindow() override;
+    void Paste(std::uintptr_t window) override;
+};
+
+}  // namespace textmend
