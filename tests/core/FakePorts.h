@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/MemorySettings.h"
+#include "MemorySettings.h"
 #include "ui/Ports.h"
 
 namespace textmend::testing {
