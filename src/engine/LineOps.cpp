@@ -103,21 +103,6 @@ void WithoutHardReturnsRebuild(const detail::ScratchLines& lines, std::string& r
 
 namespace detail {
 
-void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folders,
-                            std::string& out) {
-    RebuildInto(WithoutQuoteMarkersRebuild, temp, folders, out);
-}
-
-void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders,
-                          std::string& out) {
-    RebuildInto(WithoutBlankLinesRebuild, temp, folders, out);
-}
-
-void RemoveHardReturnsInto(const std::string& temp, const ScratchFolders& folders,
-                           std::string& out) {
-    RebuildInto(WithoutHardReturnsRebuild, temp, folders, out);
-}
-
 void RemoveQuoteMarkersInPlace(std::string& temp, const ScratchFolders& folders) {
     RebuildInPlace(WithoutQuoteMarkersRebuild, temp, folders);
 }
@@ -137,20 +122,20 @@ void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& fold
 }  // namespace detail
 
 std::string remGT(const std::string& temp, const ScratchFolders& folders) {
-    std::string result;
-    detail::RemoveQuoteMarkersInto(temp, folders, result);
+    std::string result = temp;
+    detail::RemoveQuoteMarkersInPlace(result, folders);
     return result;
 }
 
 std::string remBlanks(const std::string& temp, const ScratchFolders& folders) {
-    std::string result;
-    detail::RemoveBlankLinesInto(temp, folders, result);
+    std::string result = temp;
+    detail::RemoveBlankLinesInPlace(result, folders);
     return result;
 }
 
 std::string remCRs(const std::string& temp, const ScratchFolders& folders) {
-    std::string result;
-    detail::RemoveHardReturnsInto(temp, folders, result);
+    std::string result = temp;
+    detail::RemoveHardReturnsInPlace(result, folders);
     return result;
 }
 

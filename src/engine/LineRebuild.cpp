@@ -16,14 +16,6 @@ std::size_t LineRebuildRoom(std::size_t textSize) {
     return textSize + textSize / 16 + 64;
 }
 
-void RebuildInto(const LineRebuild& rebuild, const std::string& temp, const ScratchFolders& folders,
-                 std::string& result) {
-    ScratchLines lines(temp, folders);
-    PrepareResult(lines, result);
-    rebuild(lines, result);
-    lines.Remove();
-}
-
 void RebuildInPlace(const LineRebuild& rebuild, std::string& text, const ScratchFolders& folders) {
     ScratchLines lines(text, folders);
     try {

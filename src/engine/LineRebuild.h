@@ -15,13 +15,9 @@ std::size_t LineRebuildRoom(std::size_t textSize);
 // A line operation: appends to result, which starts empty, what it makes of the lines.
 using LineRebuild = std::function<void(const ScratchLines& lines, std::string& result)>;
 
-// Passes temp through a scratch file of its own and rebuilds it into result.
-void RebuildInto(const LineRebuild& rebuild, const std::string& temp, const ScratchFolders& folders,
-                 std::string& result);
-
-// The same with text itself as the result, so no second buffer as large as the text is
-// needed: text is emptied only once its bytes are safe in the file, and when anything
-// fails it gets them back from there.
+// Passes text through a scratch file of its own and rebuilds it in place, so no second
+// buffer as large as the text is needed: text is emptied only once its bytes are safe
+// in the file, and when anything fails it gets them back from there.
 void RebuildInPlace(const LineRebuild& rebuild, std::string& text, const ScratchFolders& folders);
 
 // Two passes, one over the other's result, as one step: when either fails, text is as

@@ -8,19 +8,11 @@ namespace textmend::detail {
 
 // The operations as the pipeline runs them, so that a big text is not allocated afresh
 // at every step: the case conversions write into out; every other step changes temp in
-// place, and when it fails temp is as it was. The public operations build on the Into
-// forms.
+// place, and when it fails temp is as it was. The public operations are built on these.
 
 void ToUpperInto(const std::string& temp, std::string& out);
 void ToLowerInto(const std::string& temp, std::string& out);
 void ToProperInto(const std::string& temp, std::string& out);
-
-void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folders,
-                            std::string& out);
-void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders, std::string& out);
-void RemoveHardReturnsInto(const std::string& temp, const ScratchFolders& folders,
-                           std::string& out);
-void RemoveDoubleSpacesInto(const std::string& temp, std::string& out);
 
 void RemoveQuoteMarkersInPlace(std::string& temp, const ScratchFolders& folders);
 void RemoveBlankLinesInPlace(std::string& temp, const ScratchFolders& folders);

@@ -3,7 +3,6 @@
 
 #include "engine/ByteFinder.h"
 #include "engine/CaseConversion.h"
-#include "engine/LargeBuffer.h"
 #include "engine/PipelineOps.h"
 #include "engine/TextOps.h"
 #include "engine/Utf8.h"
@@ -92,12 +91,6 @@ void CapitaliseSentencesInPlace(std::string& temp) {
     temp.resize(w);
 }
 
-void RemoveDoubleSpacesInto(const std::string& temp, std::string& result) {
-    PrepareBuffer(result, temp.size());
-    result.append(temp);
-    RemoveDoubleSpacesInPlace(result);
-}
-
 void RemoveDoubleSpacesInPlace(std::string& temp) {
     // Only ever removes bytes, so what is kept moves towards the front, behind what is
     // still to be read; the periods ahead are never touched before they are found.
@@ -142,8 +135,8 @@ std::string Sentence(std::string& temp) {
 }
 
 std::string remDblspc(const std::string& temp) {
-    std::string result;
-    detail::RemoveDoubleSpacesInto(temp, result);
+    std::string result = temp;
+    detail::RemoveDoubleSpacesInPlace(result);
     return result;
 }
 
