@@ -1,8 +1,8 @@
 #include "filter/FilterText.h"
 
+#include "engine/LineBreaks.h"
 #include "engine/ProcessText.h"
 #include "engine/StepError.h"
-#include "filter/LineBreaks.h"
 
 namespace textmend {
 

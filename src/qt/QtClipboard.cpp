@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "filter/LineBreaks.h"
+#include "engine/LineBreaks.h"
 
 namespace textmend {
 namespace {

@@ -1,0 +1,87 @@
+#include "engine/LineBreaks.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace textmend {
+namespace {
+
+using namespace std::string_literals;
+
+// One text and what each conversion makes of it.
+struct BreakCase {
+    std::string input;
+    std::string engine;  // ToEngineLineBreaks
+    std::string unix;    // ToUnixLineBreaks
+    std::string lf;      // ToLfLineBreaks
+    std::string crLf;    // ToCrLfLineBreaks
+};
+
+const BreakCase kCases[] = {
+    {"", "", "", "", ""},
+    {"one", "one", "one", "one", "one"},
+    {"one\ntwo", "one\r\ntwo", "one\ntwo", "one\ntwo", "one\ntwo"},
+    {"one\n", "one\r\n", "one\n", "one\n", "one\n"},
+    {"\n\n", "\r\n\r\n", "\n\n", "\n\n", "\n\n"},
+    {"\none", "\r\none", "\none", "\none", "\none"},
+    {"one\r\ntwo", "one\r\ntwo", "one\ntwo", "one\ntwo", "one\r\ntwo"},
+    {"one\rtwo", "one\rtwo", "one\rtwo", "one\ntwo", "one\r\ntwo"},
+    {"one\r", "one\r", "one\r", "one\n", "one\r\n"},
+    {"\r", "\r", "\r", "\n", "\r\n"},
+    {"one\r\r\ntwo", "one\r\r\ntwo", "one\r\ntwo", "one\n\ntwo", "one\r\n\r\ntwo"},
+    {"one\n\rtwo", "one\r\n\rtwo", "one\n\rtwo", "one\n\ntwo", "one\n\r\ntwo"},
+    {"\r\n\n", "\r\n\r\n", "\n\n", "\n\n", "\r\n\n"},
+    {"one\r\n\r\n", "one\r\n\r\n", "one\n\n", "one\n\n", "one\r\n\r\n"},
+    {"\r\r\n\r", "\r\r\n\r", "\r\n\r", "\n\n\n", "\r\n\r\n\r\n"},
+    {"a\0\nb"s, "a\0\r\nb"s, "a\0\nb"s, "a\0\nb"s, "a\0\nb"s},
+    {"a\0\r\nb"s, "a\0\r\nb"s, "a\0\nb"s, "a\0\nb"s, "a\0\r\nb"s},
+    {"\xff\n\xfe", "\xff\r\n\xfe", "\xff\n\xfe", "\xff\n\xfe", "\xff\n\xfe"},
+};
+
+void ExpectEveryConversion(const std::string& before, const BreakCase& c,
+                           const std::string& after) {
+    const std::string input = before + c.input + after;
+    EXPECT_EQ(ToEngineLineBreaks(input), before + c.engine + after) << c.input;
+    EXPECT_EQ(ToUnixLineBreaks(input), before + c.unix + after) << c.input;
+    EXPECT_EQ(ToLfLineBreaks(input), before + c.lf + after) << c.input;
+    EXPECT_EQ(ToCrLfLineBreaks(input), before + c.crLf + after) << c.input;
+}
+
+TEST(LineBreaks, EachConversionTouchesOnlyItsBreaks) {
+    for (const BreakCase& c : kCases) {
+        ExpectEveryConversion("", c, "");
+    }
+}
+
+// The conversions look at many bytes at once: a break must come out the same at every
+// place in a longer text.
+TEST(LineBreaks, SameAtEveryPlaceInALongerText) {
+    for (const BreakCase& c : kCases) {
+        for (std::size_t before = 1; before <= 130; ++before) {
+            ExpectEveryConversion(std::string(before, 'x'), c, "y");
+        }
+    }
+}
+
+TEST(LineBreaks, TextArrivingInPiecesConvertsAsAWhole) {
+    for (const BreakCase& c : kCases) {
+        for (std::size_t cut = 0; cut <= c.input.size(); ++cut) {
+            std::string out;
+            AppendEngineLineBreaks(std::string_view(c.input).substr(0, cut), '\0', out);
+            AppendEngineLineBreaks(std::string_view(c.input).substr(cut),
+                                   cut > 0 ? c.input[cut - 1] : '\0', out);
+            EXPECT_EQ(out, c.engine) << c.input << " cut at " << cut;
+        }
+    }
+}
+
+TEST(LineBreaks, UnixTextWithoutCarriageReturnsComesBackUnchanged) {
+    for (const std::string_view text :
+         {"", "\n", "one", "one\n", "one\n\ntwo\n\n\n", "\n\n\nlast", "tab\there\n"}) {
+        EXPECT_EQ(ToUnixLineBreaks(ToEngineLineBreaks(text)), text) << text;
+    }
+}
+
+}  // namespace
+}  // namespace textmend
