@@ -26,7 +26,9 @@ void RemoveHardReturnsInPlace(std::string& temp, const ScratchFolders& folders,
 void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& folders,
                                    StepBuffers& buffers);
 void RemoveDoubleSpacesInPlace(std::string& temp);
-void TrimEndInPlace(std::string& temp);
 void CapitaliseSentencesInPlace(std::string& temp);
+// No dbl spaces, then Cap sentences, in one pass over the text.
+void RemoveDoubleSpacesThenCapitaliseInPlace(std::string& temp);
+void TrimEndInPlace(std::string& temp);
 
 }  // namespace textmend::detail

@@ -83,10 +83,13 @@ std::string ProcessText(std::string text, const OptionSet& options, const ErrorS
     if (IsSet(options.remgt)) {
         RunStep(sink, [&] { detail::RemoveQuoteMarkersInPlace(text, folders, buffers); });
     }
-    if (IsSet(options.dblspc)) {
+    // Neither of the two sentence steps can fail, so when both are chosen they run as
+    // one pass over the text.
+    if (IsSet(options.dblspc) && IsSet(options.sentence)) {
+        RunStep(sink, [&] { detail::RemoveDoubleSpacesThenCapitaliseInPlace(text); });
+    } else if (IsSet(options.dblspc)) {
         RunStep(sink, [&] { detail::RemoveDoubleSpacesInPlace(text); });
-    }
-    if (IsSet(options.sentence)) {
+    } else if (IsSet(options.sentence)) {
         RunStep(sink, [&] { detail::CapitaliseSentencesInPlace(text); });
     }
     if (IsSet(options.noblanks)) {
