@@ -1,6 +1,8 @@
 #include "engine/LineBreaks.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "engine/ByteFinder.h"
 
@@ -32,20 +34,50 @@ bool CrLfAt(std::string_view text, std::size_t cr) {
     return cr + 1 < text.size() && text[cr + 1] == '\n';
 }
 
-}  // namespace
-
-void AppendEngineLineBreaks(std::string_view piece, char before, std::string& out) {
-    AppendReplacing(piece, '\n', out, [&](std::size_t lf) {
-        const char previous = lf > 0 ? piece[lf - 1] : before;
-        return previous == '\r' ? std::string_view("\n") : kCrLf;
-    });
+bool LoneLfAt(const char* data, std::size_t lf) {
+    return lf == 0 || data[lf - 1] != '\r';
 }
 
-std::string ToEngineLineBreaks(std::string_view text) {
-    std::string result;
-    result.reserve(text.size() + text.size() / 32);
-    AppendEngineLineBreaks(text, '\0', result);
-    return result;
+}  // namespace
+
+std::string ToEngineLineBreaks(std::string text) {
+    const std::size_t size = text.size();
+    std::size_t added = 0;
+    detail::ByteFinder<1> lfs(text.data(), size, {'\n'});
+    for (std::size_t lf = lfs.Next(0); lf < size; lf = lfs.Next(lf + 1)) {
+        added += LoneLfAt(text.data(), lf) ? 1 : 0;
+    }
+    if (added == 0) {
+        return text;
+    }
+    text.resize(size + added);
+    char* const data = text.data();
+    // From the back: the bytes after each lone LF move up by one byte for every lone LF
+    // up to it, which leaves the room for its CR. What is written never reaches below
+    // the LF being moved, so the bytes still to be looked at are as they were. The LFs
+    // are found block by block, forwards within each block.
+    constexpr std::size_t kBlock = 4096;
+    std::vector<std::size_t> loneLfs;
+    loneLfs.reserve(kBlock);
+    std::size_t end = size;  // the bytes from here to the old end are in place
+    for (std::size_t blockEnd = size; added > 0; blockEnd -= std::min(blockEnd, kBlock)) {
+        const std::size_t blockStart = blockEnd - std::min(blockEnd, kBlock);
+        loneLfs.clear();
+        detail::ByteFinder<1> found(data + blockStart, blockEnd - blockStart, {'\n'});
+        for (std::size_t at = found.Next(0); at < blockEnd - blockStart; at = found.Next(at + 1)) {
+            if (LoneLfAt(data, blockStart + at)) {
+                loneLfs.push_back(blockStart + at);
+            }
+        }
+        for (auto lf = loneLfs.rbegin(); lf != loneLfs.rend(); ++lf) {
+            std::memmove(data + *lf + 1 + added, data + *lf + 1, end - *lf - 1);
+            data[*lf + added] = '\n';
+            data[*lf + added - 1] = '\r';
+            --added;
+            end = *lf;
+        }
+    }
+    return text;
 }
 
 std::string ToUnixLineBreaks(std::string text) {

@@ -9,11 +9,8 @@ namespace textmend {
 // ordinary character) and those of the places text comes from and goes to.
 
 // Unix text into the engine's form: every LF that does not follow a CR becomes CR LF.
-std::string ToEngineLineBreaks(std::string_view text);
-
-// The same for text that arrives in pieces: appends piece, converted, to out. before is
-// the byte that came right before piece ('\0' at the start of the text).
-void AppendEngineLineBreaks(std::string_view piece, char before, std::string& out);
+// Works in the text's own storage, grown when it has no room for the CRs.
+std::string ToEngineLineBreaks(std::string text);
 
 // The engine's form back into Unix text: every CR LF becomes LF; a lone CR stays. Works
 // in the text's own storage.

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "TestSupport.h"
 
 namespace textmend {
 namespace {
@@ -54,30 +58,43 @@ TEST(LineBreaks, EachConversionTouchesOnlyItsBreaks) {
     }
 }
 
-// The conversions look at many bytes at once: a break must come out the same at every
+// The conversions look at many bytes at once, and the one to the engine's form goes
+// through the text in blocks from its end: a break must come out the same at every
 // place in a longer text.
 TEST(LineBreaks, SameAtEveryPlaceInALongerText) {
+    std::vector<std::size_t> lengths;
+    for (std::size_t length = 1; length <= 130; ++length) {
+        lengths.push_back(length);
+    }
+    for (std::size_t length = 4090; length <= 4100; ++length) {
+        lengths.push_back(length);
+    }
     for (const BreakCase& c : kCases) {
-        for (std::size_t before = 1; before <= 130; ++before) {
-            ExpectEveryConversion(std::string(before, 'x'), c, "y");
+        for (std::size_t length : lengths) {
+            ExpectEveryConversion(std::string(length, 'x'), c, "y");
+            ExpectEveryConversion("y", c, std::string(length, 'x'));
         }
     }
 }
 
-TEST(LineBreaks, TextArrivingInPiecesConvertsAsAWhole) {
-    for (const BreakCase& c : kCases) {
-        for (std::size_t cut = 0; cut <= c.input.size(); ++cut) {
-            std::string out;
-            AppendEngineLineBreaks(std::string_view(c.input).substr(0, cut), '\0', out);
-            AppendEngineLineBreaks(std::string_view(c.input).substr(cut),
-                                   cut > 0 ? c.input[cut - 1] : '\0', out);
-            EXPECT_EQ(out, c.engine) << c.input << " cut at " << cut;
-        }
-    }
+TEST(LineBreaks, ManyBreaksAcrossBlocks) {
+    const std::string unix = test::Repeat("line\n\n", 5000) + test::Repeat("a\r\nb\n", 3000);
+    const std::string engine =
+        test::Repeat("line\r\n\r\n", 5000) + test::Repeat("a\r\nb\r\n", 3000);
+    EXPECT_EQ(ToEngineLineBreaks(unix), engine);
+    EXPECT_EQ(ToUnixLineBreaks(engine),
+              test::Repeat("line\n\n", 5000) + test::Repeat("a\nb\n", 3000));
+    // With room enough already, the CRs go in without new storage.
+    std::string roomy = unix;
+    roomy.reserve(engine.size());
+    const char* const storage = roomy.data();
+    const std::string converted = ToEngineLineBreaks(std::move(roomy));
+    EXPECT_EQ(converted, engine);
+    EXPECT_EQ(converted.data(), storage);
 }
 
 TEST(LineBreaks, UnixTextWithoutCarriageReturnsComesBackUnchanged) {
-    for (const std::string_view text :
+    for (const char* text :
          {"", "\n", "one", "one\n", "one\n\ntwo\n\n\n", "\n\n\nlast", "tab\there\n"}) {
         EXPECT_EQ(ToUnixLineBreaks(ToEngineLineBreaks(text)), text) << text;
     }
