@@ -60,6 +60,16 @@ bool UsesSpare(const OptionSet& options) {
 
 }  // namespace
 
+bool LeavesTextUnchanged(const OptionSet& options) {
+    return ConversionFor(options.caseMode) == nullptr && !IsSet(options.remgt) &&
+           !IsSet(options.dblspc) && !IsSet(options.sentence) && !IsSet(options.noblanks) &&
+           !IsSet(options.trimcr) && !IsSet(options.remcrs) && !IsSet(options.remcrdbl);
+}
+
+std::size_t ProcessingRoom(std::size_t size) {
+    return detail::LineRebuildRoom(size);
+}
+
 std::string ProcessText(std::string text, const OptionSet& options, const ErrorSink& sink,
                         const ScratchFolders& folders) {
     // Every step changes text in place or builds its new form in the one spare buffer,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,5 +19,13 @@ using ErrorSink = std::function<void(std::int32_t number, const std::string& des
 // it in and spares a copy.
 std::string ProcessText(std::string text, const OptionSet& options, const ErrorSink& sink,
                         const ScratchFolders& folders = DefaultScratchFolders());
+
+// Whether ProcessText gives back every text as it is with these options: no case
+// conversion and no clean-up step.
+bool LeavesTextUnchanged(const OptionSet& options);
+
+// The storage a text of size bytes should come in for ProcessText never to grow it
+// (see ReserveText).
+std::size_t ProcessingRoom(std::size_t size);
 
 }  // namespace textmend
