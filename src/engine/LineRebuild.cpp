@@ -11,6 +11,9 @@ std::size_t LineRebuildRoom(std::size_t textSize) {
 void Rebuild(const LineRebuild& rebuild, const std::string& source, const ScratchFolders& folders,
              std::string& target, StepBuffers& buffers) {
     ScratchLines lines(source, folders, buffers.readBack, buffers.readPiece);
+    if (&target == &source) {
+        lines.WaitUntilWritten();
+    }
     PrepareBuffer(target, LineRebuildRoom(lines.textSize()));
     rebuild(lines, target);
     lines.Remove();

@@ -22,10 +22,11 @@ class ScratchFile {
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
 
-    // Writes all of data at the current position.
+    // Writes all of data at the end of the file.
     void Write(std::string_view data);
     // Reads up to size bytes from offset on into buffer and returns how many it read:
-    // fewer only where the file ends, none past its end.
+    // fewer only where the file ends, none past its end. One thread may read while
+    // another writes.
     std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t size);
     // Closes and deletes the file, throwing StepError when that fails.
     void Remove();

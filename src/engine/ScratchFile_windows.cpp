@@ -99,9 +99,14 @@ std::int32_t ScratchFile::TryCreate(const std::filesystem::path& path) {
 
 void ScratchFile::Write(std::string_view data) {
     while (!data.empty()) {
+        // At the file's end whatever the file pointer, which reads from another thread
+        // move (ReadAt).
+        OVERLAPPED atEnd{};
+        atEnd.Offset = 0xFFFFFFFF;
+        atEnd.OffsetHigh = 0xFFFFFFFF;
         DWORD written = 0;
         const DWORD chunk = static_cast<DWORD>(std::min(data.size(), kMaxTransfer));
-        if (!WriteFile(FileHandle(handle_), data.data(), chunk, &written, nullptr)) {
+        if (!WriteFile(FileHandle(handle_), data.data(), chunk, &written, &atEnd)) {
             throw LastSystemError();
         }
         data.remove_prefix(written);

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <exception>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "engine/ByteFinder.h"
 #include "engine/LinePass.h"
@@ -30,26 +33,31 @@ struct LinePart {
 };
 
 // The line pass's source: the text and a CR LF written to a scratch file of its own,
-// then read back a piece at a time.
+// then read back a piece at a time. A large text is written by a thread of its own
+// while the pieces already written are read back and taken apart, so that on a machine
+// with a second processor the writing costs little time.
 class ScratchLines {
   public:
-    // Writes text and a CR LF to the file. It is read back through buffer, which is kept
-    // for the next pass, pieceSize bytes at a time. Throws StepError when no folder can
-    // take the file or writing fails.
+    // Creates the file and writes text and a CR LF to it, or has that done; text must
+    // stay as it is until the file is written (WaitUntilWritten), or this is gone. The
+    // file is read back through buffer, which is kept for the next pass, pieceSize bytes
+    // at a time. Throws StepError when no folder can take the file.
     ScratchLines(const std::string& text, const ScratchFolders& folders, std::string& buffer,
-                 std::size_t pieceSize = kReadBackPiece)
-        : file_(folders), buffer_(buffer), textSize_(text.size()), pieceSize_(pieceSize) {
-        file_.Write(text);
-        file_.Write(kLineBreak);
-    }
+                 std::size_t pieceSize = kReadBackPiece);
+    ~ScratchLines();
+    ScratchLines(const ScratchLines&) = delete;
+    ScratchLines& operator=(const ScratchLines&) = delete;
+
+    // Returns once all of the text is in the file; throws StepError when writing failed.
+    void WaitUntilWritten() { WrittenBeyond(textSize_ + kLineBreak.size() - 1); }
 
     // The size of the text alone.
     std::size_t textSize() const { return textSize_; }
 
     // Reads the file back and hands it to step in pieces, in order, each a view into the
     // buffer that is good until step returns. A piece ends at the end of a line break,
-    // unless one line fills the whole buffer. Called once. Throws StepError when reading
-    // fails, or gives back less than was written.
+    // unless one line fills the whole buffer. Called once. Throws StepError when writing
+    // or reading fails, or the file gives back less than was written.
     template <class Step>
     void ForEachPiece(Step&& step) {
         const std::size_t fileSize = textSize_ + kLineBreak.size();
@@ -59,8 +67,9 @@ class ScratchLines {
         std::size_t held = 0;    // bytes at the buffer's start that wait for the rest of a line
         bool inLine = false;     // the held bytes go on with a line already handed out in part
         while (offset < fileSize) {
-            const std::size_t got = file_.ReadAt(
-                offset, buffer_.data() + held, std::min(buffer_.size() - held, fileSize - offset));
+            const std::size_t written = WrittenBeyond(offset);
+            const std::size_t got = file_.ReadAt(offset, buffer_.data() + held,
+                                                 std::min(buffer_.size() - held, written - offset));
             if (got == 0) {
                 throw ShortReadError();
             }
@@ -84,10 +93,20 @@ class ScratchLines {
     }
 
     // Deletes the file, throwing StepError when that fails.
-    void Remove() { file_.Remove(); }
+    void Remove();
 
   private:
     static constexpr std::string_view kLineBreak = "\r\n";
+    // Written by a thread of its own from this size on.
+    static constexpr std::size_t kWriteAside = std::size_t{4} << 20;
+    // What written_ holds once writing has failed.
+    static constexpr std::size_t kWriteFailed = ~std::size_t{0};
+
+    // Writes the text and the CR LF, telling how far it has got in written_.
+    void WriteText(const std::string& text) noexcept;
+    // How many bytes of the file are written, once that is more than offset. Throws
+    // StepError when writing failed.
+    std::size_t WrittenBeyond(std::size_t offset);
 
     // Where the last line break of the buffer's first filled bytes ends: after its CR, or
     // after the LF that follows the CR. A CR in the last filled byte does not count, as
@@ -104,6 +123,9 @@ class ScratchLines {
     std::string& buffer_;
     std::size_t textSize_;
     std::size_t pieceSize_;
+    std::atomic<std::size_t> written_{0};
+    std::exception_ptr writeFailure_;
+    std::thread writer_;
 };
 
 // Hands each line of piece, or part of a line, to step, in order, as a LinePart. A line

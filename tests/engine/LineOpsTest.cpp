@@ -1,6 +1,8 @@
 // remGT, remBlanks and remCRs: the operations that go line by line.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
 #include <random>
 #include <span>
 #include <stdexcept>
@@ -13,6 +15,10 @@
 #include "engine/PipelineOps.h"
 #include "engine/StepError.h"
 #include "engine/TextOps.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace textmend {
 namespace {
@@ -212,6 +218,11 @@ TEST_F(LineOps, EachOverItsOwnText) {
          "a b\r\n\r\nc\r\n\r\n\r\n\r\n"},
         {"remCRs twice, blank lines grow", detail::RemoveHardReturnsTwiceInPlace,
          Repeat("\r", 3000), Repeat("\r\n", 12000)},
+        // Texts large enough to be written to their scratch files by a thread of their own.
+        {"remGT, large", detail::RemoveQuoteMarkersInPlace, Repeat("> q\r\n", 1000000),
+         Repeat("q\r\n", 1000000) + "\r\n"},
+        {"remCRs twice, large", detail::RemoveHardReturnsTwiceInPlace, Repeat("word\r\n", 1000000),
+         "word" + Repeat(" word", 999999) + "\r\n\r\n\r\n\r\n"},
     };
     detail::StepBuffers buffers;
     for (const auto& c : cases) {
@@ -300,6 +311,48 @@ TEST(LineOpsFailure, EachThrowsWhenNoFolderCanTakeTheScratchFile) {
     EXPECT_THROW(remCRs(text, none), StepError);
     EXPECT_TRUE(test::ScratchFilesIn(owner.path()).empty());
 }
+
+#ifndef _WIN32
+// A file may grow no larger than limit while this lives.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t limit) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit lower = old_;
+        lower.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit old_{};
+    void (*oldHandler_)(int);
+};
+
+// Writing fails part way, for a small text written at once and for a large one written
+// by a thread of its own while it is read back.
+TEST_F(LineOps, AFailedWriteLeavesTheTextAsItWas) {
+    const std::string texts[] = {Repeat("> line\r\n", 20000), Repeat("> line\r\n", 800000)};
+    detail::StepBuffers buffers;
+    for (const std::string& original : texts) {
+        std::string text = original;
+        try {
+            const FileSizeLimit limit(64 << 10);
+            detail::RemoveQuoteMarkersInPlace(text, folders(), buffers);
+            ADD_FAILURE() << "the write did not fail, " << original.size() << " bytes";
+        } catch (const StepError& failure) {
+            EXPECT_EQ(failure.number(), EFBIG);
+        }
+        EXPECT_TRUE(text == original) << original.size();
+        EXPECT_TRUE(test::ScratchFilesIn(folder()).empty()) << original.size();
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace textmend
