@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Speed of the text engine against its nearest Unix counterparts, on the same
-# corpus files in the same run: builds the benchmark in Release (build-bench),
-# writes the corpus at 1, 10 and 50 MB, runs the engine's benchmarks, times tr, sed
-# and awk on each file (best of three, LC_ALL=C) and prints the ratios and targets.
-# Ratios and targets are judged in CPU time, user plus system, on both sides, so
-# that other work on a shared machine disturbs them little; wall-clock figures are
-# printed beside them. MB is 10^6 bytes throughout.
+# Speed of Textmend against its nearest Unix counterparts, on the same corpus files
+# in the same run: builds the benchmark and the filter in Release (build-bench),
+# writes the corpus at 1, 10 and 50 MB, then
+# - times the whole textmend-filter process beside tr, sed, awk and their chain, each
+#   command five times, medians, wall clock, with peak memory (scripts/process_bench.py);
+# - runs the engine's in-memory benchmarks and sets their CPU time against the same
+#   Unix runs' CPU time, user plus system, which other work on a shared machine
+#   disturbs little.
+# FILTER=path times another textmend-filter binary in the whole-process table (an
+# older build, say); the engine figures are always this tree's. MB is 10^6 bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=build-bench
@@ -15,7 +18,7 @@ sizes=(1 10 50)
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DTEXTMEND_BUILD_TESTS=OFF \
       -DTEXTMEND_BUILD_QT=OFF -DTEXTMEND_BUILD_BENCH=ON >/dev/null
-cmake --build "$build_dir" -j "${JOBS:-2}" --target textmend-bench textmend-corpus
+cmake --build "$build_dir" -j "${JOBS:-2}" --target textmend-bench textmend-corpus textmend-filter
 
 mkdir -p "$work"
 for mb in "${sizes[@]}"; do
@@ -26,47 +29,16 @@ echo "=== the engine"
 "$build_dir/bench/textmend-bench" --corpus-dir="$work" \
     --benchmark_out="$work/engine.json" --benchmark_out_format=json
 
-# The Unix counterparts, each reading standard input.
-export LC_ALL=C
-unix_upper() { tr a-z A-Z; }
-unix_lower() { tr A-Z a-z; }
-unix_quotes() { sed -E 's/^ *(> *)*//'; }
-unix_dblspc() { sed 's/\.  */. /g'; }
-unix_blanks() { sed '/^[ \t]*$/d'; }
-unix_join() {
-  awk 'BEGIN { RS = "\r\n"; ORS = "" }
-       /^[ \t]*$/ { printf "\r\n\r\n"; sep = ""; next }
-       { printf "%s%s", sep, $0; sep = " " }'
-}
-tools=(unix_upper unix_lower unix_quotes unix_dblspc unix_blanks unix_join)
+echo "=== the whole process"
+python3 scripts/process_bench.py "${FILTER:-$build_dir/src/filter/textmend-filter}" "$work" \
+    --json "$work/process.json"
 
-echo "=== the Unix counterparts"
-: > "$work/unix.tsv"
-# Each measurement runs a tool over about 50 MB, the small files many times over,
-# so that the figures stay well above the timer's millisecond resolution.
-TIMEFORMAT='%3R %3U %3S'
-for mb in "${sizes[@]}"; do
-  file="$work/corpus-$mb.txt"
-  bytes=$(stat -c %s "$file")
-  runs=$(( (50 + mb - 1) / mb ))
-  for tool in "${tools[@]}"; do
-    for _ in 1 2 3; do
-      read -r real user system < <({ time for ((i = 0; i < runs; i++)); do
-                                       "$tool" < "$file" > /dev/null
-                                     done; } 2>&1)
-      printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$tool" "$mb" "$bytes" "$runs" "$real" \
-          "$(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }')" >> "$work/unix.tsv"
-    done
-    echo "$tool on $mb MB: done"
-  done
-done
-
-echo "=== report"
-python3 - "$work/engine.json" "$work/unix.tsv" <<'PYTHON'
+echo "=== the engine against the Unix tools"
+python3 - "$work/engine.json" "$work/process.json" <<'PYTHON'
 import json
 import sys
 
-engine_file, unix_file = sys.argv[1], sys.argv[2]
+engine_file, process_file = sys.argv[1], sys.argv[2]
 
 # Best of the repetitions, in CPU seconds and in wall-clock seconds, per
 # (name, megabytes): on a shared machine the slower runs are mostly noise.
@@ -74,12 +46,15 @@ def keep_best(table, key, cpu, wall):
     old_cpu, old_wall = table.get(key, (cpu, wall))
     table[key] = (min(cpu, old_cpu), min(wall, old_wall))
 
-sizes_in_bytes = {}
+# The Unix tools' CPU seconds on the CR LF corpus, from the whole-process runs.
+process = json.load(open(process_file))
+sizes_in_bytes = {int(size): count for size, count in process["raw sizes"].items()}
 unix = {}
-for line in open(unix_file):
-    tool, size, size_bytes, runs, wall, cpu = line.split()
-    sizes_in_bytes[int(size)] = int(size_bytes)
-    keep_best(unix, (tool, int(size)), float(cpu) / int(runs), float(wall) / int(runs))
+labels = {}
+for run in process["counterparts"]:
+    if run["mode"] == "raw":
+        unix[(run["option"], run["MB"])] = (run["cpu"], run["wall"])
+        labels[run["option"]] = run["command"]
 
 ours = {}
 for run in json.load(open(engine_file))["benchmarks"]:
@@ -92,19 +67,14 @@ for run in json.load(open(engine_file))["benchmarks"]:
 def speed(size, seconds):
     return sizes_in_bytes[size] / 1e6 / max(seconds, 1e-6)
 
-counterparts = {
-    "Upper": ("unix_upper", "tr a-z A-Z"),
-    "Lower": ("unix_lower", "tr A-Z a-z"),
-    "Proper": ("unix_upper", "tr a-z A-Z"),
-    "remGT": ("unix_quotes", "sed -E 's/^ *(> *)*//'"),
-    "remDblspc": ("unix_dblspc", "sed 's/\\.  */. /g'"),
-    "remBlanks": ("unix_blanks", "sed '/^[ \\t]*$/d'"),
-    "remCRs": ("unix_join", "awk paragraph join"),
-}
+# The filter option whose Unix counterpart each benchmark is set against.
+counterparts = {"Upper": "--upper", "Lower": "--lower", "Proper": "--upper", "remGT": "--remgt",
+                "remDblspc": "--dblspc", "remBlanks": "--noblanks", "remCRs": "--remcrs"}
 operations = ["Pipeline", "Upper", "Lower", "Proper", "ToUpper", "ToLower", "ToProper", "remGT",
               "remDblspc", "Sentence", "remBlanks", "trimCR", "remCRs"]
 
-print("MB/s of CPU time (user + system); wall-clock MB/s in brackets.")
+print("The engine in memory against the Unix tools' whole runs above, in MB/s of CPU time (user")
+print("+ system); wall-clock MB/s in brackets.")
 print("Upper, Lower and Proper write into an output buffer reused from run to run, as the")
 print("pipeline's steps do and as tr reuses its buffer; ToUpper, ToLower and ToProper are the")
 print("public functions, returning a new string (fresh memory) each run.")
@@ -116,7 +86,8 @@ for operation in operations:
             continue
         cpu, wall = ours[(operation, size)]
         mine = f"{speed(size, cpu):8.1f} ({speed(size, wall):7.1f})"
-        tool, label = counterparts.get(operation, (None, "-"))
+        tool = counterparts.get(operation)
+        label = labels.get(tool, "-")
         if (tool, size) not in unix:
             print(f"{operation:<10} {size:>3} {mine}  {label:<24} {'-':>18} {'-':>6}")
             continue
@@ -145,7 +116,7 @@ if ("Pipeline", 50) in ours and ("Pipeline", 10) in ours:
     if verdict != "met":
         missed.append(f"50 MB / 10 MB time ratio {ratio:.2f} (target <= 5.5)")
 print()
-print("targets missed:" if missed else "all targets met")
+print("engine targets missed:" if missed else "all engine targets met")
 for line in missed:
     print("  " + line)
 PYTHON

@@ -7,6 +7,8 @@ packages=(
   # toolchain and test frameworks
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # the benchmark's peak memory figures
+  time
   # case tables are generated from, and checked against, these
   unicode-data libutf8proc-dev
   # the Linux desktop program; the hotkey's key grabs and typed paste (X11 and XTEST)

@@ -100,4 +100,26 @@ class ByteFinder {
     std::uint64_t found_ = 0;
 };
 
+// The place of the last byte in data's first size bytes, or size when there is none;
+// sixteen bytes at a time from the end, so a long stretch without it costs little.
+inline std::size_t FindLast(const char* data, std::size_t size, char byte) {
+    std::size_t end = size;
+#if defined(__SSE2__) || defined(_M_X64)
+    const __m128i wanted = _mm_set1_epi8(byte);
+    for (; end >= 16; end -= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + end - 16));
+        const auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)));
+        if (found != 0) {
+            return end - 16 + static_cast<std::size_t>(std::bit_width(found)) - 1;
+        }
+    }
+#endif
+    while (end > 0) {
+        if (data[--end] == byte) {
+            return end;
+        }
+    }
+    return size;
+}
+
 }  // namespace textmend::detail

@@ -212,4 +212,8 @@ std::string ToProper(const std::string& temp) {
     return out;
 }
 
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return a == b || ToLower(a) == ToLower(b);
+}
+
 }  // namespace textmend

@@ -1,10 +1,9 @@
 #include "engine/LargeBuffer.h"
 
-namespace textmend::detail {
+namespace textmend {
 
-void PrepareBuffer(std::string& out, std::size_t size) {
-    out.clear();
-    out.reserve(size);
+void ReserveText(std::string& text, std::size_t capacity) {
+    text.reserve(capacity);
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend

@@ -13,27 +13,76 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// For a line operation that leaves most lines as they are: a line for which
-// unchanged(line) holds and that ends in CR LF is in the result exactly as in the file,
-// so such lines are copied in runs, and rewrite(line) appends the others one by one.
-template <class Unchanged, class Rewrite>
-void RebuildChangedLines(const detail::ScratchLines& lines, std::string& result,
-                         Unchanged unchanged, Rewrite rewrite) {
-    const std::string_view contents = lines.contents();
-    std::size_t copied = 0;  // contents before this are in the result, or left out
-    lines.ForEachLine([&](std::string_view line, std::size_t next) {
-        const auto start = static_cast<std::size_t>(line.data() - contents.data());
-        if (next == start + line.size() + kCrLf.size() && unchanged(line)) {
-            return;
+using detail::LinePart;
+using detail::Piece;
+
+// A line too long for one piece, appended to the result part by part with TrimLine's
+// rule: the spaces in front are left out, then the tabs after them; the spaces at the
+// end are taken off once the line is complete.
+class TrimmedParts {
+  public:
+    void Start(const std::string& result) {
+        begin_ = result.size();
+        skipping_ = ' ';
+    }
+
+    void Add(std::string_view part, std::string& result) {
+        while (skipping_ != '\0') {
+            const std::size_t kept = part.find_first_not_of(skipping_);
+            if (kept == std::string_view::npos) {
+                return;
+            }
+            part.remove_prefix(kept);
+            skipping_ = skipping_ == ' ' ? '\t' : '\0';
         }
-        result.append(contents.substr(copied, start - copied));
-        rewrite(line);
-        copied = next;
+        result.append(part);
+    }
+
+    // Ends the line; whether any of its text is left.
+    bool Finish(std::string& result) const {
+        while (result.size() > begin_ && result.back() == ' ') {
+            result.pop_back();
+        }
+        return result.size() > begin_;
+    }
+
+    // Where the line's text begins in the result.
+    std::size_t begin() const { return begin_; }
+
+  private:
+    std::size_t begin_ = 0;
+    char skipping_ = ' ';
+};
+
+// For a line operation that leaves most lines as they are: a whole line for which
+// unchanged(line) holds and that ends in CR LF is in the result exactly as in the file,
+// so such lines are copied in runs, and rewrite(line) appends the others one by one;
+// addPart(part) appends each part of a line too long for one piece.
+template <class Unchanged, class Rewrite, class AddPart>
+void RebuildChangedLines(detail::ScratchLines& lines, std::string& result, Unchanged unchanged,
+                         Rewrite rewrite, AddPart addPart) {
+    lines.ForEachPiece([&](const Piece& piece) {
+        std::size_t copied = 0;  // the piece before this is in the result, or left out
+        detail::ForEachLine(piece, [&](const LinePart& part) {
+            const auto start = static_cast<std::size_t>(part.text.data() - piece.text.data());
+            const bool whole = part.first && part.last;
+            if (whole && part.next == start + part.text.size() + kCrLf.size() &&
+                unchanged(part.text)) {
+                return;
+            }
+            result.append(piece.text.substr(copied, start - copied));
+            if (whole) {
+                rewrite(part.text);
+            } else {
+                addPart(part);
+            }
+            copied = part.next;
+        });
+        result.append(piece.text.substr(copied));
     });
-    result.append(contents.substr(copied));
 }
 
-bool EndsWithCrLf(const std::string& text) {
+bool EndsWithCrLf(std::string_view text) {
     return text.ends_with(kCrLf);
 }
 
@@ -52,7 +101,8 @@ std::string_view WithoutQuoteMarkers(std::string_view line) {
 
 // The three line operations.
 
-void WithoutQuoteMarkersRebuild(const detail::ScratchLines& lines, std::string& result) {
+void WithoutQuoteMarkersRebuild(detail::ScratchLines& lines, std::string& result) {
+    bool inMarkers = false;  // still in the spaces and markers in front of a long line
     RebuildChangedLines(
         lines, result,
         [](std::string_view line) {
@@ -61,10 +111,22 @@ void WithoutQuoteMarkersRebuild(const detail::ScratchLines& lines, std::string& 
         [&result](std::string_view line) {
             result.append(WithoutQuoteMarkers(line));
             result.append(kCrLf);
+        },
+        [&result, &inMarkers](const LinePart& part) {
+            std::string_view text = part.text;
+            if (part.first || inMarkers) {
+                text = WithoutQuoteMarkers(text);
+                inMarkers = text.empty();
+            }
+            result.append(text);
+            if (part.last) {
+                result.append(kCrLf);
+            }
         });
 }
 
-void WithoutBlankLinesRebuild(const detail::ScratchLines& lines, std::string& result) {
+void WithoutBlankLinesRebuild(detail::ScratchLines& lines, std::string& result) {
+    TrimmedParts longLine;
     RebuildChangedLines(
         lines, result,
         [](std::string_view line) {
@@ -77,81 +139,108 @@ void WithoutBlankLinesRebuild(const detail::ScratchLines& lines, std::string& re
                 result.append(trimmed);
                 result.append(kCrLf);
             }
+        },
+        [&result, &longLine](const LinePart& part) {
+            if (part.first) {
+                longLine.Start(result);
+            }
+            longLine.Add(part.text, result);
+            if (part.last && longLine.Finish(result)) {
+                result.append(kCrLf);
+            }
         });
 }
 
-void WithoutHardReturnsRebuild(const detail::ScratchLines& lines, std::string& result) {
+void WithoutHardReturnsRebuild(detail::ScratchLines& lines, std::string& result) {
     bool firstLine = true;
-    lines.ForEachLine([&result, &firstLine](std::string_view line, std::size_t) {
-        const std::string_view trimmed = detail::TrimmedLine(line);
-        if (firstLine) {
-            result.assign(trimmed);
+    // A long line's text goes into the result as it comes; what joins it to the text
+    // before is known only once it is complete.
+    TrimmedParts longLine;
+    bool longLineAfterBreak = false;
+    lines.ForEachPiece([&](const Piece& piece) {
+        detail::ForEachLine(piece, [&](const LinePart& part) {
+            if (part.first && part.last) {
+                const std::string_view trimmed = detail::TrimmedLine(part.text);
+                if (firstLine) {
+                    result.assign(trimmed);
+                } else if (trimmed.empty()) {
+                    result.append(kCrLf);
+                    result.append(kCrLf);
+                } else if (EndsWithCrLf(result)) {
+                    result.append(trimmed);
+                } else {
+                    result.push_back(' ');
+                    result.append(trimmed);
+                }
+                firstLine = false;
+                return;
+            }
+            if (part.first) {
+                longLineAfterBreak = firstLine || EndsWithCrLf(result);
+                longLine.Start(result);
+            }
+            longLine.Add(part.text, result);
+            if (!part.last) {
+                return;
+            }
+            if (!longLine.Finish(result)) {
+                if (!firstLine) {
+                    result.append(kCrLf);
+                    result.append(kCrLf);
+                }
+            } else if (!longLineAfterBreak) {
+                result.insert(longLine.begin(), 1, ' ');
+            }
             firstLine = false;
-        } else if (trimmed.empty()) {
-            result.append(kCrLf);
-            result.append(kCrLf);
-        } else if (EndsWithCrLf(result)) {
-            result.append(trimmed);
-        } else {
-            result.push_back(' ');
-            result.append(trimmed);
-        }
+        });
     });
+}
+
+// The public form of a line operation: the result in a string of its own.
+std::string Rebuilt(const detail::LineRebuild& rebuild, const std::string& temp,
+                    const ScratchFolders& folders) {
+    std::string result;
+    detail::StepBuffers buffers;
+    detail::Rebuild(rebuild, temp, folders, result, buffers);
+    return result;
 }
 
 }  // namespace
 
 namespace detail {
 
-void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folders,
-                            std::string& out) {
-    RebuildInto(WithoutQuoteMarkersRebuild, temp, folders, out);
+void RemoveQuoteMarkersInPlace(std::string& temp, const ScratchFolders& folders,
+                               StepBuffers& buffers) {
+    RebuildInPlace(WithoutQuoteMarkersRebuild, temp, folders, buffers);
 }
 
-void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders,
-                          std::string& out) {
-    RebuildInto(WithoutBlankLinesRebuild, temp, folders, out);
+void RemoveBlankLinesInPlace(std::string& temp, const ScratchFolders& folders,
+                             StepBuffers& buffers) {
+    RebuildInPlace(WithoutBlankLinesRebuild, temp, folders, buffers);
 }
 
-void RemoveHardReturnsInto(const std::string& temp, const ScratchFolders& folders,
-                           std::string& out) {
-    RebuildInto(WithoutHardReturnsRebuild, temp, folders, out);
+void RemoveHardReturnsInPlace(std::string& temp, const ScratchFolders& folders,
+                              StepBuffers& buffers) {
+    RebuildInPlace(WithoutHardReturnsRebuild, temp, folders, buffers);
 }
 
-void RemoveQuoteMarkersInPlace(std::string& temp, const ScratchFolders& folders) {
-    RebuildInPlace(WithoutQuoteMarkersRebuild, temp, folders);
-}
-
-void RemoveBlankLinesInPlace(std::string& temp, const ScratchFolders& folders) {
-    RebuildInPlace(WithoutBlankLinesRebuild, temp, folders);
-}
-
-void RemoveHardReturnsInPlace(std::string& temp, const ScratchFolders& folders) {
-    RebuildInPlace(WithoutHardReturnsRebuild, temp, folders);
-}
-
-void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& folders) {
-    RebuildTwiceInPlace(WithoutHardReturnsRebuild, temp, folders);
+void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& folders,
+                                   StepBuffers& buffers) {
+    RebuildTwiceInPlace(WithoutHardReturnsRebuild, temp, folders, buffers);
 }
 
 }  // namespace detail
 
 std::string remGT(const std::string& temp, const ScratchFolders& folders) {
-    std::string result;
-    detail::RemoveQuoteMarkersInto(temp, folders, result);
-    return result;
+    return Rebuilt(WithoutQuoteMarkersRebuild, temp, folders);
 }
 
 std::string remBlanks(const std::string& temp, const ScratchFolders& folders) {
-    std::string result;
-    detail::RemoveBlankLinesInto(temp, folders, result);
-    return result;
+    return Rebuilt(WithoutBlankLinesRebuild, temp, folders);
 }
 
 std::string remCRs(const std::string& temp, const ScratchFolders& folders) {
-    std::string result;
-    detail::RemoveHardReturnsInto(temp, folders, result);
-    return result;
+    return Rebuilt(WithoutHardReturnsRebuild, temp, folders);
 }
 
 }  // namespace textmend

@@ -46,8 +46,24 @@ std::string addSlash(const std::string& path) {
 
 void LinePass(const std::string& temp, const ScratchFolders& folders,
               const std::function<void(std::string_view line)>& step) {
-    detail::ScratchLines lines(temp, folders);
-    lines.ForEachLine([&step](std::string_view line, std::size_t) { step(line); });
+    std::string readBack;
+    detail::ScratchLines lines(temp, folders, readBack);
+    std::string longLine;  // a line too long for one piece, put together
+    lines.ForEachPiece([&](const detail::Piece& piece) {
+        detail::ForEachLine(piece, [&](const detail::LinePart& part) {
+            if (part.first && part.last) {
+                step(part.text);
+                return;
+            }
+            if (part.first) {
+                longLine.clear();
+            }
+            longLine.append(part.text);
+            if (part.last) {
+                step(longLine);
+            }
+        });
+    });
     lines.Remove();
 }
 

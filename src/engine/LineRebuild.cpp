@@ -4,50 +4,32 @@
 
 namespace textmend::detail {
 
-namespace {
-
-void PrepareResult(const ScratchLines& lines, std::string& result) {
-    PrepareBuffer(result, LineRebuildRoom(lines.textSize()));
-}
-
-}  // namespace
-
 std::size_t LineRebuildRoom(std::size_t textSize) {
     return textSize + textSize / 16 + 64;
 }
 
-void RebuildInto(const LineRebuild& rebuild, const std::string& temp, const ScratchFolders& folders,
-                 std::string& result) {
-    ScratchLines lines(temp, folders);
-    PrepareResult(lines, result);
-    rebuild(lines, result);
+void Rebuild(const LineRebuild& rebuild, const std::string& source, const ScratchFolders& folders,
+             std::string& target, StepBuffers& buffers) {
+    ScratchLines lines(source, folders, buffers.readBack, buffers.readPiece);
+    if (&target == &source) {
+        lines.WaitUntilWritten();
+    }
+    PrepareBuffer(target, LineRebuildRoom(lines.textSize()));
+    rebuild(lines, target);
     lines.Remove();
 }
 
-void RebuildInPlace(const LineRebuild& rebuild, std::string& text, const ScratchFolders& folders) {
-    ScratchLines lines(text, folders);
-    try {
-        PrepareResult(lines, text);
-        rebuild(lines, text);
-        lines.Remove();
-    } catch (...) {
-        lines.RestoreInto(text);
-        throw;
-    }
+void RebuildInPlace(const LineRebuild& rebuild, std::string& text, const ScratchFolders& folders,
+                    StepBuffers& buffers) {
+    Rebuild(rebuild, text, folders, buffers.spare, buffers);
+    text.swap(buffers.spare);
 }
 
 void RebuildTwiceInPlace(const LineRebuild& rebuild, std::string& text,
-                         const ScratchFolders& folders) {
-    ScratchLines lines(text, folders);
-    try {
-        PrepareResult(lines, text);
-        rebuild(lines, text);
-        lines.Remove();
-        RebuildInPlace(rebuild, text, folders);
-    } catch (...) {
-        lines.RestoreInto(text);
-        throw;
-    }
+                         const ScratchFolders& folders, StepBuffers& buffers) {
+    Rebuild(rebuild, text, folders, buffers.spare, buffers);
+    Rebuild(rebuild, buffers.spare, folders, buffers.spare, buffers);
+    text.swap(buffers.spare);
 }
 
 }  // namespace textmend::detail

@@ -5,6 +5,7 @@
 
 #include "engine/LinePass.h"
 #include "engine/ScratchLines.h"
+#include "engine/StepBuffers.h"
 
 namespace textmend::detail {
 
@@ -13,20 +14,22 @@ namespace textmend::detail {
 std::size_t LineRebuildRoom(std::size_t textSize);
 
 // A line operation: appends to result, which starts empty, what it makes of the lines.
-using LineRebuild = std::function<void(const ScratchLines& lines, std::string& result)>;
+using LineRebuild = std::function<void(ScratchLines& lines, std::string& result)>;
 
-// Passes temp through a scratch file of its own and rebuilds it into result.
-void RebuildInto(const LineRebuild& rebuild, const std::string& temp, const ScratchFolders& folders,
-                 std::string& result);
+// Passes source through a scratch file of its own, read back through buffers, and
+// rebuilds it into target. target is emptied only once source is safe in the file, so
+// it may be source itself, or buffers.spare.
+void Rebuild(const LineRebuild& rebuild, const std::string& source, const ScratchFolders& folders,
+             std::string& target, StepBuffers& buffers);
 
-// The same with text itself as the result, so no second buffer as large as the text is
-// needed: text is emptied only once its bytes are safe in the file, and when anything
-// fails it gets them back from there.
-void RebuildInPlace(const LineRebuild& rebuild, std::string& text, const ScratchFolders& folders);
+// The pipeline's form: text rebuilt through buffers.spare, then swapped with it. When
+// anything fails, text is as it was.
+void RebuildInPlace(const LineRebuild& rebuild, std::string& text, const ScratchFolders& folders,
+                    StepBuffers& buffers);
 
 // Two passes, one over the other's result, as one step: when either fails, text is as
 // it was before the first.
 void RebuildTwiceInPlace(const LineRebuild& rebuild, std::string& text,
-                         const ScratchFolders& folders);
+                         const ScratchFolders& folders, StepBuffers& buffers);
 
 }  // namespace textmend::detail

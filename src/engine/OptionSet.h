@@ -11,7 +11,9 @@ enum class CaseMode : std::uint8_t { None, Cleanse, Upper, Lower, Proper };
 // A check box's value. Grayed arises only from stored settings and counts as clear.
 enum class CheckState : std::uint8_t { Clear = 0, Set = 1, Grayed = 2 };
 
-inline constexpr bool IsSet(CheckState state) { return state == CheckState::Set; }
+inline constexpr bool IsSet(CheckState state) {
+    return state == CheckState::Set;
+}
 
 // The processing options as the window's controls show them. A default-constructed
 // OptionSet is the empty one: Cleanse and every flag clear. DefaultOptions() gives

@@ -3,32 +3,32 @@
 #include <string>
 
 #include "engine/LinePass.h"
+#include "engine/StepBuffers.h"
 
 namespace textmend::detail {
 
 // The operations as the pipeline runs them, so that a big text is not allocated afresh
 // at every step: the case conversions write into out; every other step changes temp in
-// place, and when it fails temp is as it was. The public operations build on the Into
-// forms.
+// place, the line steps through the pipeline's buffers, and when it fails temp is as it
+// was. The public operations are built on the same implementations.
 
 void ToUpperInto(const std::string& temp, std::string& out);
 void ToLowerInto(const std::string& temp, std::string& out);
 void ToProperInto(const std::string& temp, std::string& out);
 
-void RemoveQuoteMarkersInto(const std::string& temp, const ScratchFolders& folders,
-                            std::string& out);
-void RemoveBlankLinesInto(const std::string& temp, const ScratchFolders& folders, std::string& out);
-void RemoveHardReturnsInto(const std::string& temp, const ScratchFolders& folders,
-                           std::string& out);
-void RemoveDoubleSpacesInto(const std::string& temp, std::string& out);
-
-void RemoveQuoteMarkersInPlace(std::string& temp, const ScratchFolders& folders);
-void RemoveBlankLinesInPlace(std::string& temp, const ScratchFolders& folders);
-void RemoveHardReturnsInPlace(std::string& temp, const ScratchFolders& folders);
+void RemoveQuoteMarkersInPlace(std::string& temp, const ScratchFolders& folders,
+                               StepBuffers& buffers);
+void RemoveBlankLinesInPlace(std::string& temp, const ScratchFolders& folders,
+                             StepBuffers& buffers);
+void RemoveHardReturnsInPlace(std::string& temp, const ScratchFolders& folders,
+                              StepBuffers& buffers);
 // Remove rtns 2X: two hard-return passes as one step.
-void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& folders);
+void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& folders,
+                                   StepBuffers& buffers);
 void RemoveDoubleSpacesInPlace(std::string& temp);
-void TrimEndInPlace(std::string& temp);
 void CapitaliseSentencesInPlace(std::string& temp);
+// No dbl spaces, then Cap sentences, in one pass over the text.
+void RemoveDoubleSpacesThenCapitaliseInPlace(std::string& temp);
+void TrimEndInPlace(std::string& temp);
 
 }  // namespace textmend::detail

@@ -35,64 +35,87 @@ bool RunStep(const ErrorSink& sink, Step step) {
     return false;
 }
 
-void ConvertCaseInto(const std::string& text, CaseMode mode, std::string& out) {
+using CaseConversion = void (*)(const std::string& temp, std::string& out);
+
+// The conversion that writes the case mode's form of a text; none for Cleanse.
+CaseConversion ConversionFor(CaseMode mode) {
     switch (mode) {
         case CaseMode::Upper:
-            detail::ToUpperInto(text, out);
-            return;
+            return detail::ToUpperInto;
         case CaseMode::Lower:
-            detail::ToLowerInto(text, out);
-            return;
+            return detail::ToLowerInto;
         case CaseMode::Proper:
-            detail::ToProperInto(text, out);
-            return;
+            return detail::ToProperInto;
         case CaseMode::None:
         case CaseMode::Cleanse:
             break;
     }
-    out = text;
+    return nullptr;
+}
+
+bool UsesSpare(const OptionSet& options) {
+    return ConversionFor(options.caseMode) != nullptr || IsSet(options.remgt) ||
+           IsSet(options.noblanks) || IsSet(options.remcrs) || IsSet(options.remcrdbl);
 }
 
 }  // namespace
 
-std::string ProcessText(const std::string& text, const OptionSet& options, const ErrorSink& sink,
+bool LeavesTextUnchanged(const OptionSet& options) {
+    return ConversionFor(options.caseMode) == nullptr && !IsSet(options.remgt) &&
+           !IsSet(options.dblspc) && !IsSet(options.sentence) && !IsSet(options.noblanks) &&
+           !IsSet(options.trimcr) && !IsSet(options.remcrs) && !IsSet(options.remcrdbl);
+}
+
+std::size_t ProcessingRoom(std::size_t size) {
+    return detail::LineRebuildRoom(size);
+}
+
+std::string ProcessText(std::string text, const OptionSet& options, const ErrorSink& sink,
                         const ScratchFolders& folders) {
-    // The case step reads the caller's text itself, which spares a copy of it; every
-    // later step changes the text in place, so one buffer serves the whole pipeline.
-    std::string temp;
+    // Every step changes text in place or builds its new form in the one spare buffer,
+    // so at most two buffers as large as the text are ever in use.
+    detail::StepBuffers buffers;
     // Room for what the line steps make of the text, so that none of them needs a
     // larger buffer; what is never written costs nothing. When there is no such room,
     // each step asks for what it needs and reports its own failure.
-    try {
-        detail::PrepareBuffer(temp, detail::LineRebuildRoom(text.size()));
-    } catch (const std::bad_alloc&) {
+    if (UsesSpare(options)) {
+        try {
+            detail::PrepareBuffer(buffers.spare, detail::LineRebuildRoom(text.size()));
+        } catch (const std::bad_alloc&) {
+        }
     }
-    if (!RunStep(sink, [&] { ConvertCaseInto(text, options.caseMode, temp); })) {
-        temp = text;
+    if (const CaseConversion convert = ConversionFor(options.caseMode)) {
+        RunStep(sink, [&] {
+            convert(text, buffers.spare);
+            text.swap(buffers.spare);
+        });
     }
     if (IsSet(options.remgt)) {
-        RunStep(sink, [&] { detail::RemoveQuoteMarkersInPlace(temp, folders); });
+        RunStep(sink, [&] { detail::RemoveQuoteMarkersInPlace(text, folders, buffers); });
     }
-    if (IsSet(options.dblspc)) {
-        RunStep(sink, [&] { detail::RemoveDoubleSpacesInPlace(temp); });
-    }
-    if (IsSet(options.sentence)) {
-        RunStep(sink, [&] { detail::CapitaliseSentencesInPlace(temp); });
+    // Neither of the two sentence steps can fail, so when both are chosen they run as
+    // one pass over the text.
+    if (IsSet(options.dblspc) && IsSet(options.sentence)) {
+        RunStep(sink, [&] { detail::RemoveDoubleSpacesThenCapitaliseInPlace(text); });
+    } else if (IsSet(options.dblspc)) {
+        RunStep(sink, [&] { detail::RemoveDoubleSpacesInPlace(text); });
+    } else if (IsSet(options.sentence)) {
+        RunStep(sink, [&] { detail::CapitaliseSentencesInPlace(text); });
     }
     if (IsSet(options.noblanks)) {
-        RunStep(sink, [&] { detail::RemoveBlankLinesInPlace(temp, folders); });
+        RunStep(sink, [&] { detail::RemoveBlankLinesInPlace(text, folders, buffers); });
     }
     if (IsSet(options.trimcr)) {
-        RunStep(sink, [&] { detail::TrimEndInPlace(temp); });
+        RunStep(sink, [&] { detail::TrimEndInPlace(text); });
     }
     // Remove rtns 2X alone decides when set; its two passes are one step, so a failure
     // in either leaves the text as it was before the first.
     if (IsSet(options.remcrdbl)) {
-        RunStep(sink, [&] { detail::RemoveHardReturnsTwiceInPlace(temp, folders); });
+        RunStep(sink, [&] { detail::RemoveHardReturnsTwiceInPlace(text, folders, buffers); });
     } else if (IsSet(options.remcrs)) {
-        RunStep(sink, [&] { detail::RemoveHardReturnsInPlace(temp, folders); });
+        RunStep(sink, [&] { detail::RemoveHardReturnsInPlace(text, folders, buffers); });
     }
-    return temp;
+    return text;
 }
 
 }  // namespace textmend

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 
-#include "LinePass.h"
-#include "OptionSet.h"
+#include "engine/LinePass.h"
+#include "engine/OptionSet.h"
 
 namespace textmend {
 
@@ -13,8 +14,18 @@ namespace textmend {
 using ErrorSink = std::function<void(std::int32_t number, const std::string& description)>;
 
 // Converts the case, then runs the chosen clean-up steps in their fixed order.
-// A failing step is reported to sink and skipped; the pipeline never throws.
-std::string ProcessText(const std::string& text, const OptionSet& options, const ErrorSink& sink,
+// A failing step is reported to sink and skipped; the pipeline never throws. The
+// steps work in text's own storage: a caller that has no more use for its text moves
+// it in and spares a copy.
+std::string ProcessText(std::string text, const OptionSet& options, const ErrorSink& sink,
                         const ScratchFolders& folders = DefaultScratchFolders());
+
+// Whether ProcessText gives back every text as it is with these options: no case
+// conversion and no clean-up step.
+bool LeavesTextUnchanged(const OptionSet& options);
+
+// The storage a text of size bytes should come in for ProcessText never to grow it
+// (see ReserveText).
+std::size_t ProcessingRoom(std::size_t size);
 
 }  // namespace textmend

@@ -80,7 +80,6 @@ ScratchFile::ScratchFile(const ScratchFolders& folders) {
 
 ScratchFile::~ScratchFile() {
     CloseAndDeleteQuietly();
-    ReleaseReadBack();
 }
 
 }  // namespace textmend::detail

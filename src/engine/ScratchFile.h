@@ -22,12 +22,12 @@ class ScratchFile {
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
 
-    // Writes all of data at the current position.
+    // Writes all of data at the end of the file.
     void Write(std::string_view data);
-    // The file's first size bytes (fewer if it is shorter) as one piece, without
-    // copying them where the platform can map the file. The piece stays readable until
-    // the object is gone, after Remove too. Called at most once.
-    std::string_view ReadBack(std::size_t size);
+    // Reads up to size bytes from offset on into buffer and returns how many it read:
+    // fewer only where the file ends, none past its end. One thread may read while
+    // another writes.
+    std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t size);
     // Closes and deletes the file, throwing StepError when that fails.
     void Remove();
 
@@ -38,14 +38,10 @@ class ScratchFile {
     // on failure, 0 on success.
     std::int32_t TryCreate(const std::filesystem::path& path);
     void CloseAndDeleteQuietly() noexcept;
-    void ReleaseReadBack() noexcept;
 
     std::filesystem::path path_;
     std::intptr_t handle_ = -1;
     bool open_ = false;
-    // What ReadBack gave: a mapping of the file, or a copy where there is none.
-    char* readBack_ = nullptr;
-    std::size_t readBackSize_ = 0;
 };
 
 // A name no other pass uses: "temp-<process>-<counter>-<random>.tmp".

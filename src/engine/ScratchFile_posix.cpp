@@ -1,5 +1,4 @@
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,12 +15,6 @@ namespace {
 
 // Large transfers go in pieces the kernel takes whole.
 constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
-
-#ifdef MAP_POPULATE
-constexpr int kMapAllAtOnce = MAP_POPULATE;
-#else
-constexpr int kMapAllAtOnce = 0;
-#endif
 
 int Descriptor(std::intptr_t handle) {
     return static_cast<int>(handle);
@@ -70,26 +63,24 @@ void ScratchFile::Write(std::string_view data) {
     }
 }
 
-std::string_view ScratchFile::ReadBack(std::size_t size) {
-    struct stat status {};
-    if (fstat(Descriptor(handle_), &status) != 0) {
-        throw LastSystemError();
+std::size_t ScratchFile::ReadAt(std::uint64_t offset, char* buffer, std::size_t size) {
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t read =
+            pread(Descriptor(handle_), buffer + got, std::min(size - got, kMaxTransfer),
+                  static_cast<off_t>(offset + got));
+        if (read < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw LastSystemError();
+        }
+        if (read == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(read);
     }
-    // Mapping no more than the file holds: a page past its end could not be read.
-    size = std::min(size, static_cast<std::size_t>(std::max<off_t>(status.st_size, 0)));
-    if (size == 0) {
-        return {};
-    }
-    // The file's pages are already in memory from the writing: mapping them all at
-    // once costs far less than copying them out.
-    void* mapped =
-        mmap(nullptr, size, PROT_READ, MAP_PRIVATE | kMapAllAtOnce, Descriptor(handle_), 0);
-    if (mapped == MAP_FAILED) {
-        throw LastSystemError();
-    }
-    readBack_ = static_cast<char*>(mapped);
-    readBackSize_ = size;
-    return {readBack_, size};
+    return got;
 }
 
 void ScratchFile::Remove() {
@@ -106,13 +97,6 @@ void ScratchFile::Remove() {
     }
     if (!deleted) {
         throw SystemError(deleteError);
-    }
-}
-
-void ScratchFile::ReleaseReadBack() noexcept {
-    if (readBack_ != nullptr) {
-        munmap(readBack_, readBackSize_);
-        readBack_ = nullptr;
     }
 }
 

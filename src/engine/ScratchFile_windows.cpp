@@ -99,34 +99,42 @@ std::int32_t ScratchFile::TryCreate(const std::filesystem::path& path) {
 
 void ScratchFile::Write(std::string_view data) {
     while (!data.empty()) {
+        // At the file's end whatever the file pointer, which reads from another thread
+        // move (ReadAt).
+        OVERLAPPED atEnd{};
+        atEnd.Offset = 0xFFFFFFFF;
+        atEnd.OffsetHigh = 0xFFFFFFFF;
         DWORD written = 0;
         const DWORD chunk = static_cast<DWORD>(std::min(data.size(), kMaxTransfer));
-        if (!WriteFile(FileHandle(handle_), data.data(), chunk, &written, nullptr)) {
+        if (!WriteFile(FileHandle(handle_), data.data(), chunk, &written, &atEnd)) {
             throw LastSystemError();
         }
         data.remove_prefix(written);
     }
 }
 
-std::string_view ScratchFile::ReadBack(std::size_t size) {
-    LARGE_INTEGER start{};
-    if (!SetFilePointerEx(FileHandle(handle_), start, nullptr, FILE_BEGIN)) {
-        throw LastSystemError();
-    }
-    readBack_ = new char[size];
-    readBackSize_ = 0;
-    while (readBackSize_ < size) {
-        DWORD got = 0;
-        const DWORD chunk = static_cast<DWORD>(std::min(size - readBackSize_, kMaxTransfer));
-        if (!ReadFile(FileHandle(handle_), readBack_ + readBackSize_, chunk, &got, nullptr)) {
+std::size_t ScratchFile::ReadAt(std::uint64_t offset, char* buffer, std::size_t size) {
+    std::size_t got = 0;
+    while (got < size) {
+        // On a handle opened for plain, synchronous use, the offset in OVERLAPPED says
+        // where to read, and the call returns when it has.
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset + got);
+        at.OffsetHigh = static_cast<DWORD>((offset + got) >> 32);
+        DWORD read = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min(size - got, kMaxTransfer));
+        if (!ReadFile(FileHandle(handle_), buffer + got, chunk, &read, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF) {
+                break;
+            }
             throw LastSystemError();
         }
-        if (got == 0) {
+        if (read == 0) {
             break;
         }
-        readBackSize_ += got;
+        got += read;
     }
-    return {readBack_, readBackSize_};
+    return got;
 }
 
 void ScratchFile::Remove() {
@@ -138,11 +146,6 @@ void ScratchFile::Remove() {
     if (!closed) {
         throw SystemError(static_cast<std::int32_t>(closeError));
     }
-}
-
-void ScratchFile::ReleaseReadBack() noexcept {
-    delete[] readBack_;
-    readBack_ = nullptr;
 }
 
 void ScratchFile::CloseAndDeleteQuietly() noexcept {

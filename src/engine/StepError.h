@@ -9,14 +9,14 @@ namespace textmend {
 // A failed step: a number and a description taken from the platform or the
 // runtime (errno and its text, a Windows error code and its message, ...).
 class StepError : public std::runtime_error {
-public:
+  public:
     StepError(std::int32_t number, const std::string& description)
         : std::runtime_error(description), number_(number) {}
 
     std::int32_t number() const { return number_; }
     std::string description() const { return what(); }
 
-private:
+  private:
     std::int32_t number_;
 };
 

@@ -2,11 +2,20 @@
 #include <system_error>
 
 #include "engine/SystemError.h"
+#include "engine/SystemErrorText.h"
+
+namespace textmend {
+
+std::string SystemErrorText(std::int32_t code) {
+    return std::generic_category().message(code);
+}
+
+}  // namespace textmend
 
 namespace textmend::detail {
 
 StepError SystemError(std::int32_t code) {
-    return StepError(code, std::generic_category().message(code));
+    return StepError(code, SystemErrorText(code));
 }
 
 StepError LastSystemError() {

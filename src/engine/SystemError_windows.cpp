@@ -3,8 +3,9 @@
 #include <string>
 
 #include "engine/SystemError.h"
+#include "engine/SystemErrorText.h"
 
-namespace textmend::detail {
+namespace textmend {
 
 namespace {
 
@@ -17,28 +18,33 @@ std::string Utf8FromWide(const wchar_t* text, int length) {
     return out;
 }
 
-std::string MessageFor(DWORD code) {
+}  // namespace
+
+std::string SystemErrorText(std::int32_t code) {
+    const auto number = static_cast<DWORD>(code);
     wchar_t* buffer = nullptr;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+        nullptr, number, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
         reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    if (length == 0 || buffer == nullptr) {
-        return "Unknown error " + std::to_string(code);
+    std::string text;
+    if (length != 0 && buffer != nullptr) {
+        text = Utf8FromWide(buffer, static_cast<int>(length));
     }
-    std::string text = Utf8FromWide(buffer, static_cast<int>(length));
     LocalFree(buffer);
     // The system's messages end in a line break, which has no place in one-line reports.
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
         text.pop_back();
     }
-    return text;
+    return text.empty() ? "Unknown error " + std::to_string(number) : text;
 }
 
-}  // namespace
+}  // namespace textmend
+
+namespace textmend::detail {
 
 StepError SystemError(std::int32_t code) {
-    return StepError(code, MessageFor(static_cast<DWORD>(code)));
+    return StepError(code, SystemErrorText(code));
 }
 
 StepError LastSystemError() {

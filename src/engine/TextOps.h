@@ -12,8 +12,8 @@ namespace textmend {
 std::string remGT(const std::string& temp, const ScratchFolders& folders);      // quote markers
 std::string remBlanks(const std::string& temp, const ScratchFolders& folders);  // blank lines
 std::string remCRs(const std::string& temp, const ScratchFolders& folders);     // hard returns
-std::string trimCR(std::string& temp);          // CR LF pairs at the very end; also stored in temp
-std::string Sentence(std::string& temp);        // sentence capitals; also stored in temp
+std::string trimCR(std::string& temp);           // CR LF pairs at the very end; also stored in temp
+std::string Sentence(std::string& temp);         // sentence capitals; also stored in temp
 std::string remDblspc(const std::string& temp);  // spaces after a period shrunk to one
 
 }  // namespace textmend

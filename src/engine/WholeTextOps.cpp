@@ -1,9 +1,9 @@
 // The operations that work on the whole text in memory.
 #include <cstring>
 
+#include "engine/AsciiBlock.h"
 #include "engine/ByteFinder.h"
 #include "engine/CaseConversion.h"
-#include "engine/LargeBuffer.h"
 #include "engine/PipelineOps.h"
 #include "engine/TextOps.h"
 #include "engine/Utf8.h"
@@ -12,36 +12,35 @@ namespace textmend {
 
 namespace {
 
-// The sentence ends ".", "?" and "!".
-using SentenceEndFinder = detail::ByteFinder<3>;
-
-SentenceEndFinder FindSentenceEnds(const std::string& text) {
-    return SentenceEndFinder(text.data(), text.size(), {'.', '?', '!'});
-}
-
 bool IsAsciiLetter(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-}  // namespace
-
-namespace detail {
-
-void TrimEndInPlace(std::string& temp) {
-    std::size_t end = temp.size();
-    while (end >= 2 && temp[end - 2] == '\r' && temp[end - 1] == '\n') {
-        end -= 2;
+// The finder of the places a sentence pass stops at: the sentence ends ".", "?" and "!"
+// when it capitalises, the periods alone when it only shrinks spaces.
+template <bool kCapitalise>
+auto StopsOf(const std::string& text) {
+    if constexpr (kCapitalise) {
+        return detail::ByteFinder<3>(text.data(), text.size(), {'.', '?', '!'});
+    } else {
+        return detail::ByteFinder<1>(text.data(), text.size(), {'.'});
     }
-    temp.resize(end);
 }
 
-void CapitaliseSentencesInPlace(std::string& temp) {
-    // Works in place. The only non-ASCII letters whose upper-case form is a plain capital
-    // (dotless i, long s) are longer than that capital, so the text can only shrink:
-    // what is written (at w) never overtakes what is still to be read (at r).
+// No dbl spaces (kShrinkSpaces: of two or more spaces after a period, one is kept) and
+// Cap sentences (kCapitalise: the first letter with a plain capital after the start
+// and after every sentence end becomes that capital), one pass for either or both,
+// with the result of running the first, then the second.
+//
+// Works in place. Both only ever shorten the text: the only non-ASCII letters whose
+// upper-case form is a plain capital (dotless i, long s) are longer than that capital.
+// So what is written (at w) never overtakes what is still to be read (at r), and the
+// stops ahead are never touched before they are found.
+template <bool kShrinkSpaces, bool kCapitalise>
+void SentencePass(std::string& temp) {
     char* const data = temp.data();
     const std::size_t size = temp.size();
-    SentenceEndFinder sentenceEnds = FindSentenceEnds(temp);
+    auto stops = StopsOf<kCapitalise>(temp);
     std::size_t r = 0;
     std::size_t w = 0;
     const auto keepUpTo = [&](std::size_t end) {
@@ -51,28 +50,46 @@ void CapitaliseSentencesInPlace(std::string& temp) {
         w += end - r;
         r = end;
     };
+    // After a period just kept.
+    const auto shrinkSpaces = [&] {
+        std::size_t spacesEnd = r;
+        while (spacesEnd < size && data[spacesEnd] == ' ') {
+            ++spacesEnd;
+        }
+        if (spacesEnd - r >= 2) {
+            keepUpTo(r + 1);
+            r = spacesEnd;
+        }
+    };
+    const auto keepByte = [&] {
+        const char byte = data[r];
+        keepUpTo(r + 1);
+        if (kShrinkSpaces && byte == '.') {
+            shrinkSpaces();
+        }
+    };
     const auto capitalise = [&](char32_t capital, std::size_t length) {
         data[w++] = static_cast<char>(capital);
         r += length;
     };
 
-    bool atSentenceStart = true;
+    bool atSentenceStart = kCapitalise;
     while (r < size) {
         if (!atSentenceStart) {
-            keepUpTo(sentenceEnds.Next(r));
+            keepUpTo(stops.Next(r));
             if (r < size) {
-                keepUpTo(r + 1);
-                atSentenceStart = true;
+                keepByte();
+                atSentenceStart = kCapitalise;
             }
             continue;
         }
         const auto byte = static_cast<unsigned char>(data[r]);
         if (byte < 0x80) {
             if (IsAsciiLetter(byte)) {
-                capitalise(UpperOf(byte), 1);
+                capitalise(detail::UpperAscii(byte), 1);
                 atSentenceStart = false;
             } else {
-                keepUpTo(r + 1);
+                keepByte();
             }
             continue;
         }
@@ -92,41 +109,28 @@ void CapitaliseSentencesInPlace(std::string& temp) {
     temp.resize(w);
 }
 
-void RemoveDoubleSpacesInto(const std::string& temp, std::string& result) {
-    PrepareBuffer(result, temp.size());
-    result.append(temp);
-    RemoveDoubleSpacesInPlace(result);
+}  // namespace
+
+namespace detail {
+
+void TrimEndInPlace(std::string& temp) {
+    std::size_t end = temp.size();
+    while (end >= 2 && temp[end - 2] == '\r' && temp[end - 1] == '\n') {
+        end -= 2;
+    }
+    temp.resize(end);
+}
+
+void CapitaliseSentencesInPlace(std::string& temp) {
+    SentencePass<false, true>(temp);
 }
 
 void RemoveDoubleSpacesInPlace(std::string& temp) {
-    // Only ever removes bytes, so what is kept moves towards the front, behind what is
-    // still to be read; the periods ahead are never touched before they are found.
-    char* const data = temp.data();
-    const std::size_t size = temp.size();
-    detail::ByteFinder<1> periods(data, size, {'.'});
-    std::size_t w = 0;
-    std::size_t kept = 0;  // bytes from here on are still to be kept or dropped
-    const auto keepUpTo = [&](std::size_t end) {
-        if (w != kept) {
-            std::memmove(data + w, data + kept, end - kept);
-        }
-        w += end - kept;
-    };
-    std::size_t pos = 0;
-    while ((pos = periods.Next(pos)) < size) {
-        std::size_t spacesEnd = pos + 1;
-        while (spacesEnd < size && data[spacesEnd] == ' ') {
-            ++spacesEnd;
-        }
-        if (spacesEnd - pos > 2) {
-            // Keep the period and its first space; drop the rest of the run.
-            keepUpTo(pos + 2);
-            kept = spacesEnd;
-        }
-        pos = spacesEnd;
-    }
-    keepUpTo(size);
-    temp.resize(w);
+    SentencePass<true, false>(temp);
+}
+
+void RemoveDoubleSpacesThenCapitaliseInPlace(std::string& temp) {
+    SentencePass<true, true>(temp);
 }
 
 }  // namespace detail
@@ -142,8 +146,8 @@ std::string Sentence(std::string& temp) {
 }
 
 std::string remDblspc(const std::string& temp) {
-    std::string result;
-    detail::RemoveDoubleSpacesInto(temp, result);
+    std::string result = temp;
+    detail::RemoveDoubleSpacesInPlace(result);
     return result;
 }
 

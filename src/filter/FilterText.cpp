@@ -1,12 +1,14 @@
 #include "filter/FilterText.h"
 
+#include <utility>
+
+#include "engine/LineBreaks.h"
 #include "engine/ProcessText.h"
 #include "engine/StepError.h"
-#include "filter/LineBreaks.h"
 
 namespace textmend {
 
-FilterOutcome FilterText(const std::string& input, const FilterCommand& command) {
+FilterOutcome FilterText(std::string input, const FilterCommand& command) {
     FilterOutcome outcome;
     const ErrorSink sink = [&outcome](std::int32_t number, const std::string& description) {
         outcome.errors.push_back(FormatErrorMessage(number, description));
@@ -14,10 +16,10 @@ FilterOutcome FilterText(const std::string& input, const FilterCommand& command)
     const ScratchFolders folders =
         command.scratchFolder ? ScratchFolders{{*command.scratchFolder}} : DefaultScratchFolders();
     if (command.raw) {
-        outcome.text = ProcessText(input, command.options, sink, folders);
+        outcome.text = ProcessText(std::move(input), command.options, sink, folders);
     } else {
         outcome.text = ToUnixLineBreaks(
-            ProcessText(ToEngineLineBreaks(input), command.options, sink, folders));
+            ProcessText(ToEngineLineBreaks(std::move(input)), command.options, sink, folders));
     }
     return outcome;
 }

@@ -12,7 +12,8 @@ struct FilterOutcome {
     std::vector<std::string> errors;  // one "Error occurred: #" message for each failed step
 };
 
-// Runs the pipeline over input as command says, translating line breaks unless it is raw.
-FilterOutcome FilterText(const std::string& input, const FilterCommand& command);
+// Runs the pipeline over input as command says, translating line breaks unless it is
+// raw. Works in input's own storage.
+FilterOutcome FilterText(std::string input, const FilterCommand& command);
 
 }  // namespace textmend

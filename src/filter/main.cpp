@@ -6,8 +6,10 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "engine/ProcessText.h"
 #include "filter/FilterCommand.h"
 #include "filter/FilterHelp.h"
 #include "filter/FilterText.h"
@@ -26,11 +28,19 @@ int ReportStreamFailure(const char* what) {
 }
 
 int Process(const textmend::FilterCommand& command) {
+    if (command.raw && textmend::LeavesTextUnchanged(command.options)) {
+        // Nothing to change: the bytes go through as they come, none held.
+        if (!textmend::CopyWholeStream(stdin, stdout)) {
+            return ReportStreamFailure(std::ferror(stdin) != 0 ? "read standard input"
+                                                               : "write standard output");
+        }
+        return kExitDone;
+    }
     std::string input;
     if (!textmend::ReadWholeStream(stdin, input)) {
         return ReportStreamFailure("read standard input");
     }
-    const textmend::FilterOutcome outcome = textmend::FilterText(input, command);
+    const textmend::FilterOutcome outcome = textmend::FilterText(std::move(input), command);
     for (const std::string& error : outcome.errors) {
         std::fprintf(stderr, "%s\n", error.c_str());
     }

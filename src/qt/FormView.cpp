@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "filter/LineBreaks.h"
+#include "engine/LineBreaks.h"
 #include "qt/ControlWidgets.h"
 #include "qt/DisplayLines.h"
 #include "qt/HotkeyEdit.h"

@@ -9,8 +9,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "engine/LineBreaks.h"
 #include "engine/SystemError.h"
-#include "filter/LineBreaks.h"
 #include "x11/ClipboardSelection.h"
 
 namespace textmend {

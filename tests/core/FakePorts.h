@@ -25,7 +25,7 @@
 #include "ports/TimerPort.h"
 #include "ports/TrayPort.h"
 #include "ports/WindowPort.h"
-#include "settings/MemorySettings.h"
+#include "MemorySettings.h"
 
 namespace textmend::testing {
 

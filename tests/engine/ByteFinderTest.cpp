@@ -63,6 +63,23 @@ TEST(ByteFinder, AnyOfSeveralBytesIncludingNulAndHighBytes) {
     }
 }
 
+TEST(FindLast, TheLastPlaceOrTheSizeWhenThereIsNone) {
+    std::mt19937 random(12);
+    const std::string alphabet = "ab\r\n\xff\0"s;
+    for (int round = 0; round < 300; ++round) {
+        std::string text(random() % 100, 'x');
+        for (char& c : text) {
+            c = random() % 8 == 0 ? alphabet[random() % alphabet.size()] : 'x';
+        }
+        for (const char byte : {'\r', '\xff', '\0'}) {
+            const std::vector<std::size_t> places = PlacesOf(text, std::string(1, byte));
+            EXPECT_EQ(detail::FindLast(text.data(), text.size(), byte),
+                      places.empty() ? text.size() : places.back())
+                << round;
+        }
+    }
+}
+
 TEST(ByteFinder, SkipsWhatLiesBeforeTheStartAsked) {
     const std::string text = "." + std::string(100, 'a') + "." + std::string(200, 'b') + ".";
     detail::ByteFinder<1> finder(text.data(), text.size(), {'.'});

@@ -56,6 +56,32 @@ TEST(CaseOfCodePoint, SimpleOneToOneMappings) {
     }
 }
 
+TEST(EqualIgnoringCase, OnlyLetterCaseMayDiffer) {
+    const struct {
+        std::string a;
+        std::string b;
+        bool equal;
+    } cases[] = {
+        {"", "", true},
+        {"hello world", "HELLO world", true},
+        {"\u00c9cole", "\u00e9COLE", true},
+        {"\u0391\u0392\u0393", "\u03b1\u03b2\u03b3", true},
+        {"\u212a", "k", true},              // the Kelvin sign: three bytes, lower case k
+        {"\u0131", "I", false},             // dotless i is its own lower case, I's is i
+        {"stra\u00dfe", "STRASSE", false},  // no mapping of one letter to two
+        {"hello", "hello ", false},
+        {"a\r\nb", "A\nB", false},
+        {"\xffz", "\xffZ", true},  // invalid bytes are compared as they are
+        {"\xff", "\xfe", false},
+        {"a\0b"s, "A\0B"s, true},
+        {"a\0b"s, "a"s, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EqualIgnoringCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
+        EXPECT_EQ(EqualIgnoringCase(c.b, c.a), c.equal) << c.b << " / " << c.a;
+    }
+}
+
 struct TextCase {
     std::string input;
     std::string expected;

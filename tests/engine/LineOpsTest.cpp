@@ -1,7 +1,10 @@
 // remGT, remBlanks and remCRs: the operations that go line by line.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
 #include <random>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -12,6 +15,10 @@
 #include "engine/PipelineOps.h"
 #include "engine/StepError.h"
 #include "engine/TextOps.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace textmend {
 namespace {
@@ -25,6 +32,75 @@ struct OpCase {
     std::string expected;
 };
 
+const OpCase kRemGtCases[] = {
+    {"> quoted", "quoted\r\n"},
+    {">> >quoted", "quoted\r\n"},
+    {"  >>x", "x\r\n"},
+    {">", "\r\n"},
+    {"> ", "\r\n"},
+    {"\t> x", "\t> x\r\n"},
+    {"a > b", "a > b\r\n"},
+    {">x >y", "x >y\r\n"},
+    {"> x  ", "x  \r\n"},
+    {"   indented", "indented\r\n"},
+    {"> \t>x", "\t>x\r\n"},
+    {"one\r\ntwo", "one\r\ntwo\r\n"},
+    {"one\r\n", "one\r\n\r\n"},
+    {"one\rtwo", "one\r\ntwo\r\n"},
+    {"", "\r\n"},
+    {"> a\r\n>> b\r\n>\r\nc", "a\r\nb\r\n\r\nc\r\n"},
+    {"> a\n> b", "a\n> b\r\n"},
+    {">\0x\xff"s, "\0x\xff\r\n"s},
+    {"  >  > >   x  y > ", "x  y > \r\n"},
+};
+
+const OpCase kRemBlanksCases[] = {
+    {"one\r\n\r\ntwo", "one\r\ntwo\r\n"},
+    {"  one \r\n\ttwo", "one\r\ntwo\r\n"},
+    {"one\r\n \t \r\ntwo", "one\r\ntwo\r\n"},
+    {"one", "one\r\n"},
+    {"", ""},
+    {"\r\n\r\n", ""},
+    {" \r\n\t\r", ""},
+    {"one\rtwo", "one\r\ntwo\r\n"},
+    {"\t \tx", " \tx\r\n"},
+    {"one\r\n\n\r\ntwo", "one\r\n\n\r\ntwo\r\n"},
+    {"a\0\r\n\xc3\r\n"s, "a\0\r\n\xc3\r\n"s},
+    {"   \t\t  a b   \r\n        \r\nc", "  a b\r\nc\r\n"},
+};
+
+const OpCase kRemCrsCases[] = {
+    {"one\r\ntwo\r\nthree", "one two three"},
+    {"one\r\n\r\ntwo", "one\r\n\r\ntwo"},
+    {"one\r\n\r\n\r\ntwo", "one\r\n\r\n\r\n\r\ntwo"},
+    {"one\r\n", "one\r\n\r\n"},
+    {"\r\none\r\ntwo", " one two"},
+    {"\r\n\r\none", "\r\n\r\none"},
+    {"one\rtwo", "one two"},
+    {"one\ntwo", "one\ntwo"},
+    {"  one  \r\n \t two", "one  two"},
+    {"one\r\n \t\r\ntwo", "one\r\n\r\ntwo"},
+    {"", ""},
+    {"  one \t ", "one \t"},
+    {"\r\n", "\r\n\r\n"},
+    {"\r\n\r\n\r\n", "\r\n\r\n\r\n\r\n\r\n\r\n"},
+    {"a\r\n\r\nb\r\nc\r\n", "a\r\n\r\nb c\r\n\r\n"},
+    {"\ta\r\n\tb", "a b"},
+    {"x\0\r\n\xff"s, "x\0 \xff"s},
+    {"first\r\n   second line  \r\n      \r\n  \t third ", "first second line\r\n\r\n third"},
+};
+
+const OpCase kRemCrsTwiceCases[] = {
+    {"one\r\n", "one\r\n\r\n\r\n\r\n"},
+    {"\r\none\r\ntwo", "one two"},
+    {"one\r\n\r\ntwo", "one\r\n\r\ntwo"},
+    {"one\r\n\r\n\r\ntwo", "one\r\n\r\n\r\n\r\n\r\n\r\ntwo"},
+    {"\t  x", "x"},
+    {"a\r\nb\r\n\r\nc", "a b\r\n\r\nc"},
+    {"\r\n", "\r\n\r\n\r\n\r\n"},
+    {"", ""},
+};
+
 class LineOps : public ::testing::Test {
   protected:
     ScratchFolders folders() const { return test::FoldersOf({folder_.path()}); }
@@ -35,87 +111,25 @@ class LineOps : public ::testing::Test {
 };
 
 TEST_F(LineOps, RemGtRemovesQuoteMarkersAtLineStarts) {
-    const OpCase cases[] = {
-        {"> quoted", "quoted\r\n"},
-        {">> >quoted", "quoted\r\n"},
-        {"  >>x", "x\r\n"},
-        {">", "\r\n"},
-        {"> ", "\r\n"},
-        {"\t> x", "\t> x\r\n"},
-        {"a > b", "a > b\r\n"},
-        {">x >y", "x >y\r\n"},
-        {"> x  ", "x  \r\n"},
-        {"   indented", "indented\r\n"},
-        {"> \t>x", "\t>x\r\n"},
-        {"one\r\ntwo", "one\r\ntwo\r\n"},
-        {"one\r\n", "one\r\n\r\n"},
-        {"one\rtwo", "one\r\ntwo\r\n"},
-        {"", "\r\n"},
-        {"> a\r\n>> b\r\n>\r\nc", "a\r\nb\r\n\r\nc\r\n"},
-        {"> a\n> b", "a\n> b\r\n"},
-        {">\0x\xff"s, "\0x\xff\r\n"s},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kRemGtCases) {
         EXPECT_EQ(remGT(c.input, folders()), c.expected) << c.input;
     }
 }
 
 TEST_F(LineOps, RemBlanksDropsBlankLinesAndTrimsTheRest) {
-    const OpCase cases[] = {
-        {"one\r\n\r\ntwo", "one\r\ntwo\r\n"},
-        {"  one \r\n\ttwo", "one\r\ntwo\r\n"},
-        {"one\r\n \t \r\ntwo", "one\r\ntwo\r\n"},
-        {"one", "one\r\n"},
-        {"", ""},
-        {"\r\n\r\n", ""},
-        {" \r\n\t\r", ""},
-        {"one\rtwo", "one\r\ntwo\r\n"},
-        {"\t \tx", " \tx\r\n"},
-        {"one\r\n\n\r\ntwo", "one\r\n\n\r\ntwo\r\n"},
-        {"a\0\r\n\xc3\r\n"s, "a\0\r\n\xc3\r\n"s},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kRemBlanksCases) {
         EXPECT_EQ(remBlanks(c.input, folders()), c.expected) << c.input;
     }
 }
 
 TEST_F(LineOps, RemCrsJoinsParagraphLinesOnce) {
-    const OpCase cases[] = {
-        {"one\r\ntwo\r\nthree", "one two three"},
-        {"one\r\n\r\ntwo", "one\r\n\r\ntwo"},
-        {"one\r\n\r\n\r\ntwo", "one\r\n\r\n\r\n\r\ntwo"},
-        {"one\r\n", "one\r\n\r\n"},
-        {"\r\none\r\ntwo", " one two"},
-        {"\r\n\r\none", "\r\n\r\none"},
-        {"one\rtwo", "one two"},
-        {"one\ntwo", "one\ntwo"},
-        {"  one  \r\n \t two", "one  two"},
-        {"one\r\n \t\r\ntwo", "one\r\n\r\ntwo"},
-        {"", ""},
-        {"  one \t ", "one \t"},
-        {"\r\n", "\r\n\r\n"},
-        {"\r\n\r\n\r\n", "\r\n\r\n\r\n\r\n\r\n\r\n"},
-        {"a\r\n\r\nb\r\nc\r\n", "a\r\n\r\nb c\r\n\r\n"},
-        {"\ta\r\n\tb", "a b"},
-        {"x\0\r\n\xff"s, "x\0 \xff"s},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kRemCrsCases) {
         EXPECT_EQ(remCRs(c.input, folders()), c.expected) << c.input;
     }
 }
 
 TEST_F(LineOps, RemCrsTwiceAsRemoveReturnsTwice) {
-    const OpCase cases[] = {
-        {"one\r\n", "one\r\n\r\n\r\n\r\n"},
-        {"\r\none\r\ntwo", "one two"},
-        {"one\r\n\r\ntwo", "one\r\n\r\ntwo"},
-        {"one\r\n\r\n\r\ntwo", "one\r\n\r\n\r\n\r\n\r\n\r\ntwo"},
-        {"\t  x", "x"},
-        {"a\r\nb\r\n\r\nc", "a b\r\n\r\nc"},
-        {"\r\n", "\r\n\r\n\r\n\r\n"},
-        {"", ""},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kRemCrsTwiceCases) {
         EXPECT_EQ(remCRs(remCRs(c.input, folders()), folders()), c.expected) << c.input;
     }
 }
@@ -182,7 +196,7 @@ TEST_F(LineOps, ChangedLinesAmongUnchangedOnes) {
 // As the pipeline runs them: over the text itself, even when the result outgrows the
 // text's storage.
 TEST_F(LineOps, EachOverItsOwnText) {
-    using Operation = void (*)(std::string&, const ScratchFolders&);
+    using Operation = void (*)(std::string&, const ScratchFolders&, detail::StepBuffers&);
     struct InPlaceCase {
         const char* name;
         Operation operation;
@@ -204,45 +218,85 @@ TEST_F(LineOps, EachOverItsOwnText) {
          "a b\r\n\r\nc\r\n\r\n\r\n\r\n"},
         {"remCRs twice, blank lines grow", detail::RemoveHardReturnsTwiceInPlace,
          Repeat("\r", 3000), Repeat("\r\n", 12000)},
+        // Texts large enough to be written to their scratch files by a thread of their own.
+        {"remGT, large", detail::RemoveQuoteMarkersInPlace, Repeat("> q\r\n", 1000000),
+         Repeat("q\r\n", 1000000) + "\r\n"},
+        {"remCRs twice, large", detail::RemoveHardReturnsTwiceInPlace, Repeat("word\r\n", 1000000),
+         "word" + Repeat(" word", 999999) + "\r\n\r\n\r\n\r\n"},
     };
+    detail::StepBuffers buffers;
     for (const auto& c : cases) {
         std::string text = c.input;
-        c.operation(text, folders());
+        c.operation(text, folders(), buffers);
         EXPECT_EQ(text, c.expected) << c.name;
         EXPECT_TRUE(test::ScratchFilesIn(folder()).empty()) << c.name;
     }
 }
 
-// A pass over the text itself empties it once its bytes are in the scratch file; when
-// the pass fails after that, the text gets them back.
+// A line longer than the piece its scratch file comes back in is taken in parts; it
+// must come out as it does when it is read whole.
+TEST_F(LineOps, LinesLongerThanAPieceComeOutTheSame) {
+    using Operation = void (*)(std::string&, const ScratchFolders&, detail::StepBuffers&);
+    const struct {
+        const char* name;
+        Operation operation;
+        std::span<const OpCase> cases;
+    } operations[] = {
+        {"remGT", detail::RemoveQuoteMarkersInPlace, kRemGtCases},
+        {"remBlanks", detail::RemoveBlankLinesInPlace, kRemBlanksCases},
+        {"remCRs", detail::RemoveHardReturnsInPlace, kRemCrsCases},
+        {"remCRs twice", detail::RemoveHardReturnsTwiceInPlace, kRemCrsTwiceCases},
+    };
+    detail::StepBuffers buffers;
+    for (const std::size_t piece : {2, 3, 4, 7}) {
+        buffers.readPiece = piece;
+        for (const auto& op : operations) {
+            for (const OpCase& c : op.cases) {
+                std::string text = c.input;
+                op.operation(text, folders(), buffers);
+                EXPECT_EQ(text, c.expected)
+                    << op.name << " of \"" << c.input << "\" in pieces of " << piece;
+            }
+        }
+    }
+}
+
+// A pass over the text itself builds the new text beside it; when the pass fails, the
+// text is as it was.
 TEST_F(LineOps, TextIsBackAsItWasWhenAPassOverItFails) {
     const std::string original = "first line\r\nsecond line\r" + Repeat("more\r\n", 1000);
+    const auto eachLine = [](detail::ScratchLines& lines, auto step) {
+        lines.ForEachPiece([&step](const detail::Piece& piece) {
+            detail::ForEachLine(piece, [&step](const detail::LinePart& part) { step(part.text); });
+        });
+    };
     // Writes some of a result, then fails.
-    const detail::LineRebuild failing = [](const detail::ScratchLines& lines, std::string& result) {
-        lines.ForEachLine([&result](std::string_view line, std::size_t) {
+    const detail::LineRebuild failing = [&](detail::ScratchLines& lines, std::string& result) {
+        eachLine(lines, [&result](std::string_view line) {
             result.append(line);
             if (result.size() > 100) {
                 throw std::runtime_error("failed in the middle");
             }
         });
     };
+    detail::StepBuffers buffers;
     std::string text = original;
-    EXPECT_THROW(detail::RebuildInPlace(failing, text, folders()), std::runtime_error);
+    EXPECT_THROW(detail::RebuildInPlace(failing, text, folders(), buffers), std::runtime_error);
     EXPECT_EQ(text, original);
     EXPECT_TRUE(test::ScratchFilesIn(folder()).empty());
 
     // Of two passes as one step, the second fails: the text is as before the first.
     int passes = 0;
-    const detail::LineRebuild secondFails = [&passes](const detail::ScratchLines& lines,
-                                                      std::string& result) {
+    const detail::LineRebuild secondFails = [&](detail::ScratchLines& lines, std::string& result) {
         if (++passes == 2) {
             result = "half done";
             throw std::runtime_error("second pass failed");
         }
-        lines.ForEachLine([&result](std::string_view line, std::size_t) { result.append(line); });
+        eachLine(lines, [&result](std::string_view line) { result.append(line); });
     };
     text = original;
-    EXPECT_THROW(detail::RebuildTwiceInPlace(secondFails, text, folders()), std::runtime_error);
+    EXPECT_THROW(detail::RebuildTwiceInPlace(secondFails, text, folders(), buffers),
+                 std::runtime_error);
     EXPECT_EQ(passes, 2);
     EXPECT_EQ(text, original);
     EXPECT_TRUE(test::ScratchFilesIn(folder()).empty());
@@ -257,6 +311,48 @@ TEST(LineOpsFailure, EachThrowsWhenNoFolderCanTakeTheScratchFile) {
     EXPECT_THROW(remCRs(text, none), StepError);
     EXPECT_TRUE(test::ScratchFilesIn(owner.path()).empty());
 }
+
+#ifndef _WIN32
+// A file may grow no larger than limit while this lives.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t limit) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit lower = old_;
+        lower.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit old_{};
+    void (*oldHandler_)(int);
+};
+
+// Writing fails part way, for a small text written at once and for a large one written
+// by a thread of its own while it is read back.
+TEST_F(LineOps, AFailedWriteLeavesTheTextAsItWas) {
+    const std::string texts[] = {Repeat("> line\r\n", 20000), Repeat("> line\r\n", 800000)};
+    detail::StepBuffers buffers;
+    for (const std::string& original : texts) {
+        std::string text = original;
+        try {
+            const FileSizeLimit limit(64 << 10);
+            detail::RemoveQuoteMarkersInPlace(text, folders(), buffers);
+            ADD_FAILURE() << "the write did not fail, " << original.size() << " bytes";
+        } catch (const StepError& failure) {
+            EXPECT_EQ(failure.number(), EFBIG);
+        }
+        EXPECT_TRUE(text == original) << original.size();
+        EXPECT_TRUE(test::ScratchFilesIn(folder()).empty()) << original.size();
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace textmend

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "TestSupport.h"
+#include "engine/ScratchLines.h"
 
 namespace textmend {
 namespace {
@@ -62,6 +64,50 @@ TEST(LinePassLines, BreaksAroundReadBoundaries) {
         EXPECT_EQ(LinesOf(head + "\rb"), (std::vector<std::string>{head, "b"})) << before;
         EXPECT_EQ(LinesOf(head + "\r\r\nb"), (std::vector<std::string>{head, "", "b"})) << before;
         EXPECT_EQ(LinesOf(head + "\n\rb"), (std::vector<std::string>{head + "\n", "b"})) << before;
+    }
+}
+
+// Splits text at each CR LF and each lone CR: n breaks, n + 1 lines.
+std::vector<std::string> SplitAtBreaks(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            lines.back() += text[i];
+            continue;
+        }
+        if (i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+        lines.emplace_back();
+    }
+    return lines;
+}
+
+// The same at every place of every piece the file comes back in, down to a byte, lines
+// longer than a piece coming in parts.
+TEST(LinePassLines, SameWhateverThePiecesTheFileComesBackIn) {
+    std::mt19937 random(20250101);
+    std::vector<std::string> texts = {"", "\r", "\r\n", "a\r\r\nb", "a\n\rb", "\n\r\n\r"};
+    for (int i = 0; i < 150; ++i) {
+        texts.push_back(test::RandomText(random, "ab\r\n", 30));
+    }
+    TempFolder folder;
+    std::string buffer;
+    for (const std::string& text : texts) {
+        for (const std::size_t pieceSize : {1, 2, 3, 4, 5, 8, 13}) {
+            std::vector<std::string> lines;
+            detail::ScratchLines scratch(text, test::FoldersOf({folder.path()}), buffer, pieceSize);
+            scratch.ForEachPiece([&lines](const detail::Piece& piece) {
+                detail::ForEachLine(piece, [&lines](const detail::LinePart& part) {
+                    if (part.first) {
+                        lines.emplace_back();
+                    }
+                    lines.back().append(part.text);
+                });
+            });
+            scratch.Remove();
+            EXPECT_EQ(lines, SplitAtBreaks(text)) << '"' << text << "\" in pieces of " << pieceSize;
+        }
     }
 }
 

@@ -128,6 +128,32 @@ TEST_F(ProcessTextTest, RemoveReturnsOnceOrTwice) {
     }
 }
 
+TEST(LeavesTextUnchanged, OnlyWithoutCaseConversionAndSteps) {
+    OptionSet grayed;
+    for (Flag flag : kAllFlags) {
+        grayed.*flag = CheckState::Grayed;
+    }
+    const struct {
+        const char* name;
+        OptionSet options;
+        bool unchanged;
+    } cases[] = {
+        {"empty option set", OptionSet{}, true},
+        {"no case choice", Options(CaseMode::None, {}), true},
+        {"every flag grayed", grayed, true},
+        {"upper", Options(CaseMode::Upper, {}), false},
+        {"proper", Options(CaseMode::Proper, {}), false},
+        {"trim end alone", Options(CaseMode::Cleanse, {&OptionSet::trimcr}), false},
+        {"remove returns twice alone", Options(CaseMode::Cleanse, {&OptionSet::remcrdbl}), false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LeavesTextUnchanged(c.options), c.unchanged) << c.name;
+    }
+    for (Flag flag : kAllFlags) {
+        EXPECT_FALSE(LeavesTextUnchanged(Options(CaseMode::Cleanse, {flag})));
+    }
+}
+
 TEST_F(ProcessTextTest, GrayedFlagsLeaveTheirStepsOut) {
     const std::string text = "> a.  b\r\n\r\nc\r\n";
     for (Flag flag : kAllFlags) {

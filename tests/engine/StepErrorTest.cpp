@@ -2,7 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <limits>
+#include <string>
+
+#include "engine/SystemErrorText.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace textmend {
 namespace {
@@ -31,6 +40,27 @@ TEST(StepError, CarriesNumberAndDescription) {
     EXPECT_EQ(error.number(), 13);
     EXPECT_EQ(error.description(), "Permission denied");
 }
+
+#ifndef _WIN32
+TEST(SystemErrorText, TheTextStrerrorGives) {
+    for (int code : {ENOENT, EACCES, ENOTDIR, ENOSPC}) {
+        EXPECT_EQ(SystemErrorText(code), std::strerror(code)) << code;
+    }
+    EXPECT_EQ(SystemErrorText(99999), "Unknown error 99999");
+}
+#else
+TEST(SystemErrorText, TheSystemMessageOnOneLine) {
+    for (DWORD code : {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_DISK_FULL}) {
+        const std::string text = SystemErrorText(static_cast<std::int32_t>(code));
+        ASSERT_FALSE(text.empty()) << code;
+        EXPECT_FALSE(text.starts_with("Unknown error")) << text;
+        EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
+        EXPECT_NE(text.back(), ' ') << text;
+    }
+    EXPECT_EQ(SystemErrorText(0x7FFFFFFF), "Unknown error 2147483647");
+    EXPECT_EQ(SystemErrorText(-1), "Unknown error 4294967295");
+}
+#endif
 
 }  // namespace
 }  // namespace textmend

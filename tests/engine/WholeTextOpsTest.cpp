@@ -179,5 +179,37 @@ TEST(RemDblspc, MatchesTheOneAtATimeRuleOnRandomTexts) {
     }
 }
 
+// When both are chosen, the pipeline runs No dbl spaces and Cap sentences as one pass.
+TEST(DoubleSpacesThenSentences, OnePassGivesWhatTheTwoGiveInTurn) {
+    const OpCase cases[] = {
+        {"hello.  world.   ok", "Hello. World. Ok"},
+        {"x?  y!   z", "X?  Y!   Z"},
+        {"..  a", ".. A"},
+        {"e.g.  this", "E.G. This"},
+        {"\xc5\xbf.    \xc4\xb1x.  \xc4\xb1", "S. Ix. I"},  // long s, dotless i
+        {".  .  .", ". . ."},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        std::string text = c.input;
+        detail::RemoveDoubleSpacesThenCapitaliseInPlace(text);
+        EXPECT_EQ(text, c.expected) << c.input;
+    }
+    std::mt19937 random(20250102);
+    const std::string pieces[] = {"a", "b", ".",        " ",        "  ",
+                                  "?", "!", "\xc4\xb1", "\xc5\xbf", "\xff"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (std::size_t n = random() % 30; n > 0; --n) {
+            text += pieces[random() % std::size(pieces)];
+        }
+        std::string inTurn = remDblspc(text);
+        Sentence(inTurn);
+        std::string onePass = text;
+        detail::RemoveDoubleSpacesThenCapitaliseInPlace(onePass);
+        EXPECT_EQ(onePass, inTurn) << '"' << text << '"';
+    }
+}
+
 }  // namespace
 }  // namespace textmend

@@ -45,15 +45,19 @@ class FilterProgramTest : public testing::Test {
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    // The arguments are quoted for the shell; none of them may hold a single quote.
-    FilterRun Filter(const std::vector<std::string>& arguments, const std::string& input = "") {
+    // The arguments are quoted for the shell; none of them may hold a single quote. The
+    // input comes from a file, or through a pipe, whose size is not known beforehand.
+    FilterRun Filter(const std::vector<std::string>& arguments, const std::string& input = "",
+                     bool throughPipe = false) {
         WriteFile(folder_ / "in", input);
         std::string command = "'" TEXTMEND_FILTER_PROGRAM "'";
         for (const std::string& argument : arguments) {
             command += " '" + argument + "'";
         }
-        command += " < '" + (folder_ / "in").string() + "' > '" + (folder_ / "out").string() +
-                   "' 2> '" + (folder_ / "err").string() + "'";
+        const std::string in = "'" + (folder_ / "in").string() + "'";
+        command = throughPipe ? "cat " + in + " | " + command : command + " < " + in;
+        command +=
+            " > '" + (folder_ / "out").string() + "' 2> '" + (folder_ / "err").string() + "'";
         const int status = std::system(command.c_str());
         FilterRun run;
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -141,6 +145,31 @@ TEST_F(FilterProgramTest, LargeInputPassesWhole) {
     const FilterRun run = Filter({}, input);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, input);
+}
+
+TEST_F(FilterProgramTest, LargeInputThroughAPipe) {
+    std::string input;
+    for (int i = 0; input.size() < 1'500'000; ++i) {
+        input += "line " + std::to_string(i) + "\n";
+    }
+    std::string upper = input;
+    for (char& c : upper) {
+        c = c == 'l' ? 'L' : c == 'i' ? 'I' : c == 'n' ? 'N' : c == 'e' ? 'E' : c;
+    }
+    const struct {
+        std::vector<std::string> arguments;
+        std::string expected;
+    } cases[] = {
+        {{"--raw"}, input},
+        {{"--raw", "--upper"}, upper},
+        {{"--trimcr"}, input.substr(0, input.size() - 1)},
+    };
+    for (const auto& c : cases) {
+        const FilterRun run = Filter(c.arguments, input, true);
+        EXPECT_EQ(run.exitCode, 0) << c.arguments.back();
+        EXPECT_TRUE(run.out == c.expected) << c.arguments.back();
+        EXPECT_EQ(run.err, "");
+    }
 }
 
 TEST_F(FilterProgramTest, FailedStepsAreReportedAndTheResultStillWritten) {

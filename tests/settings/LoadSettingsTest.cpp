@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "MemorySettings.h"
 #include "SettingsTestSupport.h"
-#include "settings/MemorySettings.h"
 #include "settings/Settings.h"
 
 namespace textmend {

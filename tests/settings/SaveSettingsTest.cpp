@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "MemorySettings.h"
 #include "SettingsTestSupport.h"
-#include "settings/MemorySettings.h"
 #include "settings/Settings.h"
 
 namespace textmend {

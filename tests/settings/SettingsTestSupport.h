@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "MemorySettings.h"
 #include "engine/OptionSet.h"
-#include "settings/MemorySettings.h"
 #include "settings/SettingsBackend.h"
 
 namespace textmend {

@@ -1,4 +1,4 @@
-#include "settings/MemorySettings.h"
+#include "MemorySettings.h"
 
 #include <utility>
 

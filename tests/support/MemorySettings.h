@@ -11,7 +11,7 @@
 
 namespace textmend {
 
-// A settings store held in memory, for tests and tools. It reads the way the
+// A settings store held in memory, for tests. It reads the way the
 // registry does: only a text value gives text, and a text stored with a NUL reads
 // as what comes before the NUL. Values of other types can be stored to try that.
 class MemorySettings : public SettingsBackend {
