@@ -11,7 +11,6 @@
 
 #include "engine/LineBreaks.h"
 #include "qt/ControlWidgets.h"
-#include "qt/DisplayLines.h"
 #include "qt/HotkeyEdit.h"
 #include "qt/QtKeyNames.h"
 #include "qt/Twips.h"
@@ -192,11 +191,11 @@ void FormView::Render(const Form& form) {
         } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
             auto shown = shownTexts_.find(spec.name);
             if (shown == shownTexts_.end() || shown->second != state->text) {
-                edit->setPlainText(QString::fromStdString(ToDisplayLines(state->text)));
+                edit->setPlainText(QString::fromStdString(ToLfLineBreaks(state->text)));
                 shownTexts_[std::string(spec.name)] = state->text;
             }
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            label->setText(QString::fromStdString(ToDisplayLines(state->text)));
+            label->setText(QString::fromStdString(ToLfLineBreaks(state->text)));
         } else if (auto* keys = dynamic_cast<HotkeyEdit*>(widget)) {
             RenderHotkey(*keys, spec.name, state->text);
         }

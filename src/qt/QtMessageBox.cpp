@@ -1,4 +1,5 @@
 #include "qt/QtMessageBox.h"
+#include "engine/LineBreaks.h"
 
 #include <QApplication>
 #include <QJsonObject>
@@ -6,14 +7,13 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "qt/DisplayLines.h"
 #include "qt/WidgetProbe.h"
 
 namespace textmend {
 
 void QtMessageBox::Show(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(ToDisplayLines(text)), QMessageBox::Ok, parent_());
+                    QString::fromStdString(ToLfLineBreaks(text)), QMessageBox::Ok, parent_());
     box.setTextFormat(Qt::PlainText);
     QTimer::singleShot(0, &box, [this, &box] {
         const QWidget* ok = box.button(QMessageBox::Ok);

@@ -38,8 +38,4 @@ class ClipboardWatcher {
     std::optional<std::uint64_t> seenCount_;
 };
 
-// Whether a and b are equal apart from letter case, by the Unicode simple case
-// mappings (the same on every machine, whatever the locale).
-bool SameTextIgnoringCase(const std::string& a, const std::string& b);
-
 }  // namespace textmend

@@ -97,13 +97,14 @@ HGLOBAL UnicodeBlock(const std::string& text) {
 
 StepError LastError() {
     const DWORD error = GetLastError();
-    return StepError(static_cast<std::int32_t>(error), SystemErrorText(error));
+    return StepError(static_cast<std::int32_t>(error),
+                     SystemErrorText(static_cast<std::int32_t>(error)));
 }
 
 }  // namespace
 
 StepError TransferTimeoutError() {
-    return StepError(ERROR_TIMEOUT, SystemErrorText(ERROR_TIMEOUT));
+    return StepError(ERROR_TIMEOUT, SystemErrorText(static_cast<std::int32_t>(ERROR_TIMEOUT)));
 }
 
 ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline) {
@@ -145,7 +146,8 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferD
         failures.put = failure;
     } catch (const std::bad_alloc&) {
         failures.empty = failures.put =
-            StepError(ERROR_NOT_ENOUGH_MEMORY, SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
+            StepError(ERROR_NOT_ENOUGH_MEMORY,
+                      SystemErrorText(static_cast<std::int32_t>(ERROR_NOT_ENOUGH_MEMORY)));
     }
     if (block != nullptr) {
         GlobalFree(block);

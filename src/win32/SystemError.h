@@ -6,11 +6,9 @@
 #include <string>
 
 #include "engine/StepError.h"
+#include "engine/SystemErrorText.h"
 
 namespace textmend {
-
-// The system's own text for the code, without the trailing line break.
-std::string SystemErrorText(std::uint32_t code);
 
 // A StepError carrying code (GetLastError() when omitted) and its text.
 [[noreturn]] void ThrowSystemError(std::uint32_t code);

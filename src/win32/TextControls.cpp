@@ -5,8 +5,8 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include "engine/LineBreaks.h"
 #include "win32/ControlKinds.h"
-#include "win32/TextDisplay.h"
 #include "win32/Utf.h"
 
 namespace textmend {
@@ -33,7 +33,7 @@ class TextBinding : public ControlBinding {
     }
 
     void Draw(const ControlState& state) override {
-        const std::wstring text = Utf8ToWide(DisplayLineBreaks(state.text));
+        const std::wstring text = Utf8ToWide(ToCrLfLineBreaks(state.text));
         // Setting the same text again would move the caret and scroll back.
         if (text != WindowText(hwnd())) {
             SetWindowTextW(hwnd(), text.c_str());

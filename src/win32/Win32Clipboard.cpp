@@ -95,7 +95,8 @@ void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
                 readFailure = failure;
             } catch (const std::bad_alloc&) {
                 readFailure =
-                    StepError(ERROR_NOT_ENOUGH_MEMORY, SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
+                    StepError(ERROR_NOT_ENOUGH_MEMORY,
+                              SystemErrorText(static_cast<std::int32_t>(ERROR_NOT_ENOUGH_MEMORY)));
             }
         }
         std::lock_guard lock(shared->mutex);

@@ -9,27 +9,6 @@
 namespace textmend::testing {
 namespace {
 
-struct SameTextCase {
-    const char* a;
-    const char* b;
-    bool same;
-};
-
-class LetterCaseComparison : public ::testing::TestWithParam<SameTextCase> {};
-
-TEST_P(LetterCaseComparison, IgnoresOnlyLetterCase) {
-    EXPECT_EQ(SameTextIgnoringCase(GetParam().a, GetParam().b), GetParam().same)
-        << GetParam().a << " / " << GetParam().b;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, LetterCaseComparison,
-    ::testing::Values(SameTextCase{"", "", true}, SameTextCase{"hello world", "HELLO WORLD", true},
-                      SameTextCase{"École", "éCOLE", true}, SameTextCase{"ΑΒΓ", "αβγ", true},
-                      SameTextCase{"straße", "STRASSE", false},
-                      SameTextCase{"hello", "hello ", false}, SameTextCase{"a\r\nb", "A\nB", false},
-                      SameTextCase{"1.5", "1,5", false}));
-
 struct Watch {
     MainHarness h;
     Watch() {

@@ -1,11 +1,10 @@
-// UTF-8 and UTF-16, line breaks for the native controls, the probe's JSON.
+// UTF-8 and UTF-16, the probe's JSON.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "win32/JsonText.h"
-#include "win32/TextDisplay.h"
 #include "win32/Utf.h"
 
 namespace textmend {
@@ -41,21 +40,6 @@ TEST(Utf, BrokenInputBecomesReplacementCharacters) {
                                       L"b")),
               "a\xEF\xBF\xBD"
               "b");
-}
-
-TEST(DisplayLineBreaks, LoneCarriageReturnsGainALineFeed) {
-    const struct {
-        std::string text;
-        std::string shown;
-    } cases[] =
-        {
-            {"", ""},           {"one line", "one line"}, {"a\r\nb", "a\r\nb"},
-            {"a\rb", "a\r\nb"}, {"a\r", "a\r\n"},         {"\r\r\n\r", "\r\n\r\n\r\n"},
-            {"a\nb", "a\nb"},  // a lone LF is an ordinary character
-        };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DisplayLineBreaks(c.text), c.shown) << c.text;
-    }
 }
 
 TEST(JsonText, EscapesWhatJsonRequires) {
