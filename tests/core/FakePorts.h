@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "MemorySettings.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHelp.h"
 #include "dialogs/frmHotkey.h"
@@ -25,7 +26,6 @@
 #include "ports/TimerPort.h"
 #include "ports/TrayPort.h"
 #include "ports/WindowPort.h"
-#include "MemorySettings.h"
 
 namespace textmend::testing {
 
