@@ -14,6 +14,7 @@ import configparser
 import contextlib
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -44,6 +45,38 @@ SETTING_KEYS = ["upper", "lower", "clean", "proper", "remcrs", "dblspc", "senten
                 "noblanks", "trimcr", "remcrdbl", "start", "remgt", "hotkey"]
 
 
+# The string escapes of a desktop entry's values.
+STRING_ESCAPES = {"s": " ", "n": "\n", "t": "\t", "r": "\r", "\\": "\\"}
+
+
+def exec_arguments(entry):
+    """The Exec line of a desktop entry split into arguments, as a session reads
+    it: the string escapes undone, then the quoting, then %% for %."""
+    with open(entry) as f:
+        value = next(line[5:].rstrip("\n") for line in f if line.startswith("Exec="))
+    value = re.sub(r"\\(.)", lambda m: STRING_ESCAPES.get(m.group(1), m.group(0)), value)
+    arguments, current, quoted, i = [], None, False, 0
+    while i < len(value):
+        c = value[i]
+        if quoted and c == "\\" and i + 1 < len(value) and value[i + 1] in '"`$\\':
+            current += value[i + 1]
+            i += 1
+        elif c == '"':
+            quoted = not quoted
+            current = current or ""
+        elif c == " " and not quoted:
+            if current is not None:
+                arguments.append(current)
+            current = None
+        else:
+            current = (current or "") + c
+        i += 1
+    assert not quoted, f"unbalanced quotes in {value!r}"
+    if current is not None:
+        arguments.append(current)
+    return [argument.replace("%%", "%") for argument in arguments]
+
+
 class ProgramDriver(abc.ABC):
     def __init__(self, desktop: Desktop, workdir: str):
         self.desktop = desktop
@@ -62,8 +95,19 @@ class ProgramDriver(abc.ABC):
         """Every stored setting key with its text."""
 
     @abc.abstractmethod
-    def launch(self) -> subprocess.Popen:
-        """Starts the program with TEXTMEND_WIDGET_STATE set to self.state_file."""
+    def launch(self, command=None) -> subprocess.Popen:
+        """Starts the program, by command when one is given (as the session would),
+        with TEXTMEND_WIDGET_STATE set to self.state_file."""
+
+    @abc.abstractmethod
+    def own_command(self):
+        """The command that starts this build by its absolute path, as the
+        running program names itself."""
+
+    @abc.abstractmethod
+    def autostart_command(self):
+        """The command the session runs at sign-in by the program's autostart
+        entry, or None when there is no entry."""
 
     @abc.abstractmethod
     def hang_clipboard(self) -> subprocess.Popen:
@@ -92,8 +136,8 @@ class ProgramDriver(abc.ABC):
 
     # -- common to every platform
 
-    def start(self):
-        self.process = self.launch()
+    def start(self, command=None):
+        self.process = self.launch(command)
         wait_until(lambda: self.widgets().get("tray") is not None
                    and self.main_window_id() is not None, what="the program to start")
         return self
@@ -276,6 +320,7 @@ class LinuxDriver(ProgramDriver):
         self.program = program
         self.config_home = os.path.join(workdir, "config")
         self.settings_file = os.path.join(self.config_home, "Textmend", "Textmend.ini")
+        self.autostart_entry = os.path.join(self.config_home, "autostart", "textmend.desktop")
 
     def store_settings(self, texts):
         os.makedirs(os.path.dirname(self.settings_file), exist_ok=True)
@@ -297,11 +342,19 @@ class LinuxDriver(ProgramDriver):
                 stored[parts[1]] = text
         return stored
 
-    def launch(self):
+    def launch(self, command=None):
         env = dict(self.desktop.env, XDG_CONFIG_HOME=self.config_home,
                    TEXTMEND_WIDGET_STATE=self.state_file)
-        return subprocess.Popen([self.program], env=env, stdout=subprocess.DEVNULL,
+        return subprocess.Popen(command or [self.program], env=env, stdout=subprocess.DEVNULL,
                                 stderr=open(os.path.join(self.workdir, "stderr.txt"), "w"))
+
+    def own_command(self):
+        return [os.path.realpath(self.program)]
+
+    def autostart_command(self):
+        if not os.path.exists(self.autostart_entry):
+            return None
+        return exec_arguments(self.autostart_entry)
 
     def hang_clipboard(self):
         return start_owner(["/usr/bin/python3", X11_OWNER, "hang"], self.desktop.env)

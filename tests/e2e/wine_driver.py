@@ -16,6 +16,7 @@ from desktop import Desktop, wait_until
 from driver import LinuxDriver, ProgramDriver, TypingTarget, held_until_released, start_owner
 
 SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Textmend"
+RUN_KEY = r"HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run"
 REGISTRY_TYPES = {"1": "REG_SZ", "2": "REG_EXPAND_SZ", "3": "REG_BINARY", "4": "REG_DWORD"}
 
 
@@ -69,6 +70,16 @@ class WineDesktop(Desktop):
                 if "IsViewable" in self.run(["xwininfo", "-id", found.group(1)], check=False):
                     return found.group(1)
         return None
+
+
+def reg_values(wine, key):
+    """{name: data} of the values directly under key; empty when there are none."""
+    values = {}
+    for line in wine.run("reg", "query", key, check=False).splitlines():
+        fields = line.strip().split("    ")
+        if len(fields) >= 2 and fields[1].startswith("REG_"):
+            values[fields[0]] = fields[2] if len(fields) > 2 else ""
+    return values
 
 
 class Wine:
@@ -173,10 +184,21 @@ class WineDriver(ProgramDriver):
                 values[key] = (REGISTRY_TYPES.get(kind, kind), data[1:-1])
         return values
 
-    def launch(self):
+    def launch(self, command=None):
         env = dict(self.wine.env, TEXTMEND_WIDGET_STATE=self.wine.windows_path(self.state_file))
-        return subprocess.Popen(["wine", self.program], env=env, stdout=subprocess.DEVNULL,
+        return subprocess.Popen(command or ["wine", self.program], env=env, stdout=subprocess.DEVNULL,
                                 stderr=open(os.path.join(self.workdir, "stderr.txt"), "w"))
+
+    def own_command(self):
+        return ["wine", self.wine.windows_path(self.program)]
+
+    def autostart_command(self):
+        value = reg_values(self.wine, RUN_KEY).get("Textmend")
+        if value is None:
+            return None
+        # Windows runs the value as a command line: a quoted program path.
+        assert value.startswith('"') and value.endswith('"'), f"unquoted path {value!r}"
+        return ["wine", value[1:-1]]
 
     timeout_message = "Error occurred: #1460 "
 
@@ -228,6 +250,9 @@ class WineDriver(ProgramDriver):
             if self.helper:
                 self.helper_run("remove-icon")
         super().kill()
+        # The prefix outlives the case: a case that stopped half-way must not
+        # leave the program in its sign-in list.
+        self.wine.run("reg", "delete", RUN_KEY, "/v", "Textmend", "/f", check=False)
         for box in self.docked_icons():
             self.desktop.click_at(box["x"] + box["width"] // 2, box["y"] + box["height"] // 2,
                                   button=2)

@@ -11,21 +11,10 @@ import pytest
 
 from desktop import wait_until
 from driver import SETTING_KEYS
-from wine_driver import SETTINGS_KEY, WineDriver
+from wine_driver import RUN_KEY, SETTINGS_KEY, WineDriver, reg_values
 
 CURRENT_VERSION = r"HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion"
 UNINSTALL_KEY = CURRENT_VERSION + r"\Uninstall\Textmend"
-RUN_KEY = CURRENT_VERSION + r"\Run"
-
-
-def reg_values(wine, key):
-    """{name: data} of the values directly under key; empty when there are none."""
-    values = {}
-    for line in wine.run("reg", "query", key, check=False).splitlines():
-        fields = line.strip().split("    ")
-        if len(fields) >= 2 and fields[1].startswith("REG_"):
-            values[fields[0]] = fields[2] if len(fields) > 2 else ""
-    return values
 
 
 def windows_folder(wine, variable):
