@@ -14,7 +14,8 @@ version=$(sed -n 's/^project(Textmend VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt
 deb=$build/packages/textmend_${version}_amd64.deb
 installer=$win_build/packages/textmend-${version}-setup.exe
 zip=$win_build/packages/textmend-${version}-win64.zip
-for file in "$deb" "$installer" "$zip" "$build/tests/qt/xdg_autostart_tool"; do
+helper=$win_build/tests/win32/win32_tray_helper.exe
+for file in "$deb" "$installer" "$zip" "$helper" "$build/tests/qt/xdg_autostart_tool"; do
   if [ ! -f "$file" ]; then
     echo "test-package: $file is missing; run make package first" >&2
     exit 1
@@ -65,6 +66,7 @@ check "the programs of the packages run" \
   /usr/bin/python3 -m pytest tests/package -q \
     --version-expected "$version" --deb-root "$(realpath "$root")" \
     --autostart-tool "$build/tests/qt/xdg_autostart_tool" \
-    --installer "$(realpath "$installer")" --zip "$zip" --wine-prefix "$prefix"
+    --installer "$(realpath "$installer")" --zip "$zip" --wine-helper "$helper" \
+    --wine-prefix "$prefix"
 
 exit $failed

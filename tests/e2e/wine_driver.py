@@ -82,6 +82,20 @@ def reg_values(wine, key):
     return values
 
 
+def stored_values(wine, helper):
+    """{key name: (type, data)} of every value "String" under the settings key,
+    read by the helper: the program stores texts without their terminator,
+    which `reg query` and `reg export` cannot show as they are."""
+    if not helper:
+        raise RuntimeError("no tray helper: set TEXTMEND_WINE_HELPER")
+    values = {}
+    for line in wine.run(helper, "settings", check=False).splitlines():
+        key, kind, data = line.split("\t", 2)
+        if data.startswith("[") and data.endswith("]"):
+            values[key] = (REGISTRY_TYPES.get(kind, kind), data[1:-1])
+    return values
+
+
 class Wine:
     """One Wine prefix with a server kept alive for the session."""
 
@@ -174,15 +188,7 @@ class WineDriver(ProgramDriver):
         return {key: kind for key, (kind, _) in self.stored_values().items()}
 
     def stored_values(self):
-        """{key name: (type, data)} of every value "String" under the settings key,
-        read by the helper: the program stores texts without their terminator,
-        which `reg query` and `reg export` cannot show as they are."""
-        values = {}
-        for line in self.helper_run("settings").splitlines():
-            key, kind, data = line.split("\t", 2)
-            if data.startswith("[") and data.endswith("]"):
-                values[key] = (REGISTRY_TYPES.get(kind, kind), data[1:-1])
-        return values
+        return stored_values(self.wine, self.helper)
 
     def launch(self, command=None):
         env = dict(self.wine.env, TEXTMEND_WIDGET_STATE=self.wine.windows_path(self.state_file))

@@ -23,6 +23,8 @@ def pytest_addoption(parser):
                      help="xdg_autostart_tool of the Linux build")
     parser.addoption("--installer", required=True, help="textmend-<version>-setup.exe")
     parser.addoption("--zip", required=True, help="textmend-<version>-win64.zip")
+    parser.addoption("--wine-helper", required=True,
+                     help="win32_tray_helper.exe of the Windows build (reads the settings)")
     parser.addoption("--wine-prefix", required=True,
                      help="a Wine prefix made by scripts/wine-run.sh --setup")
 

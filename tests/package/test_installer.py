@@ -11,7 +11,7 @@ import pytest
 
 from desktop import wait_until
 from driver import SETTING_KEYS
-from wine_driver import RUN_KEY, SETTINGS_KEY, WineDriver, reg_values
+from wine_driver import RUN_KEY, SETTINGS_KEY, WineDriver, reg_values, stored_values
 
 CURRENT_VERSION = r"HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion"
 UNINSTALL_KEY = CURRENT_VERSION + r"\Uninstall\Textmend"
@@ -60,9 +60,10 @@ def test_installs_for_the_user_with_start_menu_entry_and_uninstaller(wine, insta
 
 
 def test_the_installed_program_starts_and_writes_its_settings(wine_desktop, wine, installation,
-                                                              workdir):
+                                                              workdir, option):
     folder, _ = installation
-    program = WineDriver(wine_desktop, workdir, folder + r"\textmend.exe", wine)
+    program = WineDriver(wine_desktop, workdir, folder + r"\textmend.exe", wine,
+                         option("--wine-helper"))
     program.start()
     program.wait_window_state("normal")
     program.close_by_close_box()
@@ -70,9 +71,10 @@ def test_the_installed_program_starts_and_writes_its_settings(wine_desktop, wine
 
 
 def test_the_uninstaller_removes_its_files_and_entries_and_keeps_the_settings(wine,
-                                                                             installation):
+                                                                             installation,
+                                                                             option):
     folder, host_folder = installation
-    settings = wine.stored_values()
+    settings = stored_values(wine, option("--wine-helper"))
     assert sorted(settings) == sorted(SETTING_KEYS)
     wine.run(folder + r"\uninstall.exe", "/S")
     # The uninstaller runs on from a copy of itself and removes the folder last.
@@ -81,7 +83,7 @@ def test_the_uninstaller_removes_its_files_and_entries_and_keeps_the_settings(wi
     assert not os.path.exists(shortcut(wine))
     assert reg_values(wine, UNINSTALL_KEY) == {}
     assert "Textmend" not in reg_values(wine, RUN_KEY)
-    assert wine.stored_values() == settings
+    assert stored_values(wine, option("--wine-helper")) == settings
 
 
 def test_the_zip_holds_both_programs_and_the_licence(option):
