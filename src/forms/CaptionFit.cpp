@@ -1,11 +1,25 @@
 #include "forms/CaptionFit.h"
 
 #include <algorithm>
+#include <string>
 
 #include "forms/PixelGrid.h"
 
 namespace textmend {
 namespace {
+
+// A caption as it is drawn: an ampersand marks the access key and is not shown,
+// a doubled one stands for itself.
+std::string ShownCaption(std::string_view caption) {
+    std::string shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        shown += caption[i];
+    }
+    return shown;
+}
 
 bool HasCaptionToFit(ControlKind kind) {
     return kind == ControlKind::OptionButton || kind == ControlKind::CheckBox ||
@@ -34,17 +48,6 @@ double WorstFit(std::span<const FormDef* const> layouts, const CaptionMetrics& m
 }
 
 }  // namespace
-
-std::string ShownCaption(std::string_view caption) {
-    std::string shown;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        shown += caption[i];
-    }
-    return shown;
-}
 
 double FitCaptionScale(std::span<const FormDef* const> layouts, const CaptionMetrics& metrics) {
     // Fonts come in whole pixel sizes and their widths do not shrink exactly in

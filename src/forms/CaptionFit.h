@@ -8,10 +8,10 @@
 
 #include <functional>
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "forms/Layout.h"
+#include "forms/PixelGrid.h"
 
 namespace textmend {
 
@@ -22,12 +22,8 @@ struct CaptionMetrics {
     // The pixels of a control of this kind that are not room for its caption:
     // the box or circle with its gap, a button's frame and margins.
     std::function<int(ControlKind kind)> chrome;
-    int dpi = 96;
+    int dpi = kLayoutDpi;
 };
-
-// A caption as it is drawn: an ampersand marks the access key and is not shown,
-// a doubled one stands for itself.
-std::string ShownCaption(std::string_view caption);
 
 // The largest font scale, at most 1, at which every caption of these layouts fits.
 double FitCaptionScale(std::span<const FormDef* const> layouts, const CaptionMetrics& metrics);

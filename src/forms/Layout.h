@@ -54,11 +54,12 @@ struct FormDef {
     const ControlDef* Find(std::string_view controlName) const;
 };
 
-inline constexpr int kTwipsPerPixelAt96Dpi = 15;
-
 const FormDef& MainLayout();    // frmMain
 const FormDef& HelpLayout();    // frmHelp
 const FormDef& AboutLayout();   // frmAbout
 const FormDef& HotkeyLayout();  // frmHotkey
+
+// Every window of the program, the main window first.
+std::span<const FormDef* const> AllLayouts();
 
 }  // namespace textmend

@@ -10,6 +10,7 @@ namespace textmend {
 inline constexpr int kTwipsPerInch = 1440;
 // The screen the layouts were drawn for: 15 twips a pixel.
 inline constexpr int kLayoutDpi = 96;
+inline constexpr int kTwipsPerLayoutPixel = kTwipsPerInch / kLayoutDpi;
 
 struct PixelBox {
     int x = 0;

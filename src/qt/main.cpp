@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <array>
 
 #include "qt/CompactStyle.h"
 #include "qt/FontFit.h"
@@ -37,10 +36,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     QApplication::setStyle(new textmend::CompactStyle);
-    const std::array<const textmend::FormDef*, 4> layouts{
-        &textmend::MainLayout(), &textmend::HelpLayout(), &textmend::AboutLayout(),
-        &textmend::HotkeyLayout()};
-    QApplication::setFont(textmend::FitFont(layouts));
+    QApplication::setFont(textmend::FitFont(textmend::AllLayouts()));
 
     const textmend::Icons icons{AppIcon("textmend"), AppIcon("textmend-autoprocess")};
     QApplication::setWindowIcon(icons.normal);

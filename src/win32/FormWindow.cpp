@@ -186,7 +186,7 @@ void FormWindow::Refresh() {
 }
 
 void FormWindow::PaintLines(HDC dc) {
-    const int width = std::max(1, Pixels(kTwipsPerInch / kLayoutDpi, dpi_));
+    const int width = std::max(1, Pixels(kTwipsPerLayoutPixel, dpi_));
     for (const ControlDef& line : layout_.controls) {
         if (line.kind != ControlKind::Line) {
             continue;
@@ -224,15 +224,6 @@ std::string_view FormWindow::NameOf(UINT id) const {
         return {};
     }
     return layout_.controls[id - kFirstControlId].name;
-}
-
-HWND FormWindow::ControlHwnd(std::string_view name) const {
-    for (const auto& control : controls_) {
-        if (control->def().name == name) {
-            return control->hwnd();
-        }
-    }
-    return nullptr;
 }
 
 std::optional<std::string> FormWindow::EditedText(std::string_view name, WORD notification) {

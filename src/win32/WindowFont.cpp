@@ -1,7 +1,5 @@
 #include "win32/WindowFont.h"
 
-#include <array>
-
 #include "forms/CaptionFit.h"
 #include "forms/PixelGrid.h"
 #include "win32/Dpi.h"
@@ -15,7 +13,7 @@ namespace {
 // button's frame and the same gap on either side.
 int Chrome(ControlKind kind, UINT dpi) {
     const int edge = GetSystemMetricsForDpi(SM_CXEDGE, dpi);
-    const int gap = TwipsToPixels(2 * kTwipsPerInch / kLayoutDpi, static_cast<int>(dpi));
+    const int gap = TwipsToPixels(2 * kTwipsPerLayoutPixel, static_cast<int>(dpi));
     switch (kind) {
         case ControlKind::OptionButton:
         case ControlKind::CheckBox:
@@ -41,7 +39,6 @@ double TextWidth(HDC dc, UINT dpi, std::string_view caption, double scale) {
 }  // namespace
 
 HFONT CreateWindowFont(UINT dpi) {
-    const std::array<const FormDef*, 3> layouts{&MainLayout(), &HelpLayout(), &AboutLayout()};
     HDC dc = CreateCompatibleDC(nullptr);
     CaptionMetrics metrics;
     metrics.dpi = static_cast<int>(dpi);
@@ -49,7 +46,7 @@ HFONT CreateWindowFont(UINT dpi) {
         return TextWidth(dc, dpi, caption, scale);
     };
     metrics.chrome = [dpi](ControlKind kind) { return Chrome(kind, dpi); };
-    const double scale = FitCaptionScale(layouts, metrics);
+    const double scale = FitCaptionScale(AllLayouts(), metrics);
     DeleteDC(dc);
     return CreateMessageFont(dpi, scale);
 }

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QStyle>
-#include <array>
 
 #include "forms/Layout.h"
 #include "qt/CompactStyle.h"
@@ -22,11 +21,9 @@ TEST(Captions, EveryCaptionShowsWholeInItsControl) {
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QApplication::setStyle(new CompactStyle);
-    const std::array<const FormDef*, 4> layouts{&MainLayout(), &HelpLayout(), &AboutLayout(),
-                                                &HotkeyLayout()};
-    QApplication::setFont(FitFont(layouts));
+    QApplication::setFont(FitFont(AllLayouts()));
     const Icons icons;
-    for (const FormDef* layout : layouts) {
+    for (const FormDef* layout : AllLayouts()) {
         QWidget client;
         FormView view(*layout, icons, &client);
         for (const ControlDef& control : layout->controls) {
