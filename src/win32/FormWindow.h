@@ -80,8 +80,6 @@ class FormWindow : public WindowPort {
     FormMenus& menus() { return menus_; }
     // The layout name behind a command or control identifier; empty when none.
     std::string_view NameOf(UINT id) const;
-    // The native control of a layout entry; nullptr when it has none.
-    HWND ControlHwnd(std::string_view name) const;
     // The text the user changed a control to, when notification reports it.
     std::optional<std::string> EditedText(std::string_view name, WORD notification);
 
