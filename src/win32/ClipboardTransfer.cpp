@@ -95,16 +95,10 @@ HGLOBAL UnicodeBlock(const std::string& text) {
     return block;
 }
 
-StepError LastError() {
-    const DWORD error = GetLastError();
-    return StepError(static_cast<std::int32_t>(error),
-                     SystemErrorText(static_cast<std::int32_t>(error)));
-}
-
 }  // namespace
 
 StepError TransferTimeoutError() {
-    return StepError(ERROR_TIMEOUT, SystemErrorText(static_cast<std::int32_t>(ERROR_TIMEOUT)));
+    return detail::SystemError(ERROR_TIMEOUT);
 }
 
 ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline) {
@@ -134,10 +128,10 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferD
         WaitForOwner(deadline);
         ClipboardSession session(window);
         if (!EmptyClipboard()) {
-            failures.empty = LastError();
+            failures.empty = detail::LastSystemError();
         }
         if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
-            failures.put = LastError();
+            failures.put = detail::LastSystemError();
         } else {
             block = nullptr;  // the clipboard's now
         }
@@ -145,9 +139,7 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferD
         failures.empty = failures.empty.value_or(failure);
         failures.put = failure;
     } catch (const std::bad_alloc&) {
-        failures.empty = failures.put =
-            StepError(ERROR_NOT_ENOUGH_MEMORY,
-                      SystemErrorText(static_cast<std::int32_t>(ERROR_NOT_ENOUGH_MEMORY)));
+        failures.empty = failures.put = detail::OutOfMemoryError();
     }
     if (block != nullptr) {
         GlobalFree(block);

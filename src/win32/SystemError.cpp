@@ -5,8 +5,7 @@
 namespace textmend {
 
 void ThrowSystemError(std::uint32_t code) {
-    throw StepError(static_cast<std::int32_t>(code),
-                    SystemErrorText(static_cast<std::int32_t>(code)));
+    throw detail::SystemError(static_cast<std::int32_t>(code));
 }
 
 void ThrowLastError() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/StepError.h"
+#include "engine/SystemError.h"
 #include "engine/SystemErrorText.h"
 
 namespace textmend {

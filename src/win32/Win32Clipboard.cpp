@@ -94,9 +94,7 @@ void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
             } catch (const StepError& failure) {
                 readFailure = failure;
             } catch (const std::bad_alloc&) {
-                readFailure =
-                    StepError(ERROR_NOT_ENOUGH_MEMORY,
-                              SystemErrorText(static_cast<std::int32_t>(ERROR_NOT_ENOUGH_MEMORY)));
+                readFailure = detail::OutOfMemoryError();
             }
         }
         std::lock_guard lock(shared->mutex);
