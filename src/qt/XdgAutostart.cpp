@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <vector>
 
 #include "engine/SystemError.h"
 
@@ -164,27 +163,6 @@ std::string ConfigHome() {
         home = user != nullptr ? user->pw_dir : "";
     }
     return std::string(home) + "/.config";
-}
-
-std::string RunningProgramPath() {
-    std::vector<char> buffer(256);
-    for (;;) {
-        const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (length < 0) {
-            ThrowErrno();
-        }
-        if (static_cast<size_t>(length) < buffer.size()) {
-            std::string path(buffer.data(), static_cast<size_t>(length));
-            // A program replaced on disk while it runs (a package upgrade) reads so;
-            // the entry must name the new file at the same place.
-            constexpr std::string_view kReplaced = " (deleted)";
-            if (path.ends_with(kReplaced)) {
-                path.resize(path.size() - kReplaced.size());
-            }
-            return path;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
 }
 
 XdgAutostart::XdgAutostart(std::string program, const std::string& configHome)

@@ -20,7 +20,7 @@ namespace textmend {
 
 class XdgAutostart : public AutostartPort {
   public:
-    // program: the absolute path the entry starts, normally RunningProgramPath().
+    // program: the absolute path the entry starts, normally the running program's.
     // configHome: the folder holding autostart/, normally ConfigHome().
     XdgAutostart(std::string program, const std::string& configHome);
     explicit XdgAutostart(std::string program);
@@ -42,9 +42,6 @@ class XdgAutostart : public AutostartPort {
 
 // $XDG_CONFIG_HOME, or $HOME/.config when it is unset, empty or not absolute.
 std::string ConfigHome();
-
-// The absolute path of the running program (/proc/self/exe).
-std::string RunningProgramPath();
 
 // The Exec value that starts program with no arguments, quoted and escaped as a
 // desktop entry's Exec key needs it.
