@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "settings/AsciiCase.h"
 
 namespace textmend {
 namespace {
@@ -30,13 +31,6 @@ std::array<std::string_view, 26 + 10 + 24 + kNamedKeys.size()> BuildKeyNames() {
     return names;
 }
 
-bool SameWord(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 // Sets the modifier named by word; false when word names none or it was set already.
 bool SetModifier(std::string_view word, Hotkey& hotkey) {
     const std::pair<std::string_view, bool Hotkey::*> modifiers[] = {{"Ctrl", &Hotkey::ctrl},
@@ -44,7 +38,7 @@ bool SetModifier(std::string_view word, Hotkey& hotkey) {
                                                                      {"Shift", &Hotkey::shift},
                                                                      {"Win", &Hotkey::win}};
     for (const auto& [name, flag] : modifiers) {
-        if (SameWord(word, name)) {
+        if (SameAsciiWord(word, name)) {
             if (hotkey.*flag) {
                 return false;
             }
@@ -88,7 +82,7 @@ std::optional<Hotkey> ParseHotkey(std::string_view text) {
         if (plus == std::string_view::npos) {
             const auto names = HotkeyKeyNames();
             const auto key = std::ranges::find_if(
-                names, [word](std::string_view name) { return SameWord(word, name); });
+                names, [word](std::string_view name) { return SameAsciiWord(word, name); });
             if (key == names.end() || !(hotkey.ctrl || hotkey.alt || hotkey.win)) {
                 return std::nullopt;
             }

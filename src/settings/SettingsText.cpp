@@ -1,30 +1,15 @@
 #include "settings/SettingsText.h"
 
-#include <algorithm>
-
+#include "settings/AsciiCase.h"
 #include "settings/DecimalText.h"
 
 namespace textmend {
-namespace {
-
-// ASCII only: std::tolower follows the locale, and in a Turkish one "TRUE" would
-// not lower to "true".
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view lowerWord) {
-    return std::equal(text.begin(), text.end(), lowerWord.begin(), lowerWord.end(),
-                      [](char c, char lower) { return AsciiLower(c) == lower; });
-}
-
-}  // namespace
 
 std::optional<bool> ReadTruthText(std::string_view text) {
-    if (EqualsIgnoringCase(text, "true")) {
+    if (SameAsciiWord(text, "true")) {
         return true;
     }
-    if (EqualsIgnoringCase(text, "false")) {
+    if (SameAsciiWord(text, "false")) {
         return false;
     }
     if (const auto number = ParseDecimal(text)) {
