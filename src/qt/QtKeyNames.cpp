@@ -27,9 +27,6 @@ constexpr auto kNamedKeys = std::to_array<NamedKey>({
     {"Down", Qt::Key_Down},
 });
 
-// Stands for a key the program has no name for; no key is called that.
-constexpr std::string_view kUnnamedKey = "?";
-
 std::optional<Qt::Key> KeyOf(std::string_view name) {
     if (name.size() == 1 &&
         ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9'))) {

@@ -30,6 +30,10 @@ struct Hotkey {
 // Every key name, in the written form.
 std::span<const std::string_view> HotkeyKeyNames();
 
+// What a key box writes for a key the program has no name for; no key is called
+// that, so a combination with it never parses.
+inline constexpr std::string_view kUnnamedKey = "?";
+
 // The number of a function key's name in the written form ("F1" to "F24");
 // nothing for any other name.
 std::optional<int> FunctionKeyNumber(std::string_view keyName);

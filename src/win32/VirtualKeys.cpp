@@ -34,9 +34,6 @@ constexpr auto kNamedKeys = std::to_array<NamedKey>({
     {"Down", VK_DOWN, true},
 });
 
-// Stands for a key the program has no name for; no key is called that.
-constexpr std::string_view kUnnamedKey = "?";
-
 std::optional<std::string_view> KeyNameOf(BYTE virtualKey) {
     for (std::string_view name : HotkeyKeyNames()) {
         if (VirtualKeyOf(name) == virtualKey) {
