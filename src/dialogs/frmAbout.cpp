@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "forms/CentreWindow.h"
-
 namespace textmend {
 
 frmAbout::frmAbout(SystemPort& system, MessageBoxPort& messages, AppVersion version)
@@ -13,11 +11,7 @@ void frmAbout::Form_Load(WindowPort& window) {
     caption_ = std::string("About ") + kAppTitle;
     State("lblVersion").text = "Version " + VersionText(version_);
     State("lblTitle").text = kAppTitle;
-    try {
-        CentreWindow(window);
-    } catch (const StepError&) {
-        // A dialog that cannot be moved opens where the platform puts it.
-    }
+    Centre(window);
 }
 
 bool frmAbout::Click(std::string_view name) {

@@ -3,8 +3,6 @@
 #include <array>
 #include <string_view>
 
-#include "forms/CentreWindow.h"
-
 namespace textmend {
 
 frmHelp::frmHelp() : DialogForm(HelpLayout()) {}
@@ -34,11 +32,7 @@ void frmHelp::SetText(const std::string& text) {
 }
 
 void frmHelp::Form_Load(WindowPort& window) {
-    try {
-        CentreWindow(window);
-    } catch (const StepError&) {
-        // A dialog that cannot be moved opens where the platform puts it.
-    }
+    Centre(window);
 }
 
 bool frmHelp::Click(std::string_view name) {

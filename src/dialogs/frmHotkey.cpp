@@ -1,7 +1,5 @@
 #include "dialogs/frmHotkey.h"
 
-#include "forms/CentreWindow.h"
-
 namespace textmend {
 namespace {
 
@@ -18,11 +16,7 @@ frmHotkey::frmHotkey(std::optional<Hotkey> current, std::function<bool(const Hot
 
 void frmHotkey::Form_Load(WindowPort& window) {
     Show(current_ ? HotkeyText(*current_) : std::string(kProposal));
-    try {
-        CentreWindow(window);
-    } catch (const StepError&) {
-        // A dialog that cannot be moved opens where the platform puts it.
-    }
+    Centre(window);
 }
 
 void frmHotkey::Change(std::string_view name, const std::string& text) {

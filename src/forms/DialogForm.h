@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/StepError.h"
+#include "forms/CentreWindow.h"
 #include "forms/Form.h"
 #include "ports/WindowPort.h"
 
 namespace textmend {
 
-// A modal dialog's core (Help, About). The front end that shows it creates the
+// A modal dialog's core (Help, About, the hotkey). The front end that shows it creates the
 // window, calls Form_Load with it, draws it, runs it modally and closes it once
 // Unloaded() is true: after a click on a closing button, or Form_Unload for the
 // close box. Nothing survives between openings.
@@ -16,6 +18,16 @@ class DialogForm : public Form {
     // The window exists and is not shown yet.
     virtual void Form_Load(WindowPort& window) = 0;
     void Form_Unload() { unloaded_ = true; }
+
+  protected:
+    // A dialog opens in the middle of the screen, or where the platform puts it
+    // when it cannot be moved.
+    static void Centre(WindowPort& window) {
+        try {
+            CentreWindow(window);
+        } catch (const StepError&) {
+        }
+    }
 };
 
 }  // namespace textmend
