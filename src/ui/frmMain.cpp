@@ -129,9 +129,14 @@ void frmMain::Form_Load() {
         ports_.window.Repaint();
     } catch (const StepError&) {
     }
-    for (std::string_view timer : {"TimerClipwatch", "TimerTrayWatch"}) {
+    // The timers the layout marks as running start with the window.
+    for (const auto& [timer, handler] : kTimerHandlers) {
+        const ControlDef& def = *Layout().Find(timer);
+        if (!def.enabled) {
+            continue;
+        }
         try {
-            ports_.timers.Start(timer, Layout().Find(timer)->intervalMs);
+            ports_.timers.Start(timer, def.intervalMs);
             State(timer).enabled = true;
         } catch (const StepError&) {
         }
