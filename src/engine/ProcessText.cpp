@@ -19,12 +19,11 @@ void Report(const ErrorSink& sink, const StepError& failure) {
     }
 }
 
-// Runs one step; a failure goes to sink at once. Returns whether the step succeeded.
+// Runs one step; a failure goes to sink at once and the pipeline goes on.
 template <class Step>
-bool RunStep(const ErrorSink& sink, Step step) {
+void RunStep(const ErrorSink& sink, Step step) {
     try {
         step();
-        return true;
     } catch (const StepError& failure) {
         Report(sink, failure);
     } catch (const std::system_error& failure) {
@@ -32,7 +31,6 @@ bool RunStep(const ErrorSink& sink, Step step) {
     } catch (const std::bad_alloc&) {
         Report(sink, detail::OutOfMemoryError());
     }
-    return false;
 }
 
 using CaseConversion = void (*)(const std::string& temp, std::string& out);

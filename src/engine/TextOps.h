@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "LinePass.h"
+#include "engine/LinePass.h"
 
 namespace textmend {
 

@@ -4,7 +4,6 @@
 // waits for that read's outcome instead of starting another, so an owner that
 // does not answer is asked once, not once per asker.
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
