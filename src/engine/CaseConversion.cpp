@@ -126,7 +126,7 @@ void Convert(const std::string& temp, std::string& out) {
     const Policy policy{};
     const auto* const in = reinterpret_cast<const unsigned char*>(temp.data());
     const std::size_t size = temp.size();
-    detail::PrepareBuffer(out, size + kStepRoom);
+    detail::PrepareBuffer(out, size + kStepRoom, size);
     std::size_t r = 0;
     std::size_t w = 0;
     while (r < size) {

@@ -2,7 +2,7 @@
 
 namespace textmend {
 
-void ReserveText(std::string& text, std::size_t capacity) {
+void ReserveText(std::string& text, std::size_t capacity, std::size_t /*expectedSize*/) {
     text.reserve(capacity);
 }
 

@@ -14,7 +14,7 @@ void Rebuild(const LineRebuild& rebuild, const std::string& source, const Scratc
     if (&target == &source) {
         lines.WaitUntilWritten();
     }
-    PrepareBuffer(target, LineRebuildRoom(lines.textSize()));
+    PrepareBuffer(target, LineRebuildRoom(lines.textSize()), lines.textSize());
     rebuild(lines, target);
     lines.Remove();
 }

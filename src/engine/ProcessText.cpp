@@ -78,7 +78,7 @@ std::string ProcessText(std::string text, const OptionSet& options, const ErrorS
     // each step asks for what it needs and reports its own failure.
     if (UsesSpare(options)) {
         try {
-            detail::PrepareBuffer(buffers.spare, detail::LineRebuildRoom(text.size()));
+            detail::PrepareBuffer(buffers.spare, detail::LineRebuildRoom(text.size()), text.size());
         } catch (const std::bad_alloc&) {
         }
     }

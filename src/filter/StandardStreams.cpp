@@ -47,12 +47,12 @@ bool ReadWholeStream(std::FILE* stream, std::string& text) {
     // its room whenever it runs out, so it is copied about once in all.
     text.clear();
     const std::size_t size = RegularFileSize(stream);
-    ReserveText(text, ProcessingRoom(size + size / 8));
+    ReserveText(text, ProcessingRoom(size + size / 8), size);
     std::string piece(kReadPiece, '\0');
     std::size_t count;
     while ((count = std::fread(piece.data(), 1, piece.size(), stream)) > 0) {
         if (text.size() + count > text.capacity()) {
-            ReserveText(text, 2 * ProcessingRoom(text.size() + count));
+            ReserveText(text, 2 * ProcessingRoom(text.size() + count), text.size() + count);
         }
         text.append(piece, 0, count);
     }

@@ -25,7 +25,7 @@ TEST(ReserveText, KeepsTheTextAndGivesTheRoomAskedFor) {
     };
     for (const auto& c : cases) {
         std::string text = c.text;
-        ReserveText(text, c.capacity);
+        ReserveText(text, c.capacity, c.capacity / 2);
         EXPECT_EQ(text, c.text) << c.name;
         EXPECT_GE(text.capacity(), c.capacity) << c.name;
     }
