@@ -40,8 +40,10 @@ class HostileOwner {
         close(out[0]);
     }
     ~HostileOwner() {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
     }
     HostileOwner(const HostileOwner&) = delete;
     HostileOwner& operator=(const HostileOwner&) = delete;
