@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "qt/Dispatch.h"
 #include "qt/FormView.h"
 #include "qt/QtWindow.h"
 
@@ -13,8 +14,10 @@ namespace textmend {
 // closes once the form has unloaded itself.
 class DialogWindow : public QDialog {
   public:
-    // unload is the form's handler for the close box.
-    DialogWindow(Form& form, std::function<void()> unload, const Icons& icons, QWidget* parent);
+    // unload is the form's handler for the close box; every call into the form
+    // goes through dispatch.
+    DialogWindow(Form& form, std::function<void()> unload, Dispatch dispatch, const Icons& icons,
+                 QWidget* parent);
 
     FormView& View() { return *view_; }
     QtWindow& Port() { return port_; }
@@ -34,6 +37,7 @@ class DialogWindow : public QDialog {
 
     Form& form_;
     std::function<void()> unload_;
+    Dispatch dispatch_;
     std::unique_ptr<FormView> view_;
     QtWindow port_;
 };
