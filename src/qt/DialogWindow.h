@@ -3,12 +3,16 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <string_view>
 
-#include "qt/Dispatch.h"
 #include "qt/FormView.h"
 #include "qt/QtWindow.h"
 
 namespace textmend {
+
+// How a window hands one event to the program: the event's name, and the call
+// that routes it into the core.
+using Dispatch = std::function<void(std::string_view event, const std::function<void()>& call)>;
 
 // A modal dialog built from its layout table and driven by its core form. It
 // closes once the form has unloaded itself.

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "ports/ShellPort.h"
-#include "qt/Dispatch.h"
+#include "qt/DialogWindow.h"
 #include "qt/FormView.h"
 
 class QWidget;
