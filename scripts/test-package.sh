@@ -15,7 +15,7 @@ deb=$build/packages/textmend_${version}_amd64.deb
 installer=$win_build/packages/textmend-${version}-setup.exe
 zip=$win_build/packages/textmend-${version}-win64.zip
 helper=$win_build/tests/win32/win32_tray_helper.exe
-for file in "$deb" "$installer" "$zip" "$helper" "$build/tests/qt/xdg_autostart_tool"; do
+for file in "$deb" "$installer" "$zip" "$helper" "$build/tests/posix/xdg_autostart_tool"; do
   if [ ! -f "$file" ]; then
     echo "test-package: $file is missing; run make package first" >&2
     exit 1
@@ -65,7 +65,7 @@ scripts/wine-run.sh --prefix "$prefix" --setup
 check "the programs of the packages run" \
   /usr/bin/python3 -m pytest tests/package -q \
     --version-expected "$version" --deb-root "$(realpath "$root")" \
-    --autostart-tool "$build/tests/qt/xdg_autostart_tool" \
+    --autostart-tool "$build/tests/posix/xdg_autostart_tool" \
     --installer "$(realpath "$installer")" --zip "$zip" --wine-helper "$helper" \
     --wine-prefix "$prefix"
 

@@ -5,12 +5,13 @@
 
 namespace textmend {
 
-DialogWindow::DialogWindow(Form& form, std::function<void()> unload, const Icons& icons,
-                           QWidget* parent)
+DialogWindow::DialogWindow(Form& form, std::function<void()> unload, Dispatch dispatch,
+                           const Icons& icons, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       form_(form),
       unload_(std::move(unload)),
+      dispatch_(std::move(dispatch)),
       port_(this, [this] { Render(); }) {
     const FormDef& layout = form.Layout();
     setObjectName(QString::fromUtf8(layout.name.data(), layout.name.size()));
@@ -19,7 +20,7 @@ DialogWindow::DialogWindow(Form& form, std::function<void()> unload, const Icons
     view_ = std::make_unique<FormView>(layout, icons, client);
     view_->OnClick([this](std::string_view name) { Click(name); });
     view_->OnEdit([this](std::string_view name, const std::string& text) {
-        form_.Change(name, text);
+        dispatch_("Change " + std::string(name), [&] { form_.Change(name, text); });
         Render();
     });
     auto* box = new QVBoxLayout(this);
@@ -42,13 +43,13 @@ void DialogWindow::Render() {
 }
 
 void DialogWindow::Click(std::string_view name) {
-    form_.Click(name);
+    dispatch_("Click " + std::string(name), [&] { form_.Click(name); });
     Render();
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {
     if (!form_.Unloaded()) {
-        unload_();
+        dispatch_("Form_Unload", unload_);
     }
     Render();
     event->setAccepted(form_.Unloaded());

@@ -3,30 +3,77 @@
 #include <QApplication>
 #include <QJsonObject>
 #include <QMenuBar>
+#include <QScopedValueRollback>
+#include <exception>
+#include <iostream>
 
+#include "qt/QtX11Display.h"
 #include "textmend/version.h"
 
 namespace textmend {
+namespace {
+
+std::string Event(std::string_view what, std::string_view name) {
+    return std::string(what) + " " + std::string(name);
+}
+
+}  // namespace
+
+void Program::Guard(std::string_view event, const std::function<void()>& call) noexcept {
+    // Qt's event loop cannot carry an exception through: one that left here
+    // would end the program.
+    try {
+        call();
+    } catch (const std::exception& failure) {
+        std::cerr << "textmend: " << event << " dropped: " << failure.what() << std::endl;
+    } catch (...) {
+        std::cerr << "textmend: " << event << " dropped: unknown exception" << std::endl;
+    }
+}
+
+void Program::GuardedClipboard::Read(ReadDone done) {
+    clipboard_.Read([done = std::move(done)](const ClipboardContent& content,
+                                             const std::optional<StepError>& failure) {
+        Guard("clipboard read", [&] { done(content, failure); });
+    });
+}
+
+void Program::GuardedClipboard::Write(std::string text, WriteDone done) {
+    clipboard_.Write(std::move(text),
+                     [done = std::move(done)](const std::optional<StepError>& emptyFailure,
+                                              const std::optional<StepError>& putFailure) {
+                         Guard("clipboard write", [&] { done(emptyFailure, putFailure); });
+                     });
+}
 
 Program::Program(const Icons& icons)
     : icons_(icons),
       window_(MainLayout(), icons_),
       clipboard_([this] {
           if (core_ && !core_->Unloaded()) {
-              Render();
+              Guard("clipboard read", [this] { Render(); });
           }
       }),
+      guardedClipboard_(clipboard_),
       messageBox_([this]() -> QWidget* { return window_.isVisible() ? &window_ : nullptr; },
                   probe_),
       tray_(icons_.normal, icons_.autoprocess,
-            [this](TrayEvent event) { Send([&] { core_->TrayIconEvent(event); }); }),
+            [this](TrayEvent event) {
+                Send(event == TrayEvent::Activate ? "tray icon activated" : "tray icon menu",
+                     [&] { core_->TrayIconEvent(event); });
+            }),
       windowPort_(&window_, [this] { Render(); }),
-      timers_([this](const std::string& name) { Send([&] { core_->Tick(name); }); }),
-      shell_(window_, icons_, probe_, [] { QApplication::quit(); }),
-      hotkey_([this] { Send([&] { core_->HotkeyPressed(); }); }),
+      timers_([this](const std::string& name) {
+          Send(Event("Tick", name), [&] { core_->Tick(name); });
+      }),
+      shell_(
+          window_, icons_, probe_, [] { QApplication::quit(); }, &Program::Guard),
+      hotkey_(ProgramDisplay, [this] { Send("hotkey pressed", [&] { core_->HotkeyPressed(); }); }),
+      hotkeyEvents_(hotkey_),
+      keyboard_(ProgramDisplay),
       autostart_(QCoreApplication::applicationFilePath().toStdString()) {
     core_ = std::make_unique<frmMain>(MainPorts{
-        .clipboard = clipboard_,
+        .clipboard = guardedClipboard_,
         .messageBox = messageBox_,
         .beep = beep_,
         .tray = tray_,
@@ -42,16 +89,20 @@ Program::Program(const Icons& icons)
         .version = AppVersion{kVersionMajor, kVersionMinor, kVersionRevision},
     });
 
-    window_.View().OnClick([this](std::string_view name) { Send([&] { core_->Click(name); }); });
+    window_.View().OnClick(
+        [this](std::string_view name) { Send(Event("Click", name), [&] { core_->Click(name); }); });
     window_.View().OnEdit([this](std::string_view name, const std::string& text) {
-        Send([&] { core_->Change(name, text); });
+        Send(Event("Change", name), [&] { core_->Change(name, text); });
     });
-    window_.Menus().OnChoose([this](std::string_view name) { Send([&] { core_->Click(name); }); });
+    window_.Menus().OnChoose(
+        [this](std::string_view name) { Send(Event("Click", name), [&] { core_->Click(name); }); });
     window_.Menus().OnShownOrHidden([this] { DescribeToProbe(); });
-    window_.Menus().OnOpening(
-        [this](std::string_view name) { Send([&] { core_->Menu_Open(name); }); });
+    window_.Menus().OnOpening([this](std::string_view name) {
+        Send(Event("Menu_Open", name), [&] { core_->Menu_Open(name); });
+    });
     window_.onStateChange = [this](bool minimized) {
-        Send([&] { core_->Form_Resize(minimized ? WindowState::Minimized : WindowState::Normal); });
+        Send("Form_Resize",
+             [&] { core_->Form_Resize(minimized ? WindowState::Minimized : WindowState::Normal); });
     };
     window_.onClose = [this] {
         Stop();
@@ -62,24 +113,21 @@ Program::Program(const Icons& icons)
 
 Program::~Program() = default;
 
-template <class Call>
-void Program::Send(Call call) {
+void Program::Send(std::string_view event, const std::function<void()>& call) {
     if (core_->Unloaded()) {
         return;
     }
-    call();
-    Render();
+    Guard(event, call);
+    // What the event changed before it failed is shown too.
+    Guard(event, [this] { Render(); });
 }
 
 void Program::Start() {
-    Send([&] { core_->Form_Load(); });
+    Send("Form_Load", [this] { core_->Form_Load(); });
 }
 
 void Program::Stop() {
-    if (!core_->Unloaded()) {
-        core_->Form_Unload();
-        Render();
-    }
+    Send("Form_Unload", [this] { core_->Form_Unload(); });
 }
 
 void Program::Render() {
@@ -88,11 +136,12 @@ void Program::Render() {
     if (rendering_) {
         return;
     }
-    rendering_ = true;
-    window_.setWindowTitle(QString::fromStdString(core_->Caption()));
-    window_.View().Render(*core_);
-    window_.Menus().Render(*core_);
-    rendering_ = false;
+    {
+        const QScopedValueRollback<bool> busy(rendering_, true);
+        window_.setWindowTitle(QString::fromStdString(core_->Caption()));
+        window_.View().Render(*core_);
+        window_.Menus().Render(*core_);
+    }
     DescribeToProbe();
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string_view>
 
+#include "posix/XdgAutostart.h"
 #include "qt/FormView.h"
 #include "qt/MainWindow.h"
+#include "qt/QtAlerts.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtHotkey.h"
-#include "qt/QtKeyboard.h"
-#include "qt/QtMessageBox.h"
 #include "qt/QtSettingsBackend.h"
 #include "qt/QtShell.h"
 #include "qt/QtSystem.h"
@@ -15,18 +17,28 @@
 #include "qt/QtTray.h"
 #include "qt/QtWindow.h"
 #include "qt/WidgetProbe.h"
-#include "qt/XdgAutostart.h"
 #include "ui/frmMain.h"
+#include "x11/X11Hotkey.h"
+#include "x11/X11Keyboard.h"
 
 namespace textmend {
 
 // The Linux program: the main window's core with the Qt widgets and services
 // bound to it. Every event goes to the core, and every widget is redrawn from
 // the core after each call into it.
+//
+// Every event reaches the core through Guard, the one place the Linux program
+// answers a fault nobody caught: the main window's and the dialogs' events, the
+// menus, the timers, the tray, the hotkey and the clipboard's completions.
 class Program {
   public:
     explicit Program(const Icons& icons);
     ~Program();
+
+    // Runs call, one event routed into the core. An exception escaping it is
+    // written to standard error with the event's name and goes no further: the
+    // event is dropped, the program goes on.
+    static void Guard(std::string_view event, const std::function<void()>& call) noexcept;
 
     // Loads the main window: start-up as the core runs it.
     void Start();
@@ -35,9 +47,20 @@ class Program {
     void Stop();
 
   private:
-    // Runs one call into the core, then redraws.
-    template <class Call>
-    void Send(Call call);
+    // The clipboard as the core is given it: each completion runs under the guard.
+    class GuardedClipboard : public ClipboardPort {
+      public:
+        explicit GuardedClipboard(ClipboardPort& clipboard) : clipboard_(clipboard) {}
+        std::uint64_t ChangeCount() override { return clipboard_.ChangeCount(); }
+        void Read(ReadDone done) override;
+        void Write(std::string text, WriteDone done) override;
+
+      private:
+        ClipboardPort& clipboard_;
+    };
+
+    // Runs one call into the core under the guard, then redraws.
+    void Send(std::string_view event, const std::function<void()>& call);
     void Render();
     void DescribeToProbe();
 
@@ -45,14 +68,16 @@ class Program {
     WidgetProbe probe_;
     MainWindow window_;
     QtClipboard clipboard_;
+    GuardedClipboard guardedClipboard_;
     QtMessageBox messageBox_;
     QtBeep beep_;
     QtTray tray_;
     QtWindow windowPort_;
     QtTimers timers_;
     QtShell shell_;
-    QtHotkey hotkey_;
-    QtKeyboard keyboard_;
+    X11Hotkey hotkey_;
+    QtHotkey hotkeyEvents_;
+    X11Keyboard keyboard_;
     XdgAutostart autostart_;
     QtSettingsBackend settings_;
     QtSystem system_;

@@ -11,7 +11,7 @@
 
 #include "engine/LineBreaks.h"
 #include "engine/SystemError.h"
-#include "qt/X11DisplayName.h"
+#include "qt/QtX11Display.h"
 #include "x11/ClipboardSelection.h"
 
 namespace textmend {
@@ -43,7 +43,7 @@ struct QtClipboard::Outcome {
 };
 
 QtClipboard::QtClipboard(std::function<void()> afterDone)
-    : afterDone_(std::move(afterDone)), display_(X11DisplayName()) {
+    : afterDone_(std::move(afterDone)), display_(ProgramDisplayName()) {
     if (pipe2(stopPipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
         stopPipe_[0] = stopPipe_[1] = -1;
     }

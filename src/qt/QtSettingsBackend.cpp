@@ -4,7 +4,7 @@
 #include <QSettings>
 #include <QVariant>
 
-#include "qt/IniKey.h"
+#include "posix/IniKey.h"
 
 namespace textmend {
 

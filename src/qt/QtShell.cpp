@@ -11,8 +11,12 @@
 namespace textmend {
 
 QtShell::QtShell(MainWindow& window, const Icons& icons, WidgetProbe& probe,
-                 std::function<void()> quit)
-    : window_(window), icons_(icons), probe_(probe), quit_(std::move(quit)) {}
+                 std::function<void()> quit, Dispatch dispatch)
+    : window_(window),
+      icons_(icons),
+      probe_(probe),
+      quit_(std::move(quit)),
+      dispatch_(std::move(dispatch)) {}
 
 void QtShell::PopupMenu() {
     window_.Menus().ExecPopup(QCursor::pos());
@@ -22,7 +26,7 @@ void QtShell::ShowModal(DialogForm& dialog) {
     // A hidden main window cannot own a dialog that is to be seen.
     QWidget* owner = window_.isVisible() ? &window_ : nullptr;
     DialogWindow window(
-        dialog, [&dialog] { dialog.Form_Unload(); }, icons_, owner);
+        dialog, [&dialog] { dialog.Form_Unload(); }, dispatch_, icons_, owner);
     const QString section = window.objectName();
     window.onRendered = [&] {
         probe_.Set(section, QJsonObject{{"caption", window.windowTitle()},

@@ -4,7 +4,7 @@
 #include <QProcess>
 #include <cerrno>
 
-#include "qt/SysInfoTool.h"
+#include "posix/SysInfoTool.h"
 
 namespace textmend {
 namespace {

@@ -25,8 +25,8 @@ QTimer& QtTimers::TimerFor(std::string_view timerName) {
 
 void QtTimers::Start(std::string_view timerName, int intervalMs) {
     QTimer& timer = TimerFor(timerName);
-    // Starting a running timer again must not restart its interval.
-    if (timer.isActive() && timer.interval() == intervalMs) {
+    // A running timer keeps its interval and its next tick.
+    if (timer.isActive()) {
         return;
     }
     timer.start(intervalMs);

@@ -5,7 +5,7 @@
 #include "qt/CompactStyle.h"
 #include "qt/FontFit.h"
 #include "qt/Program.h"
-#include "qt/UnixSignals.h"
+#include "qt/QtSignals.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "qt/XdgAutostart.h"
+#include "posix/XdgAutostart.h"
 
 #include <fcntl.h>
 #include <pwd.h>

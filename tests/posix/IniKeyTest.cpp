@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "qt/IniKey.h"
+#include "posix/IniKey.h"
 
 namespace textmend {
 namespace {

@@ -1,16 +1,12 @@
-#include "qt/XcbDisplay.h"
+#include "x11/XcbDisplay.h"
 
-#include <QGuiApplication>
-#include <cerrno>
 #include <cstdlib>
 
 #include "engine/StepError.h"
 
 namespace textmend {
-namespace {
 
-// The screen DISPLAY names (":0.1" is the second), where Qt opens its windows.
-const xcb_screen_t& DisplayScreen(xcb_connection_t* connection) {
+XcbDisplay DisplayOf(xcb_connection_t* connection) {
     int number = 0;
     char* host = nullptr;
     int display = 0;
@@ -21,20 +17,7 @@ const xcb_screen_t& DisplayScreen(xcb_connection_t* connection) {
     for (; number > 0 && screens.rem > 1; --number) {
         xcb_screen_next(&screens);
     }
-    return *screens.data;
-}
-
-}  // namespace
-
-XcbDisplay ProgramDisplay() {
-    const auto* x11 = qGuiApp != nullptr
-                          ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                          : nullptr;
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr) {
-        throw StepError(ENOTSUP, "The hotkey needs an X11 desktop.");
-    }
-    return {connection, DisplayScreen(connection).root};
+    return {connection, screens.data->root};
 }
 
 void ThrowXcbError(xcb_generic_error_t* error, const std::string& request) {

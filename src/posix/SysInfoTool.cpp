@@ -1,4 +1,4 @@
-#include "qt/SysInfoTool.h"
+#include "posix/SysInfoTool.h"
 
 namespace textmend {
 

@@ -1,4 +1,4 @@
-#include "qt/QtMessageBox.h"
+#include "qt/QtAlerts.h"
 #include "engine/LineBreaks.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "engine/StepError.h"
-#include "qt/XdgAutostart.h"
+#include "posix/XdgAutostart.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -8,8 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "TestSupport.h"
 #include "engine/StepError.h"
-#include "qt/XdgAutostart.h"
+#include "posix/XdgAutostart.h"
 
 namespace textmend {
 namespace {
@@ -42,9 +42,9 @@ TEST(ExecValueFor, QuotesAndEscapesAsDesktopEntriesRequire) {
 
 class XdgAutostartTest : public ::testing::Test {
   protected:
-    QTemporaryDir folder;
+    test::TempFolder folder;
     // Two levels that do not exist yet: Enable makes them.
-    std::string configHome = folder.filePath("home/.config").toStdString();
+    std::string configHome = (folder.path() / "home/.config").string();
     XdgAutostart autostart{"/opt/Text Tools/textmend", configHome};
 
     void WriteEntry(const std::string& text) {

@@ -1,15 +1,24 @@
 #pragma once
 
+#include <functional>
+
 #include "ports/HotkeyPort.h"
+#include "x11/XcbDisplay.h"
 
 namespace textmend {
 
 // Pasting into the window that has the keyboard focus on the X11 desktop: the
 // keys are typed through the XTEST extension, as if on the keyboard.
-class QtKeyboard : public KeyboardPort {
+class X11Keyboard : public KeyboardPort {
   public:
+    // display is asked for at each use; it throws a StepError where there is none.
+    explicit X11Keyboard(std::function<XcbDisplay()> display) : display_(std::move(display)) {}
+
     std::uintptr_t FocusedWindow() override;
     void Paste(std::uintptr_t window) override;
+
+  private:
+    std::function<XcbDisplay()> display_;
 };
 
 }  // namespace textmend

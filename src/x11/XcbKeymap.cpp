@@ -1,4 +1,4 @@
-#include "qt/XcbKeymap.h"
+#include "x11/XcbKeymap.h"
 
 #include <X11/keysym.h>
 
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "qt/XcbDisplay.h"
+#include "x11/XcbDisplay.h"
 
 namespace textmend {
 namespace {

@@ -1,4 +1,4 @@
-#include "qt/QtKeyboard.h"
+#include "x11/X11Keyboard.h"
 
 #include <X11/keysym.h>
 #include <xcb/xtest.h>
@@ -9,8 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "qt/XcbDisplay.h"
-#include "qt/XcbKeymap.h"
+#include "x11/XcbKeymap.h"
 
 namespace textmend {
 namespace {
@@ -30,12 +29,12 @@ xcb_window_t InputFocus(xcb_connection_t* connection) {
 
 }  // namespace
 
-std::uintptr_t QtKeyboard::FocusedWindow() {
-    return InputFocus(ProgramDisplay().connection);
+std::uintptr_t X11Keyboard::FocusedWindow() {
+    return InputFocus(display_().connection);
 }
 
-void QtKeyboard::Paste(std::uintptr_t window) {
-    xcb_connection_t* connection = ProgramDisplay().connection;
+void X11Keyboard::Paste(std::uintptr_t window) {
+    xcb_connection_t* connection = display_().connection;
     const xcb_query_extension_reply_t* xtest = xcb_get_extension_data(connection, &xcb_test_id);
     if (xtest == nullptr || xtest->present == 0) {
         throw StepError(ENOTSUP, "The X server types no keys for programs (no XTEST extension).");

@@ -1,9 +1,10 @@
-#include "qt/UnixSignals.h"
+#include "posix/TerminationSignals.h"
 
 #include <sys/socket.h>
 #include <unistd.h>
-#include <QSocketNotifier>
+
 #include <csignal>
+#include <initializer_list>
 
 namespace textmend {
 namespace {
@@ -18,16 +19,10 @@ void WriteSignal(int signalNumber) {
 
 }  // namespace
 
-void OnTerminationRequest(std::function<void()> handler) {
+int WatchTerminationSignals() {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0) {
-        return;
+        return -1;
     }
-    auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read);
-    QObject::connect(notifier, &QSocketNotifier::activated, [handler = std::move(handler)] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[1], &byte, 1);
-        handler();
-    });
     struct sigaction action {};
     action.sa_handler = WriteSignal;
     sigemptyset(&action.sa_mask);
@@ -35,6 +30,12 @@ void OnTerminationRequest(std::function<void()> handler) {
     for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
         sigaction(signalNumber, &action, nullptr);
     }
+    return g_signalPipe[1];
+}
+
+void TakeTerminationSignal(int socket) {
+    char byte = 0;
+    [[maybe_unused]] const ssize_t read = ::read(socket, &byte, 1);
 }
 
 }  // namespace textmend

@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "qt/X11Keys.h"
+#include "x11/X11Keys.h"
 
 namespace textmend {
 namespace {

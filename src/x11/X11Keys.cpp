@@ -1,4 +1,4 @@
-#include "qt/X11Keys.h"
+#include "x11/X11Keys.h"
 
 #include <X11/keysym.h>
 #include <xcb/xproto.h>

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "qt/SysInfoTool.h"
+#include "posix/SysInfoTool.h"
 
 namespace textmend {
 namespace {

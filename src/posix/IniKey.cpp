@@ -1,4 +1,4 @@
-#include "qt/IniKey.h"
+#include "posix/IniKey.h"
 
 namespace textmend {
 

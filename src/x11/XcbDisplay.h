@@ -1,8 +1,7 @@
 #pragma once
 
-// The X11 display the program's windows are on, reached through Qt's own
-// connection, so that the events of the program's key grabs arrive among
-// Qt's events.
+// An X11 display as the program's key grabs and typed keys use it: a
+// connection and the root window of the screen the program's windows are on.
 
 #include <xcb/xcb.h>
 
@@ -15,9 +14,9 @@ struct XcbDisplay {
     xcb_window_t root;
 };
 
-// Throws a StepError when the program runs on no X11 display (a Wayland
-// session forced by QT_QPA_PLATFORM, the offscreen platform).
-XcbDisplay ProgramDisplay();
+// connection with the root window of the screen DISPLAY names (":0.1" is the
+// second), where the program opens its windows.
+XcbDisplay DisplayOf(xcb_connection_t* connection);
 
 // Throws a StepError for error, which it frees, naming the request refused.
 [[noreturn]] void ThrowXcbError(xcb_generic_error_t* error, const std::string& request);
