@@ -11,6 +11,7 @@
 
 #include "engine/LineBreaks.h"
 #include "engine/SystemError.h"
+#include "qt/QtX11Display.h"
 #include "x11/ClipboardSelection.h"
 
 namespace textmend {
@@ -41,7 +42,8 @@ struct QtClipboard::Outcome {
     std::optional<StepError> failure;
 };
 
-QtClipboard::QtClipboard(std::function<void()> afterDone) : afterDone_(std::move(afterDone)) {
+QtClipboard::QtClipboard(std::function<void()> afterDone)
+    : afterDone_(std::move(afterDone)), display_(ProgramDisplayName()) {
     if (pipe2(stopPipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
         stopPipe_[0] = stopPipe_[1] = -1;
     }
@@ -82,7 +84,7 @@ void QtClipboard::Read(ReadDone done) {
     reader_ = std::thread([this, deadline, stopFd = stopPipe_[0]] {
         auto outcome = std::make_shared<Outcome>();
         try {
-            outcome->content = ReadClipboardSelection(deadline, stopFd);
+            outcome->content = ReadClipboardSelection(display_, deadline, stopFd);
             outcome->content.text = ToEngineLineBreaks(outcome->content.text);
         } catch (const StepError& failure) {
             outcome->content = {};

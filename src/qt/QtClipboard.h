@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <thread>
 
 #include "ports/ClipboardPort.h"
@@ -39,6 +40,7 @@ class QtClipboard : public ClipboardPort {
 
     QObject context_;
     std::function<void()> afterDone_;
+    std::string display_;  // the display the program runs on, for the reader's connection
     std::uint64_t changes_ = 0;
     int stopPipe_[2] = {-1, -1};
     std::thread reader_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "x11/XcbDisplay.h"
 
 namespace textmend {
@@ -9,5 +11,10 @@ namespace textmend {
 // events. Throws a StepError when the program runs on no X11 display (a
 // Wayland session forced by QT_QPA_PLATFORM, the offscreen platform).
 XcbDisplay ProgramDisplay();
+
+// The name of that display as the toolkit opened it (its -display argument, or
+// $DISPLAY), for connections of the program's own to reach the same desktop.
+// Empty when the program runs on no X11 display.
+std::string ProgramDisplayName();
 
 }  // namespace textmend

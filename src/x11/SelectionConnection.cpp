@@ -2,6 +2,7 @@
 
 #include <poll.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -22,16 +23,30 @@ using Reply = std::unique_ptr<T, FreeDeleter>;
 // The whole of a property, however long: the server sends no more than exists.
 constexpr std::uint32_t kWholeProperty = std::numeric_limits<std::uint32_t>::max() / 4;
 
+// What an INCR transfer reserves at most before its data arrives: the size an
+// owner announces is its word alone (4 GB for "hello"), so memory grows with
+// what arrives beyond this.
+constexpr std::size_t kMostReservedUpFront = 4 << 20;
+
 }  // namespace
 
 StepError TransferTimeoutError() {
     return detail::SystemError(ETIMEDOUT);
 }
 
-SelectionConnection::SelectionConnection(Clock::time_point deadline, int stopFd)
+StepError TransferRefusedError() {
+    return detail::SystemError(ENODATA);
+}
+
+StepError TransferProtocolError() {
+    return detail::SystemError(EPROTO);
+}
+
+SelectionConnection::SelectionConnection(const std::string& display, Clock::time_point deadline,
+                                         int stopFd)
     : deadline_(deadline), stopFd_(stopFd) {
     int screenNumber = 0;
-    connection_ = xcb_connect(nullptr, &screenNumber);
+    connection_ = xcb_connect(display.empty() ? nullptr : display.c_str(), &screenNumber);
     if (xcb_connection_has_error(connection_) != 0) {
         xcb_disconnect(connection_);
         connection_ = nullptr;
@@ -94,14 +109,11 @@ std::optional<SelectionData> SelectionConnection::Convert(xcb_atom_t selection, 
         }
         SelectionData data = TakeProperty();
         if (data.type == incr_) {
-            std::size_t sizeHint = 0;
+            std::uint32_t announcedSize = 0;
             if (data.format == 32 && data.bytes.size() >= 4) {
-                std::uint32_t lowerBound = 0;
-                std::memcpy(&lowerBound, data.bytes.data(), 4);
-                sizeHint = lowerBound;
+                std::memcpy(&announcedSize, data.bytes.data(), 4);
             }
-            data.bytes = ReceiveIncrementally(sizeHint);
-            data.type = XCB_NONE;
+            return ReceiveIncrementally(announcedSize);
         }
         return data;
     }
@@ -125,11 +137,14 @@ SelectionData SelectionConnection::TakeProperty() {
     return data;
 }
 
-// The owner writes each piece into the property after the last one was deleted;
-// an empty piece ends the data.
-std::string SelectionConnection::ReceiveIncrementally(std::size_t sizeHint) {
-    std::string bytes;
-    bytes.reserve(sizeHint);
+// The owner writes each piece into the property after the last one was deleted
+// and an empty piece of the same type at the end. A notice whose property is
+// gone by the time it is read (its piece came with an earlier notice, or the
+// owner deleted it) brings nothing and ends nothing: an owner that stops
+// without the end costs the deadline, never a text cut short.
+SelectionData SelectionConnection::ReceiveIncrementally(std::uint32_t announcedSize) {
+    SelectionData data;
+    data.bytes.reserve(std::min<std::size_t>(announcedSize, kMostReservedUpFront));
     for (;;) {
         Reply<xcb_generic_event_t> event(WaitEvent());
         if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) {
@@ -140,25 +155,36 @@ std::string SelectionConnection::ReceiveIncrementally(std::size_t sizeHint) {
             continue;
         }
         const SelectionData piece = TakeProperty();
-        if (piece.bytes.empty()) {
-            return bytes;
+        if (piece.type == XCB_NONE) {
+            continue;
         }
-        bytes += piece.bytes;
+        if (data.type == XCB_NONE) {
+            data.type = piece.type;
+            data.format = piece.format;
+        } else if (piece.type != data.type || piece.format != data.format) {
+            throw TransferProtocolError();
+        }
+        if (piece.bytes.empty()) {
+            return data;
+        }
+        data.bytes += piece.bytes;
     }
 }
 
 xcb_generic_event_t* SelectionConnection::WaitEvent() {
     for (;;) {
+        // Before every event, not only when none is waiting: an owner may keep
+        // the queue full.
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(deadline_ - Clock::now()).count();
+        if (left <= 0) {
+            throw TransferTimeoutError();
+        }
         if (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
             return event;
         }
         if (xcb_connection_has_error(connection_) != 0) {
             throw detail::SystemError(ECONNRESET);
-        }
-        const auto left =
-            std::chrono::ceil<std::chrono::milliseconds>(deadline_ - Clock::now()).count();
-        if (left <= 0) {
-            throw TransferTimeoutError();
         }
         pollfd waits[2] = {{xcb_get_file_descriptor(connection_), POLLIN, 0}, {stopFd_, POLLIN, 0}};
         const int ready = poll(waits, stopFd_ >= 0 ? 2 : 1, static_cast<int>(left));

@@ -21,6 +21,11 @@ namespace textmend {
 // The failure of a transfer that missed its deadline: ETIMEDOUT with the
 // system's text for it.
 StepError TransferTimeoutError();
+// The failures of an owner that refused every form of the data it offered
+// (ENODATA), and of one whose answer broke the protocol (EPROTO): a property it
+// never wrote, pieces of changing types, data of a type that was not asked for.
+StepError TransferRefusedError();
+StepError TransferProtocolError();
 
 // Thrown when the stop descriptor became readable: the transfer was called off
 // and nobody wants its outcome.
@@ -28,8 +33,8 @@ struct TransferStopped {};
 
 // What an owner converted a selection to.
 struct SelectionData {
-    xcb_atom_t type = XCB_NONE;
-    std::uint8_t format = 8;  // bits per item
+    xcb_atom_t type = XCB_NONE;  // none: the owner named a property it never wrote
+    std::uint8_t format = 8;     // bits per item
     std::string bytes;
 };
 
@@ -37,9 +42,10 @@ class SelectionConnection {
   public:
     using Clock = std::chrono::steady_clock;
 
-    // Connects to $DISPLAY and makes a window to receive the data. Failures are
-    // thrown as StepError; stopFd, when readable, calls every wait off.
-    SelectionConnection(Clock::time_point deadline, int stopFd);
+    // Connects to display ($DISPLAY when empty) and makes a window to receive the
+    // data. Failures are thrown as StepError; stopFd, when readable, calls every
+    // wait off.
+    SelectionConnection(const std::string& display, Clock::time_point deadline, int stopFd);
     ~SelectionConnection();
     SelectionConnection(const SelectionConnection&) = delete;
     SelectionConnection& operator=(const SelectionConnection&) = delete;
@@ -48,15 +54,18 @@ class SelectionConnection {
     std::vector<xcb_atom_t> Atoms(const std::vector<std::string_view>& names);
     // Whether some client owns selection.
     bool HasOwner(xcb_atom_t selection);
-    // The owner's conversion of selection to target; nothing when it refused.
-    // Throws TransferTimeoutError() when the deadline passes first.
+    // The owner's conversion of selection to target, of the type the owner gave
+    // it (INCR: the type of its pieces); nothing when it refused. Throws
+    // TransferTimeoutError() when the deadline passes first, and
+    // TransferProtocolError() for pieces of changing types.
     std::optional<SelectionData> Convert(xcb_atom_t selection, xcb_atom_t target);
 
   private:
-    // The next event for this connection's window; throws at the deadline.
+    // The next event for this connection's window; throws at the deadline,
+    // however many events are waiting.
     xcb_generic_event_t* WaitEvent();
     SelectionData TakeProperty();
-    std::string ReceiveIncrementally(std::size_t sizeHint);
+    SelectionData ReceiveIncrementally(std::uint32_t announcedSize);
 
     Clock::time_point deadline_;
     int stopFd_;

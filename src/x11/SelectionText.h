@@ -1,7 +1,7 @@
 #pragma once
 
 // The pure parts of reading text from an X11 selection: which targets to ask for,
-// in which order, and how their bytes become UTF-8.
+// in which order, and how the bytes of each reply type become UTF-8.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,16 +15,25 @@ namespace textmend {
 
 enum class TextEncoding : std::uint8_t { Utf8, Latin1 };
 
-// The text targets this program asks for, best first.
-struct TextTarget {
+// The text targets this program asks for, best first. An owner may answer TEXT
+// (or any of them) with another type: the reply is read by its type.
+inline constexpr std::string_view kTextTargets[] = {
+    "UTF8_STRING",
+    "text/plain;charset=utf-8",
+    "STRING",
+    "TEXT",
+};
+
+// The reply types this program reads, and how; a reply of any other type
+// (COMPOUND_TEXT, say) is not text it can read.
+struct TextType {
     std::string_view name;
     TextEncoding encoding;
 };
-inline constexpr TextTarget kTextTargets[] = {
+inline constexpr TextType kTextTypes[] = {
     {"UTF8_STRING", TextEncoding::Utf8},
     {"text/plain;charset=utf-8", TextEncoding::Utf8},
     {"STRING", TextEncoding::Latin1},
-    {"TEXT", TextEncoding::Latin1},
 };
 
 // Positions in candidates (atoms, best first) to ask for, in order: those the owner

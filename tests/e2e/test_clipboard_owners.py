@@ -2,11 +2,12 @@
 nothing but a reported timeout, and every new copy is seen, also a second one
 by the same window."""
 
+import os
 import subprocess
 
 import pytest
 
-from desktop import holds_for, wait_until
+from desktop import end_process, holds_for, wait_until
 from driver import X11_OWNER, LinuxDriver
 
 
@@ -97,3 +98,28 @@ class TestEveryCopyIsSeen:
                        what="the second copy of the same window to be processed")
         finally:
             end(owner)
+
+
+class TestDisplayNamedOnTheCommandLine:
+    def test_the_clipboard_read_is_the_one_of_the_display_the_program_runs_on(
+            self, linux_program):
+        program = linux_program
+        # DISPLAY names a bare second server whose clipboard holds another text.
+        read_end, write_end = os.pipe()
+        other = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"],
+                                 pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as number:
+            other_display = ":" + number.readline().strip()
+        try:
+            subprocess.run(["xclip", "-selection", "clipboard", "-display", other_display],
+                           input=b"from the other display", check=True)
+            program.start(["env", "DISPLAY=" + other_display, program.program,
+                           "-display", program.desktop.env["DISPLAY"]])
+            program.desktop.copy("one\n\n  two  \n")
+            program.click("cmdProcess")
+            wait_until(lambda: program.desktop.clipboard() == "one\ntwo", timeout=5,
+                       what="the copy on the program's display to be processed")
+        finally:
+            end_process(other)

@@ -17,21 +17,22 @@ namespace {
 using namespace std::chrono_literals;
 
 ClipboardContent ReadWithin(std::chrono::milliseconds time, int stopFd = -1) {
-    return ReadClipboardSelection(SelectionConnection::Clock::now() + time, stopFd);
+    return ReadClipboardSelection("", SelectionConnection::Clock::now() + time, stopFd);
 }
 
-// xclip takes the selection, then serves it from the background until another
-// client takes it.
-void CopyWithXclip(const std::string& bytes, const std::string& target) {
+// xclip takes the selection of display ($DISPLAY when empty), then serves it
+// from the background until another client takes it.
+void CopyWithXclip(const std::string& bytes, const std::string& target,
+                   const std::string& display = "") {
     const std::string file = "textmend-x11-copy.bin";
     std::ofstream(file, std::ios::binary) << bytes;
-    const std::string command =
-        "xclip -selection clipboard -t '" + target + "' -i " + file + " >/dev/null 2>&1";
+    const std::string xclip =
+        "xclip -selection clipboard" + (display.empty() ? "" : " -display '" + display + "'");
+    const std::string command = xclip + " -t '" + target + "' -i " + file + " >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::remove(file.c_str());
     // xclip returns before its background half has taken the selection.
-    const std::string offered =
-        "xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qxF '" + target + "'";
+    const std::string offered = xclip + " -o -t TARGETS 2>/dev/null | grep -qxF '" + target + "'";
     for (int attempt = 0; attempt < 100 && std::system(offered.c_str()) != 0; ++attempt) {
         usleep(50'000);
     }
@@ -90,6 +91,16 @@ TEST(ReadClipboardSelection, ReadsTheTextOfEachTextTargetAndNothingElse) {
         EXPECT_EQ(content.text == c.text, true) << c.what;
         EXPECT_FALSE(content.secret) << c.what;
     }
+}
+
+TEST(ReadClipboardSelection, ReadsTheDisplayItIsGivenWhateverDISPLAYSays) {
+    const char* other = std::getenv("TEXTMEND_OTHER_DISPLAY");
+    ASSERT_NE(other, nullptr) << "with-xvfb.sh starts a second display";
+    CopyWithXclip("on DISPLAY", "UTF8_STRING");
+    CopyWithXclip("on the other display", "UTF8_STRING", other);
+    const ClipboardContent content =
+        ReadClipboardSelection(other, SelectionConnection::Clock::now() + 10s);
+    EXPECT_EQ(content.text, "on the other display");
 }
 
 TEST(ReadClipboardSelection, AClipboardWithoutOwnerHoldsNoText) {
