@@ -1,14 +1,13 @@
 #include "posix/XdgAutostart.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 
 #include "engine/SystemError.h"
+#include "posix/ConfigHome.h"
 
 namespace textmend {
 namespace {
@@ -150,19 +149,6 @@ std::string ExecValueFor(std::string_view program) {
         exec += '"';
     }
     return EscapeString(exec);
-}
-
-std::string ConfigHome() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome != nullptr && configHome[0] == '/') {
-        return configHome;
-    }
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] == '\0') {
-        const passwd* user = getpwuid(getuid());
-        home = user != nullptr ? user->pw_dir : "";
-    }
-    return std::string(home) + "/.config";
 }
 
 XdgAutostart::XdgAutostart(std::string program, const std::string& configHome)
