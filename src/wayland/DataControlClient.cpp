@@ -174,7 +174,13 @@ void DataControlClient::OnSend(Handle source, const char* mime, int fd) {
         close(fd);
         return;
     }
-    std::string data = mime == kPasswordHint ? "secret" : served->second.text;
+    std::string data = "secret";
+    if (mime != kPasswordHint) {
+        const auto type = std::find_if(std::begin(kOfferTextTypes), std::end(kOfferTextTypes),
+                                       [mime](const OfferTextType& t) { return t.mime == mime; });
+        data = type != std::end(kOfferTextTypes) ? TextAsType(served->second.text, *type)
+                                                 : served->second.text;
+    }
     pipeWrites_.emplace_back(fd, std::move(data), TransferClock::now() + ClipboardPort::kDeadline);
 }
 

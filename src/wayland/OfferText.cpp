@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/Utf8.h"
+
 namespace textmend {
 
 std::optional<std::size_t> BestTextType(std::span<const std::string> offered) {
@@ -11,6 +13,22 @@ std::optional<std::size_t> BestTextType(std::span<const std::string> offered) {
         }
     }
     return std::nullopt;
+}
+
+std::string TextAsType(std::string_view text, const OfferTextType& type) {
+    if (type.encoding == TextEncoding::Utf8) {
+        return std::string(text);
+    }
+    std::string latin1;
+    latin1.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const detail::DecodedChar decoded = detail::DecodeAt(text, pos);
+        latin1 += decoded.length != 0 && decoded.codePoint <= 0xFF
+                      ? static_cast<char>(decoded.codePoint)
+                      : '?';
+        pos += std::max<std::size_t>(decoded.length, 1);
+    }
+    return latin1;
 }
 
 bool MarkReadsSecret(std::string_view mark) {

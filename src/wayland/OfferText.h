@@ -32,6 +32,10 @@ inline constexpr OfferTextType kOfferTextTypes[] = {
 // offer lists no text type.
 std::optional<std::size_t> BestTextType(std::span<const std::string> offered);
 
+// The bytes of text (UTF-8) to serve as type: UTF-8, or for STRING Latin-1 with
+// '?' for each character Latin-1 lacks.
+std::string TextAsType(std::string_view text, const OfferTextType& type);
+
 // Whether a mark's bytes say "secret" (trailing NULs, line breaks and spaces
 // aside).
 bool MarkReadsSecret(std::string_view mark);
