@@ -96,7 +96,7 @@ ClipboardContent DataControlClient::Read(TransferClock::time_point deadline, int
             ask(kPasswordHint);
         }
         if (textType) {
-            ask(kOfferTextTypes[*textType].mime);
+            ask(kOfferTextTypes[*textType].name);
         }
         reading_ = true;
     }
@@ -177,7 +177,7 @@ void DataControlClient::OnSend(Handle source, const char* mime, int fd) {
     std::string data = "secret";
     if (mime != kPasswordHint) {
         const auto type = std::find_if(std::begin(kOfferTextTypes), std::end(kOfferTextTypes),
-                                       [mime](const OfferTextType& t) { return t.mime == mime; });
+                                       [mime](const TextTarget& t) { return t.name == mime; });
         data = type != std::end(kOfferTextTypes) ? TextAsType(served->second.text, *type)
                                                  : served->second.text;
     }
@@ -272,8 +272,8 @@ void DataControlClient::TakeWriteJobs() {
     }
     for (WriteJob& job : jobs) {
         std::vector<std::string_view> types;
-        for (const OfferTextType& type : kOfferTextTypes) {
-            types.push_back(type.mime);
+        for (const TextTarget& type : kOfferTextTypes) {
+            types.push_back(type.name);
         }
         if (job.secret) {
             types.push_back(kPasswordHint);

@@ -8,14 +8,14 @@ namespace textmend {
 
 std::optional<std::size_t> BestTextType(std::span<const std::string> offered) {
     for (std::size_t i = 0; i < std::size(kOfferTextTypes); ++i) {
-        if (std::find(offered.begin(), offered.end(), kOfferTextTypes[i].mime) != offered.end()) {
+        if (std::find(offered.begin(), offered.end(), kOfferTextTypes[i].name) != offered.end()) {
             return i;
         }
     }
     return std::nullopt;
 }
 
-std::string TextAsType(std::string_view text, const OfferTextType& type) {
+std::string TextAsType(std::string_view text, const TextTarget& type) {
     if (type.encoding == TextEncoding::Utf8) {
         return std::string(text);
     }

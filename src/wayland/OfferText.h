@@ -16,12 +16,9 @@ namespace textmend {
 // Password managers offer this type, reading "secret", with what they copy.
 inline constexpr std::string_view kPasswordHint = "x-kde-passwordManagerHint";
 
-// The text types this program reads and offers, best first.
-struct OfferTextType {
-    std::string_view mime;
-    TextEncoding encoding;
-};
-inline constexpr OfferTextType kOfferTextTypes[] = {
+// The text types this program reads and offers, best first (X11's targets and
+// MIME types share one namespace on Wayland).
+inline constexpr TextTarget kOfferTextTypes[] = {
     {"text/plain;charset=utf-8", TextEncoding::Utf8},
     {"UTF8_STRING", TextEncoding::Utf8},
     {"text/plain", TextEncoding::Utf8},
@@ -34,7 +31,7 @@ std::optional<std::size_t> BestTextType(std::span<const std::string> offered);
 
 // The bytes of text (UTF-8) to serve as type: UTF-8, or for STRING Latin-1 with
 // '?' for each character Latin-1 lacks.
-std::string TextAsType(std::string_view text, const OfferTextType& type);
+std::string TextAsType(std::string_view text, const TextTarget& type);
 
 // Whether a mark's bytes say "secret" (trailing NULs, line breaks and spaces
 // aside).

@@ -26,14 +26,14 @@ TEST(BestTextType, PrefersUtf8ByMimeTypeThenTheX11NamesThenLatin1) {
             EXPECT_FALSE(best.has_value()) << c.offered.size();
         } else {
             ASSERT_TRUE(best.has_value()) << c.best;
-            EXPECT_EQ(kOfferTextTypes[*best].mime, c.best);
+            EXPECT_EQ(kOfferTextTypes[*best].name, c.best);
         }
     }
 }
 
 TEST(TextAsType, StringIsLatin1WithAQuestionMarkForWhatLatin1Lacks) {
-    const OfferTextType string = kOfferTextTypes[3];
-    ASSERT_EQ(string.mime, "STRING");
+    const TextTarget string = kOfferTextTypes[3];
+    ASSERT_EQ(string.name, "STRING");
     EXPECT_EQ(TextAsType("caf\xC3\xA9 \xE2\x9C\x93 \xF0\x9F\x98\x80!", string), "caf\xE9 ? ?!");
     EXPECT_EQ(TextAsType("bad \xFF byte", string), "bad ? byte");
     EXPECT_EQ(TextAsType("caf\xC3\xA9", kOfferTextTypes[0]), "caf\xC3\xA9");
