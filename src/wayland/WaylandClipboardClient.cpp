@@ -55,8 +55,8 @@ namespace {
         }                                                                                       \
     };
 
-TEXTMEND_DATA_CONTROL(ExtProtocol, ext_data_control, "ext-data-control-v1")
-TEXTMEND_DATA_CONTROL(WlrProtocol, zwlr_data_control, "zwlr_data_control_unstable_v1")
+TEXTMEND_DATA_CONTROL(ExtProtocol, ext_data_control, "ext_data_control_v1")
+TEXTMEND_DATA_CONTROL(WlrProtocol, zwlr_data_control, "wlr_data_control_unstable_v1")
 #undef TEXTMEND_DATA_CONTROL
 
 template <class P>

@@ -27,8 +27,8 @@ class WaylandClipboardClient {
     WaylandClipboardClient(const WaylandClipboardClient&) = delete;
     WaylandClipboardClient& operator=(const WaylandClipboardClient&) = delete;
 
-    // Which of the two protocols the client speaks: "ext-data-control-v1" or
-    // "zwlr_data_control_unstable_v1".
+    // Which of the two protocols the client speaks: "ext_data_control_v1" or
+    // "wlr_data_control_unstable_v1".
     const char* ProtocolName() const;
     // Counts the clipboard's new selections, by any client, this one included.
     std::uint64_t ChangeCount() const;

@@ -72,6 +72,12 @@ TEST(ProbeWaylandSession, RunsNativelyOnlyWhereTheCompositorOffersDataControl) {
     EXPECT_EQ(session.ToolkitPlatform(), std::string("xcb")) << "Weston";
 }
 
+TEST(WaylandClipboardClient, SpeaksTheProtocolTheCompositorOffers) {
+    TEXTMEND_REQUIRE_SWAY();
+    const WaylandClipboardClient client;
+    EXPECT_STREQ(client.ProtocolName(), "wlr_data_control_unstable_v1") << "Sway 1.7";
+}
+
 TEST(WaylandClipboardClient, TurnsDownACompositorWithoutDataControl) {
     const char* weston = std::getenv("TEXTMEND_WESTON_DISPLAY");
     if (weston == nullptr) {
