@@ -36,11 +36,6 @@ ClipboardContent OwnContent() {
 
 }  // namespace
 
-struct QtClipboard::Outcome {
-    ClipboardContent content;
-    std::optional<StepError> failure;
-};
-
 QtClipboard::QtClipboard(std::function<void()> afterDone) : afterDone_(std::move(afterDone)) {
     if (pipe2(stopPipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
         stopPipe_[0] = stopPipe_[1] = -1;
@@ -70,7 +65,7 @@ QtClipboard::~QtClipboard() {
 
 void QtClipboard::Read(ReadDone done) {
     if (QGuiApplication::clipboard()->ownsClipboard()) {
-        done(OwnContent(), std::nullopt);
+        done({.content = OwnContent()});
         return;
     }
     // The previous reader has handed its outcome over; it has only to end.
@@ -80,7 +75,7 @@ void QtClipboard::Read(ReadDone done) {
     pending_ = std::move(done);
     const auto deadline = SelectionConnection::Clock::now() + kDeadline;
     reader_ = std::thread([this, deadline, stopFd = stopPipe_[0]] {
-        auto outcome = std::make_shared<Outcome>();
+        auto outcome = std::make_shared<ClipboardRead>();
         try {
             outcome->content = ReadClipboardSelection(deadline, stopFd);
             outcome->content.text = ToEngineLineBreaks(outcome->content.text);
@@ -98,10 +93,10 @@ void QtClipboard::Read(ReadDone done) {
     });
 }
 
-void QtClipboard::Finish(const Outcome& outcome) {
+void QtClipboard::Finish(const ClipboardRead& read) {
     ReadDone done = std::exchange(pending_, nullptr);
     if (done) {
-        done(outcome.content, outcome.failure);
+        done(read);
     }
     if (afterDone_) {
         afterDone_();

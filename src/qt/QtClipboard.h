@@ -34,8 +34,7 @@ class QtClipboard : public ClipboardPort {
     void Write(std::string text, WriteDone done) override;
 
   private:
-    struct Outcome;
-    void Finish(const Outcome& outcome);
+    void Finish(const ClipboardRead& read);
 
     QObject context_;
     std::function<void()> afterDone_;

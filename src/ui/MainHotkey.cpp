@@ -98,15 +98,7 @@ bool frmMain::ModifiersDown() {
 }
 
 void frmMain::CleanAndPaste() {
-    RunProcess(
-        {.quietWithoutText = true, .finished = [this](const std::optional<std::string>& put) {
-             if (put) {
-                 // As after the watcher's own run: Autoprocess leaves it be.
-                 watcher_.Remember(*put);
-                 PasteAfterHotkey();
-             }
-             pressFocus_.reset();
-         }});
+    pipeline_.Run({.route = ProcessRoute::Hotkey});
 }
 
 void frmMain::PasteAfterHotkey() {

@@ -58,7 +58,7 @@ frmMain::frmMain(MainPorts ports)
     : Form(MainLayout()),
       ports_(std::move(ports)),
       trayIcon_(ports_.tray),
-      reads_(ports_.clipboard) {
+      pipeline_(ports_.clipboard, *this) {
     ApplyOptions(DefaultOptions());
     // Nothing to restore before a Process command has read a text.
     State("mnuRestoreOriginal").enabled = false;
@@ -103,7 +103,7 @@ bool frmMain::Tick(std::string_view timerName) {
 
 // A step that fails is skipped silently and start-up goes on with the next.
 void frmMain::Form_Load() {
-    watcher_.Forget();
+    pipeline_.watcher().Forget();
     caption_ += " " + VersionText(ports_.version) + " ";
     try {
         CentreWindow(ports_.window);
@@ -153,6 +153,7 @@ void frmMain::Form_Unload() {
         return;
     }
     unloaded_ = true;
+    pipeline_.Stop();
     // Before load the controls never held the stored values: keep those.
     if (loaded_) {
         SaveSettings(CurrentOptions(), ports_.settings);

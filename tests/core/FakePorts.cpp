@@ -21,11 +21,11 @@ void FakeClipboard::FinishRead() {
 
 void FakeClipboard::Answer(const ReadDone& done) {
     if (failRead) {
-        done({}, failRead);
+        done({.failure = failRead});
         return;
     }
-    done({.hasText = text_.has_value(), .secret = secret_, .text = text_.value_or("")},
-         std::nullopt);
+    done(
+        {.content = {.hasText = text_.has_value(), .secret = secret_, .text = text_.value_or("")}});
 }
 
 void FakeClipboard::Write(std::string text, WriteDone done) {

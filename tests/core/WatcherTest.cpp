@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "MainHarness.h"
-#include "tray/ClipboardWatcher.h"
+#include "clipboard/ClipboardWatcher.h"
 
 namespace textmend::testing {
 namespace {

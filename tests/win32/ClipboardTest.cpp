@@ -215,8 +215,8 @@ struct ReadResult {
 
 ReadResult ReadThroughPort(Win32Clipboard& port) {
     ReadResult result;
-    port.Read([&](const ClipboardContent& content, const std::optional<StepError>& failure) {
-        result = {true, false, content, failure};
+    port.Read([&](const ClipboardRead& read) {
+        result = {true, false, read.content, read.failure};
     });
     result.doneInsideTheCall = result.done;
     PumpUntil(result.done);
