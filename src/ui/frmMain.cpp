@@ -105,30 +105,20 @@ bool frmMain::Tick(std::string_view timerName) {
 void frmMain::Form_Load() {
     pipeline_.watcher().Forget();
     caption_ += " " + VersionText(ports_.version) + " ";
-    try {
-        CentreWindow(ports_.window);
-    } catch (const StepError&) {
-    }
+    CentreWindow(ports_.window);
     OptionSet options = CurrentOptions();
     LoadSettings(options, ports_.settings);
     ApplyOptions(options);
     hotkey_ = LoadHotkey(ports_.settings);
-    State("chkRemCRdbl").enabled = RemoveTwiceAllowed();
     State("mnu_1").visible = false;
     syncMenus();
     if (Value("mnuStartintaskbar") == 1) {
         windowState_ = WindowState::Minimized;
-        try {
-            ports_.window.SetState(WindowState::Minimized);
-        } catch (const StepError&) {
-        }
+        ports_.window.SetState(WindowState::Minimized);
     }
-    try {
-        ports_.window.Show();
-        windowHidden_ = false;
-        ports_.window.Repaint();
-    } catch (const StepError&) {
-    }
+    ports_.window.Show();
+    windowHidden_ = false;
+    ports_.window.Repaint();
     // The timers the layout marks as running start with the window.
     for (const auto& [timer, handler] : kTimerHandlers) {
         const ControlDef& def = *Layout().Find(timer);
@@ -159,20 +149,14 @@ void frmMain::Form_Unload() {
         SaveSettings(CurrentOptions(), ports_.settings);
         SaveHotkey(hotkey_, ports_.settings);
         if (hotkey_) {
-            try {
-                ports_.hotkey.Unregister();
-            } catch (const StepError&) {
-            }
+            ports_.hotkey.Unregister();
         }
     }
     removeTrayIcon();
     for (const auto& [timer, handler] : kTimerHandlers) {
         if (Control(timer)->enabled) {
             State(timer).enabled = false;
-            try {
-                ports_.timers.Stop(timer);
-            } catch (const StepError&) {
-            }
+            ports_.timers.Stop(timer);
         }
     }
 }

@@ -94,7 +94,8 @@ class frmMain : public Form, private ProcessHost {
     void mnuRestoreOriginal_Click();
     void mnuPopRestoreOriginal_Click();
 
-    // Copies the option controls into the popup's marks.
+    // Copies the option controls into the popup's marks, and lets Remove rtns 2X
+    // follow Remove returns.
     void syncMenus();
 
     void TimerClipwatch_Timer();
@@ -148,9 +149,7 @@ class frmMain : public Form, private ProcessHost {
     void ApplyOptions(const OptionSet& options);
     void SelectCase(std::string_view optionName);
     void ToggleBox(std::string_view boxName);
-    // Remove rtns 2X means something only on top of Remove returns.
-    bool RemoveTwiceAllowed() const;
-    void RemoveReturnsRule();
+    void RemoveTwiceRule();
     void AutoprocessSwitched();
     void SetMark(std::string_view first, std::string_view twin, int value);
     void SetTimerRunning(std::string_view timerName, bool running);

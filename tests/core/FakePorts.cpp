@@ -107,6 +107,9 @@ void FakeWindow::Move(double left, double top) {
 
 void FakeTimers::Start(std::string_view timerName, int intervalMs) {
     journal_.push_back("start " + std::string(timerName) + " " + std::to_string(intervalMs));
+    if (failStarts.contains(std::string(timerName))) {
+        throw StepError(5, "Access is denied.");
+    }
     running_.emplace(timerName);
     ++starts;
 }
@@ -167,6 +170,9 @@ HotkeyPort::Grab FakeHotkey::Register(const Hotkey& hotkey) {
     const std::string text = HotkeyText(hotkey);
     journal_.push_back("hold " + text);
     held.reset();
+    if (refused.contains(text)) {
+        throw StepError(5, "Access is denied.");
+    }
     if (inOthers.contains(text)) {
         return Grab::InUse;
     }

@@ -156,6 +156,7 @@ class FakeTimers : public TimerPort {
     void Stop(std::string_view timerName) override;
     bool Running(const std::string& name) const { return running_.contains(name); }
     int starts = 0;
+    std::set<std::string> failStarts;  // the timers that fail to start
 
   private:
     Journal& journal_;
@@ -189,6 +190,7 @@ class FakeHotkey : public HotkeyPort {
     bool ModifiersDown() override { return modifiersDown; }
 
     std::set<std::string> inOthers;
+    std::set<std::string> refused;    // refused by the platform, thrown as StepError
     std::optional<std::string> held;  // the combination's text
     bool modifiersDown = false;
 
