@@ -1,6 +1,5 @@
 #include "clipboard/ClipboardPipeline.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace textmend {
@@ -46,14 +45,13 @@ void ClipboardPipeline::Put(std::string text) {
     });
 }
 
-// The one end of every run. The watcher takes the program's own text as seen
-// before anyone hears of it, so no tick takes it for a new copy.
+// The one end of every run. The watcher takes the program's own text as seen,
+// whichever route put it, before anyone hears of it: no tick takes it for a new
+// copy, and no run processes it again.
 void ClipboardPipeline::Finish(ProcessOutcome outcome) {
     outcome.routes = std::move(running_->routes);
     running_.reset();
-    const bool byCommandOnly = std::ranges::all_of(
-        outcome.routes, [](ProcessRoute route) { return route == ProcessRoute::Command; });
-    if (outcome.Put() && !byCommandOnly) {
+    if (outcome.Put()) {
         watcher_.Remember(*outcome.text);
     }
     host_.ProcessEnded(outcome);

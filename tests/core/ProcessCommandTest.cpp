@@ -146,14 +146,14 @@ TEST(ProcessCommandFromThePopup, WorksOnTheHiddenWindowWithoutShowingIt) {
     EXPECT_FALSE(h.window.visible);
 }
 
-TEST(ProcessCommand, NeitherReadsNorUpdatesTheWatchersMemory) {
+TEST(ProcessCommand, LeavesItsResultAsSeenByTheWatcher) {
     MainHarness h;
     h.Load();
     h.clipboard.Copy("seen");
     h.form->TimerClipwatch_Timer();
     h.ChooseOptions("optUpper", {});
     h.form->Click("cmdProcess");
-    EXPECT_EQ(h.form->lastClipText(), "seen");
+    EXPECT_EQ(h.form->lastClipText(), "SEEN");
     EXPECT_EQ(h.beep.beeps, 0);
     EXPECT_TRUE(h.tray.changes.empty());  // a manual run does not flash
 }

@@ -85,6 +85,26 @@ TEST(WatcherProcessing, NeverProcessesItsOwnResultAgain) {
     EXPECT_EQ(std::count(w.h.journal.begin(), w.h.journal.end(), "start TimerFlash 500"), 1);
 }
 
+// The result of a manual Process is the program's own put: the next tick leaves
+// it be, and Restore original still holds the copy.
+TEST(WatcherProcessing, LeavesTheResultOfAManualProcessBe) {
+    for (const char* click : {"cmdProcess", "mnuPopProcess"}) {
+        Watch w;
+        w.h.ChooseOptions("optClean", {"chkDblspc"});
+        w.h.form->Click("mnuAutoprocess");
+        w.h.clipboard.Copy("One.  Two.  Three");
+        w.h.form->Click(click);
+        ASSERT_EQ(w.h.clipboard.Text(), "One. Two. Three") << click;
+        for (int tick = 0; tick < 3; ++tick) {
+            w.h.form->TimerClipwatch_Timer();
+        }
+        EXPECT_EQ(w.h.clipboard.puts, 1) << click;
+        EXPECT_EQ(w.h.beep.beeps, 0) << click;
+        w.h.form->Click("mnuRestoreOriginal");
+        EXPECT_EQ(w.h.clipboard.Text(), "One.  Two.  Three") << click;
+    }
+}
+
 TEST(WatcherProcessing, TakesACopyOfTheSameTextInOtherCaseAsSeen) {
     Watch w;
     w.h.form->Click("mnuAutoprocess");
