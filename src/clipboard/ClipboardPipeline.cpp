@@ -36,6 +36,7 @@ void ClipboardPipeline::Take(const ClipboardRead& read) {
 }
 
 void ClipboardPipeline::Put(std::string text) {
+    ++puts_;
     clipboard_.Write(text, [this, text](const std::optional<StepError>& emptyFailure,
                                         const std::optional<StepError>& putFailure) {
         if (stopped_) {
@@ -71,13 +72,18 @@ void ClipboardPipeline::Watch() {
         return;
     }
     watcher_.Looking(changeCount);
-    reads_.Request([this](const ClipboardRead& read) { Seen(read); });
+    reads_.Request(
+        [this, putsBefore = puts_](const ClipboardRead& read) { Seen(read, putsBefore); });
 }
 
 // News is processed by a run of its own, or, when a run waits for this very
-// read, by that run, which then ends as the watcher's own would.
-void ClipboardPipeline::Seen(const ClipboardRead& read) {
-    if (stopped_) {
+// read, by that run, which then ends as the watcher's own would. A read that a
+// put of the program's own overtook (Restore original while the owner was still
+// answering) tells of a clipboard that is no more: it is dropped, and the next
+// tick reads what the put left. A run's read is never overtaken: runs put one
+// at a time, and a run that reads puts only after its read.
+void ClipboardPipeline::Seen(const ClipboardRead& read, std::uint64_t putsBefore) {
+    if (stopped_ || puts_ != putsBefore) {
         return;
     }
     if (read.failure) {

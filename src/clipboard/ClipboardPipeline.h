@@ -5,6 +5,7 @@
 // time; runs asked for meanwhile wait their turn. One read at a time, which the
 // watcher and a run may share.
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -42,7 +43,7 @@ class ClipboardPipeline {
     void Take(const ClipboardRead& read);
     void Put(std::string text);
     void Finish(ProcessOutcome outcome);
-    void Seen(const ClipboardRead& read);
+    void Seen(const ClipboardRead& read, std::uint64_t putsBefore);
 
     ClipboardPort& clipboard_;
     ProcessHost& host_;
@@ -50,6 +51,7 @@ class ClipboardPipeline {
     ClipboardWatcher watcher_;
     std::optional<ActiveRun> running_;
     std::deque<ProcessRequest> waiting_;
+    std::uint64_t puts_ = 0;  // the writes the program has started
     bool stopped_ = false;
 };
 

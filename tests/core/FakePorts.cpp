@@ -9,23 +9,19 @@ void FakeClipboard::Read(ReadDone done) {
     ++reads;
     if (holdReads) {
         heldRead_ = std::move(done);
+        heldContent_ = Content();
         return;
     }
-    Answer(done);
+    done(failRead ? ClipboardRead{.failure = failRead} : ClipboardRead{.content = Content()});
 }
 
 void FakeClipboard::FinishRead() {
     ReadDone done = std::exchange(heldRead_, nullptr);
-    Answer(done);
+    done(failRead ? ClipboardRead{.failure = failRead} : ClipboardRead{.content = heldContent_});
 }
 
-void FakeClipboard::Answer(const ReadDone& done) {
-    if (failRead) {
-        done({.failure = failRead});
-        return;
-    }
-    done(
-        {.content = {.hasText = text_.has_value(), .secret = secret_, .text = text_.value_or("")}});
+ClipboardContent FakeClipboard::Content() const {
+    return {.hasText = text_.has_value(), .secret = secret_, .text = text_.value_or("")};
 }
 
 void FakeClipboard::Write(std::string text, WriteDone done) {

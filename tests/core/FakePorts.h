@@ -54,7 +54,8 @@ class FakeClipboard : public ClipboardPort {
     void Read(ReadDone done) override;
     void Write(std::string text, WriteDone done) override;
 
-    // Answers the read held back, with the content the clipboard holds now.
+    // Answers the read held back with the content the clipboard held when the
+    // read began, as a real transfer does.
     void FinishRead();
     void FinishWrite();
     bool ReadPending() const { return static_cast<bool>(heldRead_); }
@@ -66,7 +67,7 @@ class FakeClipboard : public ClipboardPort {
     int puts = 0;
 
   private:
-    void Answer(const ReadDone& done);
+    ClipboardContent Content() const;
     void Replace(const std::string& text, const WriteDone& done);
 
     Journal& journal_;
@@ -74,6 +75,7 @@ class FakeClipboard : public ClipboardPort {
     bool secret_ = false;
     std::uint64_t changes_ = 0;
     ReadDone heldRead_;
+    ClipboardContent heldContent_;
     std::function<void()> heldWrite_;
 };
 

@@ -279,6 +279,29 @@ TEST(WatcherReads, TheProcessCommandSharesTheWatchersPendingRead) {
     }
 }
 
+// A read still under way when Restore original puts the copy back comes back
+// with what the clipboard held before: it is dropped, never written.
+TEST(WatcherReads, AReadOvertakenByAPutOfTheProgramsOwnIsDropped) {
+    Watch w;
+    w.h.ChooseOptions("optClean", {"chkDblspc"});
+    w.h.form->Click("mnuAutoprocess");
+    w.h.clipboard.Copy("First.  Copy");
+    w.h.form->Click("cmdProcess");
+    w.h.clipboard.holdReads = true;
+    w.CopyAndTick("Second.  Copy");
+    w.h.form->Click("mnuRestoreOriginal");
+    ASSERT_EQ(w.h.clipboard.Text(), "First.  Copy");
+    w.h.clipboard.FinishRead();
+    w.h.clipboard.holdReads = false;
+    for (int tick = 0; tick < 3; ++tick) {
+        w.h.form->TimerClipwatch_Timer();
+    }
+    EXPECT_EQ(w.h.clipboard.Text(), "First.  Copy");
+    EXPECT_EQ(w.h.Text("txtClipboard"), "First.  Copy");
+    EXPECT_EQ(w.h.clipboard.puts, 2);
+    EXPECT_EQ(w.h.beep.beeps, 0);
+}
+
 TEST(WatcherReads, TheCommandEndsBeforeTheBeepEvenWhenItsWriteTakesTime) {
     Watch w;
     w.h.form->Click("mnuAutoprocess");
