@@ -32,18 +32,21 @@ void ClipboardPipeline::Take(const ClipboardRead& read) {
         Finish({});
         return;
     }
-    Put(std::move(*text));
+    Put(std::move(*text), read.content.secret);
 }
 
-void ClipboardPipeline::Put(std::string text) {
+// What was read as secret is put back as secret, whatever became of it.
+void ClipboardPipeline::Put(std::string text, bool secret) {
     ++puts_;
-    clipboard_.Write(text, [this, text](const std::optional<StepError>& emptyFailure,
-                                        const std::optional<StepError>& putFailure) {
-        if (stopped_) {
-            return;
-        }
-        Finish({.text = text, .emptyFailure = emptyFailure, .putFailure = putFailure});
-    });
+    clipboard_.Write(
+        text, secret,
+        [this, text](const std::optional<StepError>& emptyFailure,
+                     const std::optional<StepError>& putFailure) {
+            if (stopped_) {
+                return;
+            }
+            Finish({.text = text, .emptyFailure = emptyFailure, .putFailure = putFailure});
+        });
 }
 
 // The one end of every run. The watcher takes the program's own text as seen,

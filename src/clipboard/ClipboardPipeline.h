@@ -41,7 +41,7 @@ class ClipboardPipeline {
 
     void Start(ProcessRequest request);
     void Take(const ClipboardRead& read);
-    void Put(std::string text);
+    void Put(std::string text, bool secret);
     void Finish(ProcessOutcome outcome);
     void Seen(const ClipboardRead& read, std::uint64_t putsBefore);
 

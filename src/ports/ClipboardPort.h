@@ -49,8 +49,10 @@ class ClipboardPort {
     // starts no second read before done.
     virtual void Read(ReadDone done) = 0;
     // Empties the clipboard (every format goes) and puts text on it as plain text
-    // only; done has the failure of each of the two steps.
-    virtual void Write(std::string text, WriteDone done) = 0;
+    // only; done has the failure of each of the two steps. A secret text is put
+    // with the platform's marks that keep clipboard histories and monitors from
+    // keeping it.
+    virtual void Write(std::string text, bool secret, WriteDone done) = 0;
 };
 
 }  // namespace textmend

@@ -103,7 +103,7 @@ void QtClipboard::Finish(const ClipboardRead& read) {
     }
 }
 
-void QtClipboard::Write(std::string text, WriteDone done) {
+void QtClipboard::Write(std::string text, bool /*secret*/, WriteDone done) {
     // Both steps only change who owns the selection: the server tells the
     // previous owner, which is never waited for.
     QGuiApplication::clipboard()->clear(QClipboard::Clipboard);

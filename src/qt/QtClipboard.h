@@ -31,7 +31,7 @@ class QtClipboard : public ClipboardPort {
 
     std::uint64_t ChangeCount() override { return changes_; }
     void Read(ReadDone done) override;
-    void Write(std::string text, WriteDone done) override;
+    void Write(std::string text, bool secret, WriteDone done) override;
 
   private:
     void Finish(const ClipboardRead& read);

@@ -34,7 +34,7 @@ std::optional<std::string> frmMain::TextToPut(ProcessRoute route, const Clipboar
     if (route == ProcessRoute::Restore) {
         return read.content.text;
     }
-    KeepOriginal(read.content.text);
+    KeepOriginal(read.content);
     OptionSet options = CurrentOptions();
     if (options.caseMode == CaseMode::None) {
         options.caseMode = CaseMode::Cleanse;
@@ -94,17 +94,19 @@ void frmMain::SoundBeep() {
 
 // The text a Process command read is kept, in memory only, until the next one
 // reads another, so that a clean-up that went too far can be taken back.
-void frmMain::KeepOriginal(const std::string& text) {
-    original_ = text;
+void frmMain::KeepOriginal(const ClipboardContent& content) {
+    original_ = content.text;
+    originalSecret_ = content.secret;
     State("mnuRestoreOriginal").enabled = true;
     State("mnuPopRestoreOriginal").enabled = true;
 }
 
-// The watcher takes the restored text as seen, so Autoprocess does not clean it again.
+// The original goes back with its secret mark.
 void frmMain::mnuRestoreOriginal_Click() {
     if (original_) {
-        pipeline_.Run({.route = ProcessRoute::Restore,
-                       .read = ClipboardRead{.content = {.hasText = true, .text = *original_}}});
+        const ClipboardContent content{
+            .hasText = true, .secret = originalSecret_, .text = *original_};
+        pipeline_.Run({.route = ProcessRoute::Restore, .read = ClipboardRead{.content = content}});
     }
 }
 

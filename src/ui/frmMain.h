@@ -139,7 +139,7 @@ class frmMain : public Form, private ProcessHost {
     void ProcessEnded(const ProcessOutcome& outcome) override;
     bool ProcessesNews() const override { return autoprocess(); }
     void ShowError(const StepError& error) override;
-    void KeepOriginal(const std::string& text);
+    void KeepOriginal(const ClipboardContent& content);
     void SoundBeep();
     void HoldHotkey();
     bool HotkeyInUse(const Hotkey& candidate);
@@ -167,6 +167,7 @@ class frmMain : public Form, private ProcessHost {
     TrayIcon trayIcon_;
     ClipboardPipeline pipeline_;
     std::optional<std::string> original_;
+    bool originalSecret_ = false;  // the original carried the secret mark
     std::optional<Hotkey> hotkey_;
     // A hotkey press under way: the window that had the focus, and the ticks
     // spent waiting for the modifier keys.

@@ -69,7 +69,7 @@ void Win32Clipboard::Read(ReadDone done) {
     Start(job, Pending{job, std::move(done), nullptr, Content::Now()});
 }
 
-void Win32Clipboard::Write(std::string text, WriteDone done) {
+void Win32Clipboard::Write(std::string text, bool /*secret*/, WriteDone done) {
     auto job = std::make_shared<Job>();
     job->text = std::move(text);
     Start(job, Pending{job, nullptr, std::move(done), {}});

@@ -24,14 +24,14 @@ ClipboardContent FakeClipboard::Content() const {
     return {.hasText = text_.has_value(), .secret = secret_, .text = text_.value_or("")};
 }
 
-void FakeClipboard::Write(std::string text, WriteDone done) {
+void FakeClipboard::Write(std::string text, bool secret, WriteDone done) {
     if (holdWrites) {
-        heldWrite_ = [this, text = std::move(text), done = std::move(done)] {
-            Replace(text, done);
+        heldWrite_ = [this, text = std::move(text), secret, done = std::move(done)] {
+            Replace(text, secret, done);
         };
         return;
     }
-    Replace(text, done);
+    Replace(text, secret, done);
 }
 
 void FakeClipboard::FinishWrite() {
@@ -39,7 +39,7 @@ void FakeClipboard::FinishWrite() {
     write();
 }
 
-void FakeClipboard::Replace(const std::string& text, const WriteDone& done) {
+void FakeClipboard::Replace(const std::string& text, bool secret, const WriteDone& done) {
     journal_.push_back("clipboard empty");
     std::optional<StepError> emptyFailure = failEmpty;
     if (!failEmpty) {
@@ -49,7 +49,8 @@ void FakeClipboard::Replace(const std::string& text, const WriteDone& done) {
     std::optional<StepError> putFailure = failPut;
     if (!failPut) {
         ++puts;
-        Copy(text);
+        lastPutSecret = secret;
+        Copy(text, secret);
     }
     done(emptyFailure, putFailure);
 }

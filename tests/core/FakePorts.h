@@ -52,7 +52,7 @@ class FakeClipboard : public ClipboardPort {
 
     std::uint64_t ChangeCount() override { return changes_; }
     void Read(ReadDone done) override;
-    void Write(std::string text, WriteDone done) override;
+    void Write(std::string text, bool secret, WriteDone done) override;
 
     // Answers the read held back with the content the clipboard held when the
     // read began, as a real transfer does.
@@ -65,10 +65,11 @@ class FakeClipboard : public ClipboardPort {
     bool holdWrites = false;
     int reads = 0;
     int puts = 0;
+    bool lastPutSecret = false;  // the last put carried the secret mark
 
   private:
     ClipboardContent Content() const;
-    void Replace(const std::string& text, const WriteDone& done);
+    void Replace(const std::string& text, bool secret, const WriteDone& done);
 
     Journal& journal_;
     std::optional<std::string> text_;

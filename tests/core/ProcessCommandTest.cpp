@@ -167,5 +167,31 @@ TEST(ProcessCommandOnSecretContent, StillWorksWhenAskedExplicitly) {
     EXPECT_EQ(h.clipboard.Text(), "SECRET");
 }
 
+// A copy a password manager marked as secret goes back marked, by every route,
+// Restore original included; an unmarked copy goes back unmarked.
+TEST(ProcessCommandOnSecretContent, PutsItBackMarkedOnEveryRoute) {
+    const std::function<void(MainHarness&)> routes[] = {
+        [](MainHarness& h) { h.form->Click("cmdProcess"); },
+        [](MainHarness& h) { h.form->Click("mnuPopProcess"); },
+        [](MainHarness& h) { h.form->HotkeyPressed(); },
+        [](MainHarness& h) {
+            h.form->Click("cmdProcess");
+            h.form->Click("mnuRestoreOriginal");
+        },
+    };
+    for (const bool secret : {true, false}) {
+        for (std::size_t route = 0; route < std::size(routes); ++route) {
+            MainHarness h;
+            h.settings.StoreText("hotkey", "Ctrl+Alt+V");
+            h.Load();
+            h.ChooseOptions("optUpper", {});
+            h.clipboard.Copy("pass word", secret);
+            routes[route](h);
+            ASSERT_GT(h.clipboard.puts, 0) << route;
+            EXPECT_EQ(h.clipboard.lastPutSecret, secret) << route;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace textmend::testing
