@@ -177,7 +177,7 @@ void DataControlClient::OnSend(Handle source, const char* mime, int fd) {
     std::string data = "secret";
     if (mime != kPasswordHint) {
         const auto type = std::find_if(std::begin(kOfferTextTypes), std::end(kOfferTextTypes),
-                                       [mime](const TextTarget& t) { return t.name == mime; });
+                                       [mime](const TextType& t) { return t.name == mime; });
         data = type != std::end(kOfferTextTypes) ? TextAsType(served->second.text, *type)
                                                  : served->second.text;
     }
@@ -272,7 +272,7 @@ void DataControlClient::TakeWriteJobs() {
     }
     for (WriteJob& job : jobs) {
         std::vector<std::string_view> types;
-        for (const TextTarget& type : kOfferTextTypes) {
+        for (const TextType& type : kOfferTextTypes) {
             types.push_back(type.name);
         }
         if (job.secret) {

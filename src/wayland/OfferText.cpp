@@ -15,7 +15,7 @@ std::optional<std::size_t> BestTextType(std::span<const std::string> offered) {
     return std::nullopt;
 }
 
-std::string TextAsType(std::string_view text, const TextTarget& type) {
+std::string TextAsType(std::string_view text, const TextType& type) {
     if (type.encoding == TextEncoding::Utf8) {
         return std::string(text);
     }

@@ -18,7 +18,7 @@ inline constexpr std::string_view kPasswordHint = "x-kde-passwordManagerHint";
 
 // The text types this program reads and offers, best first (X11's targets and
 // MIME types share one namespace on Wayland).
-inline constexpr TextTarget kOfferTextTypes[] = {
+inline constexpr TextType kOfferTextTypes[] = {
     {"text/plain;charset=utf-8", TextEncoding::Utf8},
     {"UTF8_STRING", TextEncoding::Utf8},
     {"text/plain", TextEncoding::Utf8},
@@ -31,7 +31,7 @@ std::optional<std::size_t> BestTextType(std::span<const std::string> offered);
 
 // The bytes of text (UTF-8) to serve as type: UTF-8, or for STRING Latin-1 with
 // '?' for each character Latin-1 lacks.
-std::string TextAsType(std::string_view text, const TextTarget& type);
+std::string TextAsType(std::string_view text, const TextType& type);
 
 // Whether a mark's bytes say "secret" (trailing NULs, line breaks and spaces
 // aside).

@@ -11,7 +11,8 @@
 
 namespace textmend {
 
-// A StepError carrying code (GetLastError() when omitted) and its text.
+// Throw a StepError carrying the code (ThrowSystemError) or GetLastError()
+// (ThrowLastError) and its text.
 [[noreturn]] void ThrowSystemError(std::uint32_t code);
 [[noreturn]] void ThrowLastError();
 

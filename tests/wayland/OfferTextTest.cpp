@@ -32,7 +32,7 @@ TEST(BestTextType, PrefersUtf8ByMimeTypeThenTheX11NamesThenLatin1) {
 }
 
 TEST(TextAsType, StringIsLatin1WithAQuestionMarkForWhatLatin1Lacks) {
-    const TextTarget string = kOfferTextTypes[3];
+    const TextType string = kOfferTextTypes[3];
     ASSERT_EQ(string.name, "STRING");
     EXPECT_EQ(TextAsType("caf\xC3\xA9 \xE2\x9C\x93 \xF0\x9F\x98\x80!", string), "caf\xE9 ? ?!");
     EXPECT_EQ(TextAsType("bad \xFF byte", string), "bad ? byte");

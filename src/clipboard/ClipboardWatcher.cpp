@@ -1,14 +1,14 @@
-#include "tray/ClipboardWatcher.h"
+#include "clipboard/ClipboardWatcher.h"
 
 #include "engine/CaseConversion.h"
 
 namespace textmend {
 
-bool ClipboardWatcher::SeeContent(const ClipboardContent& content,
-                                  const std::optional<StepError>& failure) {
-    if (failure) {
+bool ClipboardWatcher::SeeContent(const ClipboardRead& read) {
+    if (read.failure) {
         return true;
     }
+    const ClipboardContent& content = read.content;
     if (!content.hasText || content.secret || EqualIgnoringCase(content.text, lastClipText_)) {
         return false;
     }

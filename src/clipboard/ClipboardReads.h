@@ -4,22 +4,15 @@
 // waits for that read's outcome instead of starting another, so an owner that
 // does not answer is asked once, not once per asker.
 
-#include <functional>
-#include <optional>
 #include <vector>
 
 #include "ports/ClipboardPort.h"
 
 namespace textmend {
 
-struct ClipboardRead {
-    ClipboardContent content;
-    std::optional<StepError> failure;
-};
-
 class ClipboardReads {
   public:
-    using Waiter = std::function<void(const ClipboardRead& read)>;
+    using Waiter = ClipboardPort::ReadDone;
 
     explicit ClipboardReads(ClipboardPort& clipboard) : clipboard_(clipboard) {}
 

@@ -24,7 +24,7 @@ class ClipboardWatcher {
     // Whether what a read found is news: a text other than the one last seen,
     // which it then remembers. Content without text or marked secret is no news
     // and not remembered. A failed read counts as news and keeps the memory.
-    bool SeeContent(const ClipboardContent& content, const std::optional<StepError>& failure);
+    bool SeeContent(const ClipboardRead& read);
 
     // Remembers text as seen, so the watcher never takes it for news.
     void Remember(std::string text) { lastClipText_ = std::move(text); }

@@ -1,4 +1,4 @@
-#include "tray/ClipboardReads.h"
+#include "clipboard/ClipboardReads.h"
 
 #include <utility>
 
@@ -10,10 +10,7 @@ void ClipboardReads::Request(Waiter waiter) {
         return;
     }
     pending_ = true;
-    clipboard_.Read(
-        [this](const ClipboardContent& content, const std::optional<StepError>& failure) {
-            Done({content, failure});
-        });
+    clipboard_.Read([this](const ClipboardRead& read) { Done(read); });
 }
 
 void ClipboardReads::Done(ClipboardRead read) {
