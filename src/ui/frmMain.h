@@ -19,8 +19,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/LinePass.h"
 #include "engine/OptionSet.h"
+#include "engine/ScratchFolders.h"
 #include "forms/AppVersion.h"
 #include "forms/Form.h"
 #include "ports/AlertPorts.h"

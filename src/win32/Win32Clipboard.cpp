@@ -94,7 +94,7 @@ void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
             } catch (const StepError& failure) {
                 readFailure = failure;
             } catch (const std::bad_alloc&) {
-                readFailure = detail::OutOfMemoryError();
+                readFailure = OutOfMemoryError();
             }
         }
         std::lock_guard lock(shared->mutex);

@@ -25,7 +25,7 @@ constexpr std::uint32_t kWholeProperty = std::numeric_limits<std::uint32_t>::max
 }  // namespace
 
 StepError TransferTimeoutError() {
-    return detail::SystemError(ETIMEDOUT);
+    return SystemError(ETIMEDOUT);
 }
 
 SelectionConnection::SelectionConnection(Clock::time_point deadline, int stopFd)
@@ -35,7 +35,7 @@ SelectionConnection::SelectionConnection(Clock::time_point deadline, int stopFd)
     if (xcb_connection_has_error(connection_) != 0) {
         xcb_disconnect(connection_);
         connection_ = nullptr;
-        throw detail::SystemError(ECONNREFUSED);
+        throw SystemError(ECONNREFUSED);
     }
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
     for (int i = 0; i < screenNumber && screens.rem > 0; ++i) {
@@ -153,7 +153,7 @@ xcb_generic_event_t* SelectionConnection::WaitEvent() {
             return event;
         }
         if (xcb_connection_has_error(connection_) != 0) {
-            throw detail::SystemError(ECONNRESET);
+            throw SystemError(ECONNRESET);
         }
         const auto left =
             std::chrono::ceil<std::chrono::milliseconds>(deadline_ - Clock::now()).count();
@@ -163,7 +163,7 @@ xcb_generic_event_t* SelectionConnection::WaitEvent() {
         pollfd waits[2] = {{xcb_get_file_descriptor(connection_), POLLIN, 0}, {stopFd_, POLLIN, 0}};
         const int ready = poll(waits, stopFd_ >= 0 ? 2 : 1, static_cast<int>(left));
         if (ready < 0 && errno != EINTR) {
-            throw detail::LastSystemError();
+            throw LastSystemError();
         }
         if (stopFd_ >= 0 && (waits[1].revents & POLLIN) != 0) {
             throw TransferStopped{};

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/LinePass.h"
+#include "engine/ScratchFolders.h"
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 // The line pass's file: created exclusively under a fresh name, so no two passes ever
 // share one, open to its owner only, and gone once the object is, whatever happened.
@@ -44,6 +44,9 @@ class ScratchFile {
     bool open_ = false;
 };
 
+// Returns path with exactly one trailing separator added when it has none.
+std::string addSlash(const std::string& path);
+
 // A name no other pass uses: "temp-<process>-<counter>-<random>.tmp".
 std::string NextScratchName();
 
@@ -55,4 +58,4 @@ std::uint32_t CurrentProcessId();
 std::optional<std::filesystem::path> ProgramFolder();
 bool IsNameTakenError(std::int32_t code);
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal
