@@ -31,8 +31,6 @@ class ScratchFile {
     // Closes and deletes the file, throwing StepError when that fails.
     void Remove();
 
-    const std::filesystem::path& path() const { return path_; }
-
   private:
     // Creates path exclusively and keeps it open; returns the platform error number
     // on failure, 0 on success.
