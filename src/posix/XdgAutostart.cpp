@@ -19,7 +19,7 @@ constexpr std::string_view kReservedInExec = " \t\n\"'\\><~|&;$*?#()`";
 constexpr std::string_view kEscapedInQuotes = "\"`$\\";
 
 [[noreturn]] void ThrowErrno() {
-    throw detail::LastSystemError();
+    throw LastSystemError();
 }
 
 // The value as the desktop entry's string type writes it: a backslash and the
@@ -168,7 +168,7 @@ bool XdgAutostart::IsEnabled() {
     }
     std::string text;
     if (const int error = ReadAndClose(fd, text); error != 0) {
-        throw detail::SystemError(error);
+        throw SystemError(error);
     }
     return !SwitchedOff(text);
 }
@@ -197,7 +197,7 @@ void XdgAutostart::Enable() {
     }
     if (error != 0) {
         unlink(temporary.c_str());
-        throw detail::SystemError(error);
+        throw SystemError(error);
     }
 }
 

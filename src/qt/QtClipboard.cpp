@@ -86,7 +86,7 @@ void QtClipboard::Read(ReadDone done) {
             outcome->failure = failure;
         } catch (const std::bad_alloc&) {
             outcome->content = {};
-            outcome->failure = detail::OutOfMemoryError();
+            outcome->failure = OutOfMemoryError();
         } catch (const TransferStopped&) {
             return;
         }

@@ -18,8 +18,8 @@
 #include <string_view>
 
 #include "clipboard/ClipboardPipeline.h"
-#include "engine/LinePass.h"
 #include "engine/OptionSet.h"
+#include "engine/ScratchFolders.h"
 #include "forms/AppVersion.h"
 #include "forms/Form.h"
 #include "ports/AlertPorts.h"

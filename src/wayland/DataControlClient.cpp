@@ -31,7 +31,7 @@ struct ReadEnds {
 DataControlClient::DataControlClient(std::unique_ptr<WaylandConnection> connection)
     : connection_(std::move(connection)), wakeFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
     if (wakeFd_ < 0) {
-        throw detail::LastSystemError();
+        throw LastSystemError();
     }
 }
 
@@ -75,7 +75,7 @@ ClipboardContent DataControlClient::Read(TransferClock::time_point deadline, int
         const std::lock_guard lock(mutex_);
         ThrowIfFailed();
         if (reading_) {
-            throw detail::SystemError(EBUSY);
+            throw SystemError(EBUSY);
         }
         if (selection_ == nullptr) {
             return {};
@@ -86,7 +86,7 @@ ClipboardContent DataControlClient::Read(TransferClock::time_point deadline, int
         auto ask = [&](std::string_view mime) {
             int pipeEnds[2];
             if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
-                throw detail::LastSystemError();
+                throw LastSystemError();
             }
             ends.fds.push_back(pipeEnds[0]);
             Receive(selection_, std::string(mime).c_str(), pipeEnds[1]);
@@ -116,7 +116,7 @@ ClipboardContent DataControlClient::Read(TransferClock::time_point deadline, int
     }
     if (textType) {
         if (!data.back()) {
-            throw detail::SystemError(EIO);
+            throw SystemError(EIO);
         }
         content.hasText = true;
         content.text = SelectionTextToUtf8(*data.back(), kOfferTextTypes[*textType].encoding);
@@ -296,7 +296,7 @@ void DataControlClient::Fail(int error) {
 
 void DataControlClient::ThrowIfFailed() const {
     if (error_ != 0) {
-        throw detail::SystemError(error_);
+        throw SystemError(error_);
     }
 }
 

@@ -22,7 +22,7 @@ std::string TextAsType(std::string_view text, const TextType& type) {
     std::string latin1;
     latin1.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
-        const detail::DecodedChar decoded = detail::DecodeAt(text, pos);
+        const DecodedChar decoded = DecodeAt(text, pos);
         latin1 += decoded.length != 0 && decoded.codePoint <= 0xFF
                       ? static_cast<char>(decoded.codePoint)
                       : '?';

@@ -58,7 +58,7 @@ std::vector<std::optional<std::string>> ReadToEnd(std::span<const int> fds,
             if (errno == EINTR) {
                 continue;
             }
-            throw detail::LastSystemError();
+            throw LastSystemError();
         }
         if (stopFd >= 0 && (waits.back().revents & POLLIN) != 0) {
             throw TransferStopped{};

@@ -67,7 +67,7 @@ class ProtocolClient final : public DataControlClient {
         seat_ = Connection().Bind<wl_seat>(wl_seat_interface, 1);
         manager_ = Connection().Bind<typename P::Manager>(P::ManagerInterface(), 1);
         if (seat_ == nullptr) {
-            throw detail::SystemError(ENODEV);
+            throw SystemError(ENODEV);
         }
         device_ = P::GetDevice(manager_, seat_);
         P::AddListener(device_, &kDeviceListener, this);
@@ -145,7 +145,7 @@ std::unique_ptr<DataControlClient> ConnectDataControl() {
         case DataControlProtocol::None:
             break;
     }
-    throw detail::SystemError(EPROTONOSUPPORT);
+    throw SystemError(EPROTONOSUPPORT);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ const wl_registry_listener kRegistryListener = {AddGlobal, RemoveGlobal};
 
 WaylandConnection::WaylandConnection() : display_(wl_display_connect(nullptr)) {
     if (display_ == nullptr) {
-        throw detail::SystemError(errno != 0 ? errno : ECONNREFUSED);
+        throw SystemError(errno != 0 ? errno : ECONNREFUSED);
     }
     registry_ = wl_display_get_registry(display_);
     wl_registry_add_listener(registry_, &kRegistryListener, &globals_);
@@ -61,13 +61,13 @@ void* WaylandConnection::BindProxy(const wl_interface& interface, std::uint32_t 
 void WaylandConnection::Roundtrip() {
     if (wl_display_roundtrip(display_) < 0) {
         ThrowIfBroken();
-        throw detail::LastSystemError();
+        throw LastSystemError();
     }
 }
 
 void WaylandConnection::ThrowIfBroken() const {
     if (const int error = wl_display_get_error(display_); error != 0) {
-        throw detail::SystemError(error);
+        throw SystemError(error);
     }
 }
 

@@ -19,13 +19,13 @@ namespace {
 int KeymapFile(std::string_view keymap) {
     const int fd = memfd_create("textmend-keymap", MFD_CLOEXEC | MFD_ALLOW_SEALING);
     if (fd < 0) {
-        throw detail::LastSystemError();
+        throw LastSystemError();
     }
     const std::string text(keymap);
     if (write(fd, text.c_str(), text.size() + 1) != static_cast<ssize_t>(text.size() + 1)) {
         const int error = errno != 0 ? errno : EIO;
         close(fd);
-        throw detail::SystemError(error);
+        throw SystemError(error);
     }
     fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL);
     return fd;
@@ -48,7 +48,7 @@ WaylandVirtualKeyboard::WaylandVirtualKeyboard()
         if (seat_ != nullptr) {
             wl_seat_destroy(seat_);
         }
-        throw detail::SystemError(seat_ == nullptr ? ENODEV : EPROTONOSUPPORT);
+        throw SystemError(seat_ == nullptr ? ENODEV : EPROTONOSUPPORT);
     }
     keyboard_ = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(manager_, seat_);
     const std::string_view keymap = PasteKeymap();

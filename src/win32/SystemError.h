@@ -7,7 +7,6 @@
 
 #include "engine/StepError.h"
 #include "engine/SystemError.h"
-#include "engine/SystemErrorText.h"
 
 namespace textmend {
 

@@ -92,7 +92,7 @@ void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
             } catch (const StepError& failure) {
                 read.failure = failure;
             } catch (const std::bad_alloc&) {
-                read.failure = detail::OutOfMemoryError();
+                read.failure = OutOfMemoryError();
             }
         }
         std::lock_guard lock(shared->mutex);

@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <system_error>
 
-#include "engine/ScratchFile.h"
 #include "engine/SystemError.h"
+#include "engine/internal/ScratchFile.h"
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 namespace {
 
@@ -110,4 +110,4 @@ void ScratchFile::CloseAndDeleteQuietly() noexcept {
     }
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

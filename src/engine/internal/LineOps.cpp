@@ -1,22 +1,19 @@
-// The operations that take the text apart line by line through the scratch file.
+#include "engine/internal/LineOps.h"
+
 #include <string_view>
 
-#include "engine/LineRebuild.h"
-#include "engine/LineTrim.h"
-#include "engine/PipelineOps.h"
-#include "engine/ScratchLines.h"
-#include "engine/TextOps.h"
+#include "engine/internal/LineRebuild.h"
+#include "engine/internal/LineTrim.h"
+#include "engine/internal/PipelineOps.h"
+#include "engine/internal/ScratchLines.h"
 
-namespace textmend {
+namespace textmend::internal {
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-using detail::LinePart;
-using detail::Piece;
-
-// A line too long for one piece, appended to the result part by part with TrimLine's
+// A line too long for one piece, appended to the result part by part with TrimmedLine's
 // rule: the spaces in front are left out, then the tabs after them; the spaces at the
 // end are taken off once the line is complete.
 class TrimmedParts {
@@ -59,11 +56,11 @@ class TrimmedParts {
 // so such lines are copied in runs, and rewrite(line) appends the others one by one;
 // addPart(part) appends each part of a line too long for one piece.
 template <class Unchanged, class Rewrite, class AddPart>
-void RebuildChangedLines(detail::ScratchLines& lines, std::string& result, Unchanged unchanged,
+void RebuildChangedLines(ScratchLines& lines, std::string& result, Unchanged unchanged,
                          Rewrite rewrite, AddPart addPart) {
     lines.ForEachPiece([&](const Piece& piece) {
         std::size_t copied = 0;  // the piece before this is in the result, or left out
-        detail::ForEachLine(piece, [&](const LinePart& part) {
+        ForEachLine(piece, [&](const LinePart& part) {
             const auto start = static_cast<std::size_t>(part.text.data() - piece.text.data());
             const bool whole = part.first && part.last;
             if (whole && part.next == start + part.text.size() + kCrLf.size() &&
@@ -99,9 +96,9 @@ std::string_view WithoutQuoteMarkers(std::string_view line) {
     return line;
 }
 
-// The three line operations.
+}  // namespace
 
-void WithoutQuoteMarkersRebuild(detail::ScratchLines& lines, std::string& result) {
+void WithoutQuoteMarkersRebuild(ScratchLines& lines, std::string& result) {
     bool inMarkers = false;  // still in the spaces and markers in front of a long line
     RebuildChangedLines(
         lines, result,
@@ -125,7 +122,7 @@ void WithoutQuoteMarkersRebuild(detail::ScratchLines& lines, std::string& result
         });
 }
 
-void WithoutBlankLinesRebuild(detail::ScratchLines& lines, std::string& result) {
+void WithoutBlankLinesRebuild(ScratchLines& lines, std::string& result) {
     TrimmedParts longLine;
     RebuildChangedLines(
         lines, result,
@@ -134,7 +131,7 @@ void WithoutBlankLinesRebuild(detail::ScratchLines& lines, std::string& result) 
                    line.back() != ' ';
         },
         [&result](std::string_view line) {
-            const std::string_view trimmed = detail::TrimmedLine(line);
+            const std::string_view trimmed = TrimmedLine(line);
             if (!trimmed.empty()) {
                 result.append(trimmed);
                 result.append(kCrLf);
@@ -151,16 +148,16 @@ void WithoutBlankLinesRebuild(detail::ScratchLines& lines, std::string& result) 
         });
 }
 
-void WithoutHardReturnsRebuild(detail::ScratchLines& lines, std::string& result) {
+void WithoutHardReturnsRebuild(ScratchLines& lines, std::string& result) {
     bool firstLine = true;
     // A long line's text goes into the result as it comes; what joins it to the text
     // before is known only once it is complete.
     TrimmedParts longLine;
     bool longLineAfterBreak = false;
     lines.ForEachPiece([&](const Piece& piece) {
-        detail::ForEachLine(piece, [&](const LinePart& part) {
+        ForEachLine(piece, [&](const LinePart& part) {
             if (part.first && part.last) {
-                const std::string_view trimmed = detail::TrimmedLine(part.text);
+                const std::string_view trimmed = TrimmedLine(part.text);
                 if (firstLine) {
                     result.assign(trimmed);
                 } else if (trimmed.empty()) {
@@ -196,19 +193,6 @@ void WithoutHardReturnsRebuild(detail::ScratchLines& lines, std::string& result)
     });
 }
 
-// The public form of a line operation: the result in a string of its own.
-std::string Rebuilt(const detail::LineRebuild& rebuild, const std::string& temp,
-                    const ScratchFolders& folders) {
-    std::string result;
-    detail::StepBuffers buffers;
-    detail::Rebuild(rebuild, temp, folders, result, buffers);
-    return result;
-}
-
-}  // namespace
-
-namespace detail {
-
 void RemoveQuoteMarkersInPlace(std::string& temp, const ScratchFolders& folders,
                                StepBuffers& buffers) {
     RebuildInPlace(WithoutQuoteMarkersRebuild, temp, folders, buffers);
@@ -229,18 +213,4 @@ void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& fold
     RebuildTwiceInPlace(WithoutHardReturnsRebuild, temp, folders, buffers);
 }
 
-}  // namespace detail
-
-std::string remGT(const std::string& temp, const ScratchFolders& folders) {
-    return Rebuilt(WithoutQuoteMarkersRebuild, temp, folders);
-}
-
-std::string remBlanks(const std::string& temp, const ScratchFolders& folders) {
-    return Rebuilt(WithoutBlankLinesRebuild, temp, folders);
-}
-
-std::string remCRs(const std::string& temp, const ScratchFolders& folders) {
-    return Rebuilt(WithoutHardReturnsRebuild, temp, folders);
-}
-
-}  // namespace textmend
+}  // namespace textmend::internal

@@ -9,7 +9,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 // Finds, in order, the places of any of a few given bytes in a text. It looks at 64
 // bytes at a time and remembers what it saw, so finding many close places (every line
@@ -122,4 +122,4 @@ inline std::size_t FindLast(const char* data, std::size_t size, char byte) {
     return size;
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

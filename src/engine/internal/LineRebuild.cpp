@@ -1,8 +1,8 @@
-#include "engine/LineRebuild.h"
+#include "engine/internal/LineRebuild.h"
 
-#include "engine/LargeBuffer.h"
+#include "engine/internal/LargeBuffer.h"
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 std::size_t LineRebuildRoom(std::size_t textSize) {
     return textSize + textSize / 16 + 64;
@@ -32,4 +32,4 @@ void RebuildTwiceInPlace(const LineRebuild& rebuild, std::string& text,
     text.swap(buffers.spare);
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

@@ -8,7 +8,7 @@
 #define TEXTMEND_SSE2 1
 #endif
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 // Case conversion of ASCII bytes, one at a time and kAsciiBlock at once. The block
 // functions give exactly what the one-byte functions give for every byte of a block
@@ -127,4 +127,4 @@ inline void ProperAsciiBlock(const unsigned char* in, unsigned char* out) {
 
 #endif
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <iterator>
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 // A two-stage table of code point deltas: index[c >> kCaseBlockBits] picks a block
 // of deltas, and the block's entry for c is added to c. Code points past the last
@@ -30,4 +30,4 @@ inline char32_t MapCodePoint(const CaseTable& table, char32_t c) {
     return static_cast<char32_t>(static_cast<std::int64_t>(c) + table.deltas[entry]);
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

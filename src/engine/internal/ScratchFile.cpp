@@ -1,4 +1,4 @@
-#include "engine/ScratchFile.h"
+#include "engine/internal/ScratchFile.h"
 
 #include <atomic>
 #include <chrono>
@@ -7,7 +7,7 @@
 
 #include "engine/SystemError.h"
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 namespace {
 
@@ -36,7 +36,26 @@ std::uint64_t ProcessSeed() {
     return seed;
 }
 
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+#else
+constexpr char kSeparator = '/';
+bool IsSeparator(char c) {
+    return c == '/';
+}
+#endif
+
 }  // namespace
+
+std::string addSlash(const std::string& path) {
+    if (!path.empty() && IsSeparator(path.back())) {
+        return path;
+    }
+    return path + kSeparator;
+}
 
 std::string NextScratchName() {
     static std::atomic<std::uint64_t> counter{0};
@@ -82,4 +101,4 @@ ScratchFile::~ScratchFile() {
     CloseAndDeleteQuietly();
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

@@ -13,7 +13,7 @@
 #include <system_error>
 #include <thread>
 
-#include "engine/LargeBuffer.h"
+#include "engine/ProcessText.h"
 
 namespace textmend {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 // The leading tabs of text removed, as a view into it.
 inline std::string_view WithoutLeadingTabs(std::string_view text) {
@@ -20,4 +20,4 @@ inline std::string_view TrimmedLine(std::string_view line) {
     return WithoutLeadingTabs(line.substr(first, last - first + 1));
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

@@ -1,14 +1,13 @@
 // The operations that work on the whole text in memory.
 #include <cstring>
 
-#include "engine/AsciiBlock.h"
-#include "engine/ByteFinder.h"
 #include "engine/CaseConversion.h"
-#include "engine/PipelineOps.h"
-#include "engine/TextOps.h"
 #include "engine/Utf8.h"
+#include "engine/internal/AsciiBlock.h"
+#include "engine/internal/ByteFinder.h"
+#include "engine/internal/PipelineOps.h"
 
-namespace textmend {
+namespace textmend::internal {
 
 namespace {
 
@@ -21,9 +20,9 @@ bool IsAsciiLetter(unsigned char c) {
 template <bool kCapitalise>
 auto StopsOf(const std::string& text) {
     if constexpr (kCapitalise) {
-        return detail::ByteFinder<3>(text.data(), text.size(), {'.', '?', '!'});
+        return ByteFinder<3>(text.data(), text.size(), {'.', '?', '!'});
     } else {
-        return detail::ByteFinder<1>(text.data(), text.size(), {'.'});
+        return ByteFinder<1>(text.data(), text.size(), {'.'});
     }
 }
 
@@ -86,14 +85,14 @@ void SentencePass(std::string& temp) {
         const auto byte = static_cast<unsigned char>(data[r]);
         if (byte < 0x80) {
             if (IsAsciiLetter(byte)) {
-                capitalise(detail::UpperAscii(byte), 1);
+                capitalise(UpperAscii(byte), 1);
                 atSentenceStart = false;
             } else {
                 keepByte();
             }
             continue;
         }
-        const detail::DecodedChar decoded = detail::DecodeAt(temp, r);
+        const DecodedChar decoded = DecodeAt(temp, r);
         if (decoded.length == 0) {
             keepUpTo(r + 1);
             continue;
@@ -110,8 +109,6 @@ void SentencePass(std::string& temp) {
 }
 
 }  // namespace
-
-namespace detail {
 
 void TrimEndInPlace(std::string& temp) {
     std::size_t end = temp.size();
@@ -133,22 +130,4 @@ void RemoveDoubleSpacesThenCapitaliseInPlace(std::string& temp) {
     SentencePass<true, true>(temp);
 }
 
-}  // namespace detail
-
-std::string trimCR(std::string& temp) {
-    detail::TrimEndInPlace(temp);
-    return temp;
-}
-
-std::string Sentence(std::string& temp) {
-    detail::CapitaliseSentencesInPlace(temp);
-    return temp;
-}
-
-std::string remDblspc(const std::string& temp) {
-    std::string result = temp;
-    detail::RemoveDoubleSpacesInPlace(result);
-    return result;
-}
-
-}  // namespace textmend
+}  // namespace textmend::internal

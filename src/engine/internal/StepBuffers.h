@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 // How much of its scratch file a line pass reads back at a time: enough to make the
 // calls few, little enough that the lines are still in the processor's cache when
@@ -21,4 +21,4 @@ struct StepBuffers {
     std::size_t readPiece = kReadBackPiece;
 };
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

@@ -1,8 +1,8 @@
-#include "engine/ScratchLines.h"
+#include "engine/internal/ScratchLines.h"
 
 #include <system_error>
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 namespace {
 
@@ -68,4 +68,4 @@ void ScratchLines::Remove() {
     file_.Remove();
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

@@ -1,23 +1,16 @@
 #pragma once
 
-#include <filesystem>
+// The forms that mirror the original routines one to one, kept as the reference the
+// fast pipeline is checked against by the tests, the benchmark and the fuzz target.
+// The programs never call them.
+
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-namespace textmend {
+#include "engine/ScratchFolders.h"
 
-// Where the line pass may create its scratch file, tried in order.
-struct ScratchFolders {
-    std::vector<std::filesystem::path> candidates;
-};
-
-// The folder that holds the running program, then the user's temporary folder.
-ScratchFolders DefaultScratchFolders();
-
-// Returns path with exactly one trailing separator added when it has none.
-std::string addSlash(const std::string& path);
+namespace textmend::reference {
 
 // Writes temp and a CR LF to a scratch file of its own, reads it back line by line
 // (a line ends at CR or CR LF; a lone LF stays inside its line), hands each line to
@@ -32,4 +25,4 @@ std::string TTrim(std::string& temp);
 // Removes the spaces at both ends of line, then its leading tabs.
 std::string TrimLine(std::string_view line);
 
-}  // namespace textmend
+}  // namespace textmend::reference

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/LinePass.h"
+#include "engine/ScratchFolders.h"
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 // The line pass's file: created exclusively under a fresh name, so no two passes ever
 // share one, open to its owner only, and gone once the object is, whatever happened.
@@ -31,8 +31,6 @@ class ScratchFile {
     // Closes and deletes the file, throwing StepError when that fails.
     void Remove();
 
-    const std::filesystem::path& path() const { return path_; }
-
   private:
     // Creates path exclusively and keeps it open; returns the platform error number
     // on failure, 0 on success.
@@ -43,6 +41,9 @@ class ScratchFile {
     std::intptr_t handle_ = -1;
     bool open_ = false;
 };
+
+// Returns path with exactly one trailing separator added when it has none.
+std::string addSlash(const std::string& path);
 
 // A name no other pass uses: "temp-<process>-<counter>-<random>.tmp".
 std::string NextScratchName();
@@ -55,4 +56,4 @@ std::uint32_t CurrentProcessId();
 std::optional<std::filesystem::path> ProgramFolder();
 bool IsNameTakenError(std::int32_t code);
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/ScratchFile.h"
 #include "engine/SystemError.h"
+#include "engine/internal/ScratchFile.h"
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 namespace {
 
@@ -155,4 +155,4 @@ void ScratchFile::CloseAndDeleteQuietly() noexcept {
     }
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

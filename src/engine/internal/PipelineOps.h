@@ -2,15 +2,16 @@
 
 #include <string>
 
-#include "engine/LinePass.h"
-#include "engine/StepBuffers.h"
+#include "engine/ScratchFolders.h"
+#include "engine/internal/StepBuffers.h"
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 // The operations as the pipeline runs them, so that a big text is not allocated afresh
 // at every step: the case conversions write into out; every other step changes temp in
 // place, the line steps through the pipeline's buffers, and when it fails temp is as it
-// was. The public operations are built on the same implementations.
+// was. The public case conversions and the reference forms are built on the same
+// implementations.
 
 void ToUpperInto(const std::string& temp, std::string& out);
 void ToLowerInto(const std::string& temp, std::string& out);
@@ -31,4 +32,4 @@ void CapitaliseSentencesInPlace(std::string& temp);
 void RemoveDoubleSpacesThenCapitaliseInPlace(std::string& temp);
 void TrimEndInPlace(std::string& temp);
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

@@ -8,13 +8,13 @@
 #include <string_view>
 #include <thread>
 
-#include "engine/ByteFinder.h"
-#include "engine/LinePass.h"
-#include "engine/ScratchFile.h"
-#include "engine/StepBuffers.h"
+#include "engine/ScratchFolders.h"
 #include "engine/SystemError.h"
+#include "engine/internal/ByteFinder.h"
+#include "engine/internal/ScratchFile.h"
+#include "engine/internal/StepBuffers.h"
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 // Some of the scratch file's bytes as they come back: whole lines, except where a line
 // too long for the buffer goes on from the piece before or into the next one.
@@ -155,4 +155,4 @@ void ForEachLine(const Piece& piece, Step&& step) {
     }
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal

@@ -3,11 +3,11 @@
 #include <functional>
 #include <string>
 
-#include "engine/LinePass.h"
-#include "engine/ScratchLines.h"
-#include "engine/StepBuffers.h"
+#include "engine/ScratchFolders.h"
+#include "engine/internal/ScratchLines.h"
+#include "engine/internal/StepBuffers.h"
 
-namespace textmend::detail {
+namespace textmend::internal {
 
 // The room a line operation's result is given at once for a text of textSize bytes:
 // the usual result fits; texts of lone CRs grow a little past it.
@@ -32,4 +32,4 @@ void RebuildInPlace(const LineRebuild& rebuild, std::string& text, const Scratch
 void RebuildTwiceInPlace(const LineRebuild& rebuild, std::string& text,
                          const ScratchFolders& folders, StepBuffers& buffers);
 
-}  // namespace textmend::detail
+}  // namespace textmend::internal
