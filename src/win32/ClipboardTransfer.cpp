@@ -4,8 +4,8 @@
 #include <new>
 
 #include "win32/ClipboardSession.h"
-#include "win32/SystemError.h"
 #include "win32/Utf.h"
+#include "win32/Win32Error.h"
 
 namespace textmend {
 namespace {
