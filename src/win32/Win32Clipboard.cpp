@@ -6,6 +6,7 @@
 
 #include "win32/AppMessages.h"
 #include "win32/ClipboardTransfer.h"
+#include "win32/MessageWindow.h"
 #include "win32/Win32Error.h"
 
 namespace textmend {
@@ -32,15 +33,7 @@ struct Win32Clipboard::Shared {
 
 Win32Clipboard::Win32Clipboard(HWND owner, Deliver deliver)
     : owner_(owner), deliver_(std::move(deliver)), shared_(std::make_shared<Shared>()) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = RepliesProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kRepliesClass;
-    RegisterClassW(&windowClass);  // fails harmlessly when registered already
-    replies_ = CreateWindowExW(0, kRepliesClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                               instance, nullptr);
-    SetWindowLongPtrW(replies_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    replies_ = CreateMessageWindow(kRepliesClass, RepliesProc, this);
     shared_->replies = replies_;
 }
 

@@ -1,5 +1,6 @@
 #include "win32/Win32Timers.h"
 
+#include "win32/MessageWindow.h"
 #include "win32/Win32Error.h"
 
 namespace textmend {
@@ -11,15 +12,7 @@ constexpr wchar_t kTicksClass[] = L"TextmendTimers";
 
 Win32Timers::Win32Timers(std::function<void(const std::string&)> onTick)
     : onTick_(std::move(onTick)) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = TicksProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kTicksClass;
-    RegisterClassW(&windowClass);  // fails harmlessly when registered already
-    ticks_ = CreateWindowExW(0, kTicksClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
-                             nullptr);
-    SetWindowLongPtrW(ticks_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ticks_ = CreateMessageWindow(kTicksClass, TicksProc, this);
 }
 
 Win32Timers::~Win32Timers() {
