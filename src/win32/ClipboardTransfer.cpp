@@ -119,7 +119,8 @@ ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline) {
     return content;
 }
 
-WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferDeadline deadline) {
+WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferDeadline deadline,
+                                 TransferWatch* watch) {
     WriteFailures failures;
     HGLOBAL block = nullptr;
     try {
@@ -130,10 +131,16 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferD
         if (!EmptyClipboard()) {
             failures.empty = detail::LastSystemError();
         }
-        if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
-            failures.put = detail::LastSystemError();
-        } else {
+        const auto put = [&] {
+            if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
+                failures.put = detail::LastSystemError();
+                return false;
+            }
             block = nullptr;  // the clipboard's now
+            return true;
+        };
+        if (watch != nullptr ? !watch->Land(put) : !put()) {
+            failures.put = failures.put.value_or(TransferTimeoutError());
         }
     } catch (const StepError& failure) {
         failures.empty = failures.empty.value_or(failure);

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "ports/ClipboardPort.h"
+#include "win32/TransferWatch.h"
 
 namespace textmend {
 
@@ -37,7 +38,9 @@ struct WriteFailures {
 };
 
 // Empties the clipboard and puts text on it as Unicode text; window becomes its
-// owner. The clipboard is opened once for both steps.
-WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferDeadline deadline);
+// owner. The clipboard is opened once for both steps. With a watch, the text is
+// put only while the transfer has not been abandoned.
+WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferDeadline deadline,
+                                 TransferWatch* watch = nullptr);
 
 }  // namespace textmend

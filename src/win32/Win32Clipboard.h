@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "ports/ClipboardPort.h"
+#include "win32/TransferWatch.h"
 
 namespace textmend {
 
@@ -51,6 +52,7 @@ class Win32Clipboard : public ClipboardPort {
         ReadDone readDone;
         WriteDone writeDone;
         Content readFrom;
+        std::shared_ptr<TransferWatch> watch;
     };
 
     static LRESULT CALLBACK RepliesProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
