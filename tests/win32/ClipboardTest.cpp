@@ -160,36 +160,19 @@ TEST(ClipboardTransfer, AClipboardHeldOpenFailsBothStepsWithTheSystemsErrorAndTe
     }
 }
 
-// A program that promises text for later and answers every message but one:
-// the one named hangOn, on which it hangs until Release; with kEveryMessage it
-// handles none at all.
-constexpr UINT kEveryMessage = 0;
-
-class OwnerHangingOn {
+// A program that promises text for later and then stops handling its messages,
+// until Release.
+class HungOwner {
   public:
-    explicit OwnerHangingOn(UINT hangOn)
-        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), thread_([this, hangOn] {
-              hangOn_ = hangOn;
-              WNDCLASSW windowClass{};
-              windowClass.lpfnWndProc = Proc;
-              windowClass.hInstance = GetModuleHandleW(nullptr);
-              windowClass.lpszClassName = L"TextmendTestHangingOwner";
-              RegisterClassW(&windowClass);
-              HWND window = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 1, 1, nullptr,
-                                          nullptr, windowClass.hInstance, nullptr);
-              SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    HungOwner()
+        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), thread_([this] {
+              HWND window =
+                  CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
               PutAsAnotherProgram({}, window);
               OpenClipboard(window);
               SetClipboardData(CF_UNICODETEXT, nullptr);
               CloseClipboard();
               owning_ = true;
-              MSG msg;
-              while (hangOn != kEveryMessage && WaitForSingleObject(release_, 0) != WAIT_OBJECT_0) {
-                  MsgWaitForMultipleObjects(1, &release_, FALSE, 50, QS_ALLINPUT);
-                  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                      DispatchMessageW(&msg);
-                  }
-              }
               WaitForSingleObject(release_, INFINITE);
               DestroyWindow(window);
           }) {
@@ -197,7 +180,7 @@ class OwnerHangingOn {
             std::this_thread::yield();
         }
     }
-    ~OwnerHangingOn() { Release(); }
+    ~HungOwner() { Release(); }
     void Release() {
         SetEvent(release_);
         if (thread_.joinable()) {
@@ -206,17 +189,7 @@ class OwnerHangingOn {
     }
 
   private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<OwnerHangingOn*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (self != nullptr && message == self->hangOn_) {
-            WaitForSingleObject(self->release_, 10000);
-            return 0;
-        }
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-
     HANDLE release_;
-    UINT hangOn_ = 0;
     std::atomic<bool> owning_ = false;
     std::thread thread_;
 };
@@ -287,7 +260,7 @@ TEST_F(Win32ClipboardPort, AWriteOnAWorkerLeavesTheWindowOwningTheTextAndChanges
 }
 
 TEST_F(Win32ClipboardPort, AnOwnerThatNeverRendersTimesOutOnceAndIsNotAskedAgainUntilItGoes) {
-    OwnerHangingOn owner(kEveryMessage);
+    HungOwner owner;
     const ReadResult first = ReadThroughPort(port_);
     ASSERT_TRUE(first.failure.has_value());
     EXPECT_EQ(first.failure->number(), ERROR_TIMEOUT);
@@ -308,6 +281,63 @@ TEST_F(Win32ClipboardPort, AnOwnerThatNeverRendersTimesOutOnceAndIsNotAskedAgain
     EXPECT_FALSE(after.failure.has_value());
     EXPECT_EQ(after.content.text, "after the owner");
 }
+
+// A program that promises text for later and answers every message but one:
+// the one named hangOn, on which it hangs until Release.
+class OwnerHangingOn {
+  public:
+    explicit OwnerHangingOn(UINT hangOn)
+        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), thread_([this, hangOn] {
+              hangOn_ = hangOn;
+              WNDCLASSW windowClass{};
+              windowClass.lpfnWndProc = Proc;
+              windowClass.hInstance = GetModuleHandleW(nullptr);
+              windowClass.lpszClassName = L"TextmendTestHangingOwner";
+              RegisterClassW(&windowClass);
+              HWND window = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 1, 1, nullptr,
+                                          nullptr, windowClass.hInstance, nullptr);
+              SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+              PutAsAnotherProgram({}, window);
+              OpenClipboard(window);
+              SetClipboardData(CF_UNICODETEXT, nullptr);
+              CloseClipboard();
+              owning_ = true;
+              MSG msg;
+              while (WaitForSingleObject(release_, 0) != WAIT_OBJECT_0) {
+                  MsgWaitForMultipleObjects(1, &release_, FALSE, 50, QS_ALLINPUT);
+                  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                      DispatchMessageW(&msg);
+                  }
+              }
+              DestroyWindow(window);
+          }) {
+        while (!owning_) {
+            std::this_thread::yield();
+        }
+    }
+    ~OwnerHangingOn() { Release(); }
+    void Release() {
+        SetEvent(release_);
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+
+  private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<OwnerHangingOn*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (self != nullptr && message == self->hangOn_) {
+            WaitForSingleObject(self->release_, 10000);
+            return 0;
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+
+    HANDLE release_;
+    UINT hangOn_ = 0;
+    std::atomic<bool> owning_ = false;
+    std::thread thread_;
+};
 
 // Whether another program gets the clipboard open within a moment.
 bool OpenableSoon() {
