@@ -133,8 +133,7 @@ ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline) {
     return content;
 }
 
-WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferDeadline deadline,
-                                 TransferWatch* watch) {
+WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferDeadline deadline) {
     WriteFailures failures;
     HGLOBAL block = nullptr;
     try {
@@ -145,16 +144,10 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferD
         if (!EmptyClipboard()) {
             failures.empty = detail::LastSystemError();
         }
-        const auto put = [&] {
-            if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
-                failures.put = detail::LastSystemError();
-                return false;
-            }
+        if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
+            failures.put = detail::LastSystemError();
+        } else {
             block = nullptr;  // the clipboard's now
-            return true;
-        };
-        if (watch != nullptr ? !watch->Land(put) : !put()) {
-            failures.put = failures.put.value_or(TransferTimeoutError());
         }
     } catch (const StepError& failure) {
         failures.empty = failures.empty.value_or(failure);

@@ -19,7 +19,6 @@
 #include <string>
 
 #include "ports/ClipboardPort.h"
-#include "win32/TransferWatch.h"
 
 namespace textmend {
 
@@ -38,9 +37,7 @@ struct WriteFailures {
 };
 
 // Empties the clipboard and puts text on it as Unicode text; window becomes its
-// owner. The clipboard is opened once for both steps. With a watch, the text is
-// put only while the transfer has not been abandoned.
-WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferDeadline deadline,
-                                 TransferWatch* watch = nullptr);
+// owner. The clipboard is opened once for both steps.
+WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferDeadline deadline);
 
 }  // namespace textmend

@@ -58,30 +58,27 @@ void Win32Clipboard::Read(ReadDone done) {
     }
     unanswered_.reset();
     auto job = std::make_shared<Job>();
-    Start(job, Pending{job, std::move(done), nullptr, Content::Now(), nullptr});
+    Start(job, Pending{job, std::move(done), nullptr, Content::Now()});
 }
 
 void Win32Clipboard::Write(std::string text, WriteDone done) {
     auto job = std::make_shared<Job>();
     job->text = std::move(text);
-    Start(job, Pending{job, nullptr, std::move(done), {}, nullptr});
+    Start(job, Pending{job, nullptr, std::move(done), {}});
 }
 
 void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
     job->id = ++lastJobId_;
-    auto watch = std::make_shared<TransferWatch>();
-    pending.watch = watch;
     pending_.emplace(job->id, std::move(pending));
     SetTimer(replies_, static_cast<UINT_PTR>(job->id), static_cast<UINT>(kDeadline.count()),
              nullptr);
     const TransferDeadline deadline = std::chrono::steady_clock::now() + kDeadline;
-    std::thread([shared = shared_, job, window = owner_, deadline, watch] {
-        const TransferWatch::Listener listener(*watch);
+    std::thread([shared = shared_, job, window = owner_, deadline] {
         ClipboardContent content;
         std::optional<StepError> readFailure;
         WriteFailures writeFailures;
         if (job->text) {
-            writeFailures = WriteClipboardText(window, *job->text, deadline, watch.get());
+            writeFailures = WriteClipboardText(window, *job->text, deadline);
         } else {
             try {
                 content = ReadClipboardContent(window, deadline);
@@ -116,11 +113,6 @@ void Win32Clipboard::Finish(std::uint64_t jobId, bool deadlinePassed) {
     auto found = pending_.find(jobId);
     if (found == pending_.end()) {
         return;  // the deadline passed before the worker came back, or the reverse
-    }
-    // A write that landed just before the deadline is reported as it is, so
-    // that the program knows its text is there.
-    if (deadlinePassed && !found->second.watch->Abandon()) {
-        return;
     }
     const Pending pending = std::move(found->second);
     pending_.erase(found);

@@ -17,7 +17,6 @@
 #include <optional>
 
 #include "ports/ClipboardPort.h"
-#include "win32/TransferWatch.h"
 
 namespace textmend {
 
@@ -52,7 +51,6 @@ class Win32Clipboard : public ClipboardPort {
         ReadDone readDone;
         WriteDone writeDone;
         Content readFrom;
-        std::shared_ptr<TransferWatch> watch;
     };
 
     static LRESULT CALLBACK RepliesProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
