@@ -6,6 +6,7 @@
 #include "engine/PipelineOps.h"
 #include "engine/ScratchLines.h"
 #include "engine/TextOps.h"
+#include "engine/internal/CleanupSteps.h"
 
 namespace textmend {
 
@@ -151,12 +152,21 @@ void WithoutBlankLinesRebuild(detail::ScratchLines& lines, std::string& result) 
         });
 }
 
-void WithoutHardReturnsRebuild(detail::ScratchLines& lines, std::string& result) {
+// What joins a line to the text before it when neither the line nor that text is empty
+// and the text does not end in a line break: a space, or with Keep list items a line
+// break in front of a list item.
+std::string_view LineJoint(bool keepListItems, std::string_view line) {
+    return keepListItems && internal::StartsWithListMarker(line) ? kCrLf : " ";
+}
+
+void WithoutHardReturnsRebuild(detail::ScratchLines& lines, std::string& result,
+                               bool keepListItems) {
     bool firstLine = true;
     // A long line's text goes into the result as it comes; what joins it to the text
     // before is known only once it is complete.
     TrimmedParts longLine;
     bool longLineAfterBreak = false;
+    bool longLineAfterText = false;
     lines.ForEachPiece([&](const Piece& piece) {
         detail::ForEachLine(piece, [&](const LinePart& part) {
             if (part.first && part.last) {
@@ -169,7 +179,7 @@ void WithoutHardReturnsRebuild(detail::ScratchLines& lines, std::string& result)
                 } else if (EndsWithCrLf(result)) {
                     result.append(trimmed);
                 } else {
-                    result.push_back(' ');
+                    result.append(result.empty() ? " " : LineJoint(keepListItems, trimmed));
                     result.append(trimmed);
                 }
                 firstLine = false;
@@ -177,6 +187,7 @@ void WithoutHardReturnsRebuild(detail::ScratchLines& lines, std::string& result)
             }
             if (part.first) {
                 longLineAfterBreak = firstLine || EndsWithCrLf(result);
+                longLineAfterText = !result.empty();
                 longLine.Start(result);
             }
             longLine.Add(part.text, result);
@@ -189,11 +200,19 @@ void WithoutHardReturnsRebuild(detail::ScratchLines& lines, std::string& result)
                     result.append(kCrLf);
                 }
             } else if (!longLineAfterBreak) {
-                result.insert(longLine.begin(), 1, ' ');
+                const std::string_view line = std::string_view(result).substr(longLine.begin());
+                result.insert(longLine.begin(),
+                              longLineAfterText ? LineJoint(keepListItems, line) : " ");
             }
             firstLine = false;
         });
     });
+}
+
+detail::LineRebuild HardReturnsRebuild(bool keepListItems) {
+    return [keepListItems](detail::ScratchLines& lines, std::string& result) {
+        WithoutHardReturnsRebuild(lines, result, keepListItems);
+    };
 }
 
 // The public form of a line operation: the result in a string of its own.
@@ -221,12 +240,22 @@ void RemoveBlankLinesInPlace(std::string& temp, const ScratchFolders& folders,
 
 void RemoveHardReturnsInPlace(std::string& temp, const ScratchFolders& folders,
                               StepBuffers& buffers) {
-    RebuildInPlace(WithoutHardReturnsRebuild, temp, folders, buffers);
+    RebuildInPlace(HardReturnsRebuild(false), temp, folders, buffers);
 }
 
 void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& folders,
                                    StepBuffers& buffers) {
-    RebuildTwiceInPlace(WithoutHardReturnsRebuild, temp, folders, buffers);
+    RebuildTwiceInPlace(HardReturnsRebuild(false), temp, folders, buffers);
+}
+
+void RemoveHardReturnsKeepingListsInPlace(std::string& temp, const ScratchFolders& folders,
+                                          StepBuffers& buffers) {
+    RebuildInPlace(HardReturnsRebuild(true), temp, folders, buffers);
+}
+
+void RemoveHardReturnsTwiceKeepingListsInPlace(std::string& temp, const ScratchFolders& folders,
+                                               StepBuffers& buffers) {
+    RebuildTwiceInPlace(HardReturnsRebuild(true), temp, folders, buffers);
 }
 
 }  // namespace detail
@@ -240,7 +269,7 @@ std::string remBlanks(const std::string& temp, const ScratchFolders& folders) {
 }
 
 std::string remCRs(const std::string& temp, const ScratchFolders& folders) {
-    return Rebuilt(WithoutHardReturnsRebuild, temp, folders);
+    return Rebuilt(HardReturnsRebuild(false), temp, folders);
 }
 
 }  // namespace textmend

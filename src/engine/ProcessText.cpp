@@ -8,6 +8,7 @@
 #include "engine/PipelineOps.h"
 #include "engine/StepError.h"
 #include "engine/SystemError.h"
+#include "engine/internal/CleanupSteps.h"
 
 namespace textmend {
 
@@ -51,9 +52,10 @@ CaseConversion ConversionFor(CaseMode mode) {
     return nullptr;
 }
 
-bool UsesSpare(const OptionSet& options) {
+bool UsesSpare(const OptionSet& options, const WordList* words) {
     return ConversionFor(options.caseMode) != nullptr || IsSet(options.remgt) ||
-           IsSet(options.noblanks) || IsSet(options.remcrs) || IsSet(options.remcrdbl);
+           IsSet(options.noblanks) || IsSet(options.remcrs) || IsSet(options.remcrdbl) ||
+           (IsSet(options.joinwords) && words != nullptr);
 }
 
 }  // namespace
@@ -61,7 +63,9 @@ bool UsesSpare(const OptionSet& options) {
 bool LeavesTextUnchanged(const OptionSet& options) {
     return ConversionFor(options.caseMode) == nullptr && !IsSet(options.remgt) &&
            !IsSet(options.dblspc) && !IsSet(options.sentence) && !IsSet(options.noblanks) &&
-           !IsSet(options.trimcr) && !IsSet(options.remcrs) && !IsSet(options.remcrdbl);
+           !IsSet(options.trimcr) && !IsSet(options.remcrs) && !IsSet(options.remcrdbl) &&
+           !IsSet(options.invisible) && !IsSet(options.plainpunct) && !IsSet(options.joinwords) &&
+           !IsSet(options.trimspaces);
 }
 
 std::size_t ProcessingRoom(std::size_t size) {
@@ -69,18 +73,21 @@ std::size_t ProcessingRoom(std::size_t size) {
 }
 
 std::string ProcessText(std::string text, const OptionSet& options, const ErrorSink& sink,
-                        const ScratchFolders& folders) {
+                        const ScratchFolders& folders, const WordList* words) {
     // Every step changes text in place or builds its new form in the one spare buffer,
     // so at most two buffers as large as the text are ever in use.
     detail::StepBuffers buffers;
     // Room for what the line steps make of the text, so that none of them needs a
     // larger buffer; what is never written costs nothing. When there is no such room,
     // each step asks for what it needs and reports its own failure.
-    if (UsesSpare(options)) {
+    if (UsesSpare(options, words)) {
         try {
             detail::PrepareBuffer(buffers.spare, detail::LineRebuildRoom(text.size()), text.size());
         } catch (const std::bad_alloc&) {
         }
+    }
+    if (IsSet(options.invisible)) {
+        RunStep(sink, [&] { internal::RemoveInvisibleInPlace(text); });
     }
     if (const CaseConversion convert = ConversionFor(options.caseMode)) {
         RunStep(sink, [&] {
@@ -88,8 +95,14 @@ std::string ProcessText(std::string text, const OptionSet& options, const ErrorS
             text.swap(buffers.spare);
         });
     }
+    if (IsSet(options.plainpunct)) {
+        RunStep(sink, [&] { internal::PlainPunctuationInPlace(text); });
+    }
     if (IsSet(options.remgt)) {
         RunStep(sink, [&] { detail::RemoveQuoteMarkersInPlace(text, folders, buffers); });
+    }
+    if (IsSet(options.joinwords)) {
+        RunStep(sink, [&] { internal::JoinSplitWords(text, words, buffers.spare); });
     }
     // Neither of the two sentence steps can fail, so when both are chosen they run as
     // one pass over the text.
@@ -100,6 +113,9 @@ std::string ProcessText(std::string text, const OptionSet& options, const ErrorS
     } else if (IsSet(options.sentence)) {
         RunStep(sink, [&] { detail::CapitaliseSentencesInPlace(text); });
     }
+    if (IsSet(options.trimspaces)) {
+        RunStep(sink, [&] { internal::TrimLineEndsInPlace(text); });
+    }
     if (IsSet(options.noblanks)) {
         RunStep(sink, [&] { detail::RemoveBlankLinesInPlace(text, folders, buffers); });
     }
@@ -108,10 +124,17 @@ std::string ProcessText(std::string text, const OptionSet& options, const ErrorS
     }
     // Remove rtns 2X alone decides when set; its two passes are one step, so a failure
     // in either leaves the text as it was before the first.
+    const bool keepLists = IsSet(options.keeplists);
     if (IsSet(options.remcrdbl)) {
-        RunStep(sink, [&] { detail::RemoveHardReturnsTwiceInPlace(text, folders, buffers); });
+        RunStep(sink, [&] {
+            (keepLists ? detail::RemoveHardReturnsTwiceKeepingListsInPlace
+                       : detail::RemoveHardReturnsTwiceInPlace)(text, folders, buffers);
+        });
     } else if (IsSet(options.remcrs)) {
-        RunStep(sink, [&] { detail::RemoveHardReturnsInPlace(text, folders, buffers); });
+        RunStep(sink, [&] {
+            (keepLists ? detail::RemoveHardReturnsKeepingListsInPlace
+                       : detail::RemoveHardReturnsInPlace)(text, folders, buffers);
+        });
     }
     return text;
 }
