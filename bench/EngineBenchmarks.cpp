@@ -1,7 +1,8 @@
-// Throughput of the text engine: the whole pipeline with every option on, and each
-// operation alone, on the generated corpus at 1, 10 and 50 MB. Every figure is also
-// given as MB/s (10^6 bytes a second) of CPU time, user and system: the machines
-// that run it are shared, and waiting for a core says nothing about the engine.
+// Throughput of the text engine: the whole pipeline with every option on (Pipeline: the
+// first seven clean-ups; PipelineAll: all twelve), and each operation alone, on the generated
+// corpus at 1, 10 and 50 MB. Every figure is also given as MB/s (10^6 bytes a second) of CPU time,
+// user and system: the machines that run it are shared, and waiting for a core says nothing about
+// the engine.
 //
 // Upper, Lower and Proper are timed as the pipeline runs them, writing into an output
 // buffer that is reused from one run to the next, as tr reuses its buffer; ToUpper,
@@ -31,6 +32,7 @@
 #include "engine/PipelineOps.h"
 #include "engine/ProcessText.h"
 #include "engine/TextOps.h"
+#include "engine/internal/CleanupSteps.h"
 
 namespace textmend::bench {
 namespace {
@@ -110,6 +112,28 @@ void Pipeline(benchmark::State& state) {
     });
 }
 
+// Every option on, the five later clean-ups too (Join split words without a dictionary).
+void PipelineAll(benchmark::State& state) {
+    OptionSet everything;
+    everything.caseMode = CaseMode::Proper;
+    everything.remgt = everything.dblspc = everything.sentence = everything.noblanks =
+        everything.trimcr = everything.remcrs = everything.remcrdbl = everything.invisible =
+            everything.plainpunct = everything.joinwords = everything.trimspaces =
+                everything.keeplists = CheckState::Set;
+    TimeInPlaceOperation(state, [&](std::string& text) {
+        return ProcessText(std::move(text), everything, FailOnStepError, Scratch());
+    });
+}
+
+// Times a step that rewrites the text in place, as the pipeline runs it.
+template <typename Step>
+void TimeStepInPlace(benchmark::State& state, Step step) {
+    TimeInPlaceOperation(state, [&](std::string& text) {
+        step(text);
+        return std::move(text);
+    });
+}
+
 // Times a case conversion writing into one output buffer kept from run to run.
 template <typename Conversion>
 void TimeConversionIntoReusedBuffer(benchmark::State& state, Conversion conversion) {
@@ -159,6 +183,28 @@ void RemCRs(benchmark::State& state) {
     TimeOperation(state, [](const std::string& text) { return remCRs(text, Scratch()); });
 }
 
+void RemoveInvisible(benchmark::State& state) {
+    TimeStepInPlace(state, internal::RemoveInvisibleInPlace);
+}
+void PlainPunctuation(benchmark::State& state) {
+    TimeStepInPlace(state, internal::PlainPunctuationInPlace);
+}
+void JoinSplitWords(benchmark::State& state) {
+    std::string spare;
+    TimeStepInPlace(state,
+                    [&](std::string& text) { internal::JoinSplitWords(text, nullptr, spare); });
+}
+void TrimLineEnds(benchmark::State& state) {
+    TimeStepInPlace(state, internal::TrimLineEndsInPlace);
+}
+// Remove returns with Keep list items, beside remCRs.
+void RemCRsKeepingLists(benchmark::State& state) {
+    detail::StepBuffers buffers;
+    TimeStepInPlace(state, [&](std::string& text) {
+        detail::RemoveHardReturnsKeepingListsInPlace(text, Scratch(), buffers);
+    });
+}
+
 void Register(const char* name, void (*function)(benchmark::State&)) {
     benchmark::RegisterBenchmark(name, function)
         ->Arg(1)
@@ -204,6 +250,12 @@ int main(int argc, char** argv) {
     Register("remBlanks", RemBlanks);
     Register("trimCR", TrimCR);
     Register("remCRs", RemCRs);
+    Register("PipelineAll", PipelineAll);
+    Register("invisible", RemoveInvisible);
+    Register("plainpunct", PlainPunctuation);
+    Register("joinwords", JoinSplitWords);
+    Register("trimspaces", TrimLineEnds);
+    Register("remCRsKeepLists", RemCRsKeepingLists);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
