@@ -111,8 +111,9 @@ void frmMain::Form_Load() {
     }
     OptionSet options = CurrentOptions();
     LoadSettings(options, ports_.settings);
-    ApplyOptions(options);
     hotkey_ = LoadHotkey(ports_.settings);
+    LoadLaterCleanups(options, ports_.settings);
+    ApplyOptions(options);
     State("chkRemCRdbl").enabled = RemoveTwiceAllowed();
     State("mnu_1").visible = false;
     syncMenus();
@@ -157,6 +158,7 @@ void frmMain::Form_Unload() {
     if (loaded_) {
         SaveSettings(CurrentOptions(), ports_.settings);
         SaveHotkey(hotkey_, ports_.settings);
+        SaveLaterCleanups(CurrentOptions(), ports_.settings);
         if (hotkey_) {
             try {
                 ports_.hotkey.Unregister();
