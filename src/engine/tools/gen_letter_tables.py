@@ -10,6 +10,8 @@ Run by hand when the Unicode data changes; the build uses the committed output:
 
 import sys
 
+from gen_case_tables import c_array
+
 BLOCK_BITS = 7  # must match kLetterBlockBits in LetterKind.h
 BLOCK_SIZE = 1 << BLOCK_BITS
 # Must match the values of LetterKind.
@@ -66,15 +68,8 @@ def main():
     out.append("namespace {")
     out.append("")
 
-    def emit_array(ctype, name, values, per_line):
-        out.append(f"const {ctype} {name}[{len(values)}] = {{")
-        for i in range(0, len(values), per_line):
-            out.append("    " + ",".join(str(v) for v in values[i:i + per_line]) + ",")
-        out.append("};")
-        out.append("")
-
-    emit_array("std::uint8_t", "kKinds", [k for block in pool for k in block], 64)
-    emit_array("std::uint16_t", "kIndex", index, 24)
+    out += c_array("std::uint8_t", "kKinds", [k for block in pool for k in block], 64, ",")
+    out += c_array("std::uint16_t", "kIndex", index, 24, ",")
     out.append("}  // namespace")
     out.append("")
     out.append("const LetterTable kLetterTable{kIndex, std::size(kIndex), kKinds};")
