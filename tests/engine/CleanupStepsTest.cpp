@@ -40,6 +40,11 @@ class CleanupStepsTest : public ::testing::Test {
   protected:
     std::string Run(const std::string& text, std::initializer_list<Flag> flags,
                     const WordList* words = nullptr) {
+        return Run(text, flags, words, test::FoldersOf({folder_.path()}));
+    }
+
+    std::string Run(const std::string& text, std::initializer_list<Flag> flags,
+                    const WordList* words, const ScratchFolders& folders) {
         OptionSet options;
         for (Flag flag : flags) {
             options.*flag = CheckState::Set;
@@ -49,7 +54,7 @@ class CleanupStepsTest : public ::testing::Test {
             [this](std::int32_t number, const std::string& description) {
                 reports_.push_back(FormatErrorMessage(number, description));
             },
-            test::FoldersOf({folder_.path()}), words);
+            folders, words);
     }
 
     void ExpectAll(std::initializer_list<StepCase> cases, std::initializer_list<Flag> flags,
@@ -58,7 +63,10 @@ class CleanupStepsTest : public ::testing::Test {
             EXPECT_EQ(Run(c.text, flags, words), c.expected) << c.name;
         }
         EXPECT_TRUE(reports_.empty());
+        EXPECT_TRUE(test::ScratchFilesIn(folder_.path()).empty());
     }
+
+    const test::TempFolder& folder() const { return folder_; }
 
     std::vector<std::string> reports_;
 
@@ -212,6 +220,15 @@ TEST_F(CleanupStepsTest, KeepListItemsOnlyChangesRemoveReturns) {
               {&OptionSet::remcrdbl, &OptionSet::keeplists});
     ExpectAll({{"without Remove returns", list, list}}, {&OptionSet::keeplists});
     ExpectAll({{"without Keep list items", list, "Intro - one - two end"}}, {&OptionSet::remcrs});
+}
+
+TEST_F(CleanupStepsTest, KeepListItemsFailsWithRemoveReturnsAndTheOthersStillRun) {
+    const ScratchFolders none = test::FoldersOf({test::UnusableFolder(folder(), "x")});
+    EXPECT_EQ(
+        Run("a \r\n- b", {&OptionSet::remcrdbl, &OptionSet::keeplists, &OptionSet::trimspaces},
+            nullptr, none),
+        "a\r\n- b");
+    EXPECT_EQ(reports_.size(), 1u);
 }
 
 TEST_F(CleanupStepsTest, StepsRunInTheirOrder) {
