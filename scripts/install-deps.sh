@@ -11,6 +11,8 @@ packages=(
   time
   # case tables are generated from, and checked against, these
   unicode-data libutf8proc-dev
+  # Join split words' dictionaries (textmend-filter)
+  libhunspell-dev hunspell-en-us
   # the Linux desktop program; the hotkey's key grabs and typed paste (X11 and XTEST)
   qt6-base-dev libgl-dev libxcb1-dev libxcb-xtest0-dev libx11-dev x11proto-dev
   # the Windows build and its test runner
