@@ -11,6 +11,11 @@ namespace {
 // are taken as let go: the paste goes ahead.
 constexpr int kModifierTicks = 40;
 
+// The keys the paste typed come back to the platform as key events of their own
+// a moment later, and may reach the program as a press of the hotkey; the press
+// stays under way for these ticks after the paste, so such a press is ignored.
+constexpr int kPasteTicks = 4;
+
 }  // namespace
 
 // While the dialog is open, a press of the combination held is the user
@@ -82,6 +87,13 @@ void frmMain::HotkeyPressed() {
 }
 
 void frmMain::TimerHotkey_Timer() {
+    if (pasteTicks_ > 0) {
+        if (--pasteTicks_ == 0) {
+            SetTimerRunning("TimerHotkey", false);
+            pressFocus_.reset();
+        }
+        return;
+    }
     if (ModifiersDown() && ++modifierTicks_ < kModifierTicks) {
         return;
     }
@@ -104,8 +116,13 @@ void frmMain::CleanAndPaste() {
                  // As after the watcher's own run: Autoprocess leaves it be.
                  watcher_.Remember(*put);
                  PasteAfterHotkey();
+                 pasteTicks_ = kPasteTicks;
+                 SetTimerRunning("TimerHotkey", true);
              }
-             pressFocus_.reset();
+             if (!Control("TimerHotkey")->enabled) {
+                 pasteTicks_ = 0;
+                 pressFocus_.reset();
+             }
          }});
 }
 

@@ -204,6 +204,7 @@ class frmMain : public Form {
     // spent waiting for the modifier keys.
     std::optional<std::uintptr_t> pressFocus_;
     int modifierTicks_ = 0;
+    int pasteTicks_ = 0;           // left until the paste's own keys have come back
     bool choosingHotkey_ = false;  // the hotkey dialog is open
     IconFlasher flasher_;
     WindowState windowState_ = WindowState::Normal;

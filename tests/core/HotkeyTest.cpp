@@ -24,6 +24,13 @@ struct Pressing {
             h.form->Tick("TimerHotkey");
         }
     }
+    // Ticks until the press is over, the paste's own keys included.
+    void Settle() {
+        for (int tick = 0; tick < 10 && h.timers.Running("TimerHotkey"); ++tick) {
+            h.form->Tick("TimerHotkey");
+        }
+        EXPECT_FALSE(h.timers.Running("TimerHotkey"));
+    }
 };
 
 TEST(HotkeyAtStart, IsHeldWhenStoredAndNoneIsGrabbedOtherwise) {
@@ -33,6 +40,14 @@ TEST(HotkeyAtStart, IsHeldWhenStoredAndNoneIsGrabbedOtherwise) {
     none.Load();
     EXPECT_FALSE(none.hotkey.held);
     EXPECT_FALSE(none.Journaled("let go"));
+}
+
+// A combination the paste types would press the hotkey again with every paste.
+TEST(HotkeyAtStart, AStoredCtrlVIsNotHeld) {
+    MainHarness h;
+    h.settings.StoreText("hotkey", "Ctrl+V");
+    h.Load();
+    EXPECT_FALSE(h.hotkey.held);
 }
 
 TEST(HotkeyAtStart, ACombinationInUseIsSaidAndStaysStored) {
@@ -59,7 +74,7 @@ TEST(HotkeyPress, WaitsForTheModifiersThenProcessesAndPastesWhereTheFocusWas) {
     EXPECT_EQ(p.h.Text("txtClipboard"), "SOME TEXT");
     EXPECT_EQ(p.h.keyboard.pastes, std::vector<std::uintptr_t>{0x4711});
     EXPECT_LT(p.h.JournalIndex("clipboard put SOME TEXT"), p.h.JournalIndex("paste"));
-    EXPECT_FALSE(p.h.timers.Running("TimerHotkey"));
+    p.Settle();
     EXPECT_EQ(p.h.form->lastClipText(), "SOME TEXT") << "Autoprocess leaves it be";
     EXPECT_TRUE(p.h.window.visible);
     EXPECT_EQ(p.h.beep.beeps, 0);
@@ -106,8 +121,24 @@ TEST(HotkeyPress, APressWhileOneIsUnderWayIsIgnored) {
     p.h.clipboard.FinishRead();
     EXPECT_EQ(p.h.keyboard.pastes.size(), 1u);
     p.h.clipboard.holdReads = false;
+    p.Settle();
     p.Press();
     EXPECT_EQ(p.h.keyboard.pastes.size(), 2u) << "the next press works again";
+}
+
+// The paste's own keys come back as key events a moment after they were typed:
+// a press then is the paste's, not the user's.
+TEST(HotkeyPress, APressJustAfterThePasteIsTheTypedKeysAndIsIgnored) {
+    Pressing p;
+    p.h.clipboard.Copy("text");
+    p.Press();
+    ASSERT_EQ(p.h.keyboard.pastes.size(), 1u);
+    p.Press();
+    EXPECT_EQ(p.h.clipboard.reads, 1);
+    EXPECT_EQ(p.h.keyboard.pastes.size(), 1u);
+    p.Settle();
+    p.Press();
+    EXPECT_EQ(p.h.keyboard.pastes.size(), 2u) << "a press after that is the user's again";
 }
 
 TEST(HotkeyDialog, ProposesCtrlAltVAndSaysWhatCannotBeUsed) {
@@ -124,6 +155,8 @@ TEST(HotkeyDialog, ProposesCtrlAltVAndSaysWhatCannotBeUsed) {
     } cases[] = {
         {"alt+ctrl+f5", "Ctrl+Alt+F5", "", true},
         {"Shift+A", "Shift+A", "Choose a combination with Ctrl, Alt or Win.", false},
+        {"Shift+Insert", "Shift+Insert", "Choose a combination with Ctrl, Alt or Win.", false},
+        {"ctrl+v", "Ctrl+V", "The paste itself types Ctrl+V: choose another combination.", false},
         {"Ctrl+Alt+X", "Ctrl+Alt+X", "The hotkey Ctrl+Alt+X is in use by another program.", true},
         {"", "", "", true},
     };
