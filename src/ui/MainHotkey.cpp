@@ -8,7 +8,7 @@ namespace textmend {
 namespace {
 
 // Modifier keys still down after this many ticks of TimerHotkey (about a second)
-// are taken as let go: the paste goes ahead.
+// are released for the user: the paste goes ahead.
 constexpr int kModifierTicks = 40;
 
 // The keys the paste typed come back to the platform as key events of their own
@@ -126,8 +126,13 @@ void frmMain::CleanAndPaste() {
          }});
 }
 
+// Keys still held would turn the paste into another combination, the hotkey
+// itself among them (Ctrl+Alt+V).
 void frmMain::PasteAfterHotkey() {
     try {
+        if (ports_.hotkey.ModifiersDown()) {
+            ports_.hotkey.ReleaseModifiers();
+        }
         ports_.keyboard.Paste(*pressFocus_);
     } catch (const StepError& error) {
         ShowError(error);

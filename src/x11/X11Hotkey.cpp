@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "x11/X11Keys.h"
+#include "x11/XTestKeys.h"
 #include "x11/XcbKeymap.h"
 
 namespace textmend {
@@ -77,7 +78,24 @@ void X11Hotkey::Release(const Held& held) {
 }
 
 bool X11Hotkey::ModifiersDown() {
+    return !KeysDown(display_().connection).empty();
+}
+
+// XTEST releases of the keys held; the server then takes them as up until they
+// are pressed again. Releasing the hotkey's own key also ends the keyboard grab
+// its press started, so the paste reaches the focused window.
+void X11Hotkey::ReleaseModifiers() {
     xcb_connection_t* connection = display_().connection;
+    std::vector<KeyStroke> releases;
+    for (xcb_keycode_t key : KeysDown(connection)) {
+        releases.push_back({XCB_KEY_RELEASE, key});
+    }
+    if (!releases.empty()) {
+        TypeKeys(connection, releases, "the released keys");
+    }
+}
+
+std::vector<xcb_keycode_t> X11Hotkey::KeysDown(xcb_connection_t* connection) {
     const XcbKeymap keymap(connection);
     std::vector<xcb_keycode_t> keys = keymap.ModifierKeys(kModifiers);
     if (held_) {
@@ -89,7 +107,8 @@ bool X11Hotkey::ModifiersDown() {
     if (!down) {
         ThrowXcbError(error, "the keyboard's state");
     }
-    return std::ranges::any_of(keys, [&](xcb_keycode_t key) { return IsDown(*down, key); });
+    std::erase_if(keys, [&](xcb_keycode_t key) { return !IsDown(*down, key); });
+    return keys;
 }
 
 bool X11Hotkey::Take(const xcb_generic_event_t& event) {

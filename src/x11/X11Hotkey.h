@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ports/HotkeyPort.h"
+#include "x11/XTestKeys.h"
 #include "x11/XcbDisplay.h"
 
 namespace textmend {
@@ -28,6 +29,7 @@ class X11Hotkey : public HotkeyPort {
     // The hotkey's own key counts too: while it is down the grab holds the whole
     // keyboard, and a paste typed then would come back to this program.
     bool ModifiersDown() override;
+    void ReleaseModifiers() override;
 
     // Hands a press of the held combination to pressed; false for any other event.
     bool Take(const xcb_generic_event_t& event);
@@ -41,6 +43,8 @@ class X11Hotkey : public HotkeyPort {
         std::vector<std::uint16_t> states;  // the modifier states grabbed
     };
     void Release(const Held& held);
+    // The modifier keys and the hotkey's own key that are down now.
+    std::vector<xcb_keycode_t> KeysDown(xcb_connection_t* connection);
 
     std::function<XcbDisplay()> display_;
     std::function<void()> pressed_;

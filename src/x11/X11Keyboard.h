@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "ports/HotkeyPort.h"
+#include "x11/XTestKeys.h"
 #include "x11/XcbDisplay.h"
 
 namespace textmend {

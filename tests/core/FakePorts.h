@@ -187,6 +187,7 @@ class FakeHotkey : public HotkeyPort {
     Grab Register(const Hotkey& hotkey) override;
     void Unregister() override;
     bool ModifiersDown() override { return modifiersDown; }
+    void ReleaseModifiers() override;
 
     std::set<std::string> inOthers;
     std::optional<std::string> held;  // the combination's text
@@ -206,6 +207,7 @@ class FakeKeyboard : public KeyboardPort {
     std::optional<StepError> failPaste;
     // The windows pasted into, in order.
     std::vector<std::uintptr_t> pastes;
+    std::function<void()> onPaste;  // what the desktop does as the keys are typed
 
   private:
     Journal& journal_;

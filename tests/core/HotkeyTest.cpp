@@ -19,7 +19,7 @@ struct Pressing {
     void Press(int ticksHeld = 0) {
         h.hotkey.modifiersDown = ticksHeld > 0;
         h.form->HotkeyPressed();
-        for (int tick = 0; tick < ticksHeld; ++tick) {
+        for (int tick = 0; tick < ticksHeld && h.timers.Running("TimerHotkey"); ++tick) {
             h.hotkey.modifiersDown = tick + 1 < ticksHeld;
             h.form->Tick("TimerHotkey");
         }
@@ -74,6 +74,7 @@ TEST(HotkeyPress, WaitsForTheModifiersThenProcessesAndPastesWhereTheFocusWas) {
     EXPECT_EQ(p.h.Text("txtClipboard"), "SOME TEXT");
     EXPECT_EQ(p.h.keyboard.pastes, std::vector<std::uintptr_t>{0x4711});
     EXPECT_LT(p.h.JournalIndex("clipboard put SOME TEXT"), p.h.JournalIndex("paste"));
+    EXPECT_FALSE(p.h.Journaled("release modifiers")) << "the user let go";
     p.Settle();
     EXPECT_EQ(p.h.form->lastClipText(), "SOME TEXT") << "Autoprocess leaves it be";
     EXPECT_TRUE(p.h.window.visible);
@@ -91,6 +92,26 @@ TEST(HotkeyPress, GoesAheadAfterASecondOfModifiersHeldDown) {
         ++ticks;
     }
     EXPECT_EQ(ticks * 25, 1000);  // TimerHotkey ticks every 25 ms
+}
+
+// Typed with Alt still down, the paste would arrive as Ctrl+Alt+V, the hotkey
+// itself: another run would clean the cleaned text and Restore original lose the copy.
+TEST(HotkeyPress, ModifiersHeldPastTheWaitAreReleasedBeforeThePaste) {
+    Pressing p;
+    p.h.clipboard.Copy("held");
+    bool typedWithModifiers = false;
+    p.h.keyboard.onPaste = [&] { typedWithModifiers = p.h.hotkey.modifiersDown; };
+    p.Press(100);
+    p.Settle();
+    if (typedWithModifiers) {
+        p.Press(100);
+        p.Settle();
+    }
+    EXPECT_EQ(p.h.keyboard.pastes.size(), 1u);
+    EXPECT_LT(p.h.JournalIndex("release modifiers"), p.h.JournalIndex("paste"));
+    EXPECT_EQ(p.h.form->originalText(), "held");
+    p.h.form->Click("mnuRestoreOriginal");
+    EXPECT_EQ(p.h.clipboard.Text(), "held");
 }
 
 TEST(HotkeyPress, WithoutTextOnlyBeepsAndPastesNothing) {
