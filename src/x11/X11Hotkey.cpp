@@ -113,7 +113,11 @@ std::vector<xcb_keycode_t> X11Hotkey::KeysDown(xcb_connection_t* connection) {
 
 bool X11Hotkey::Take(const xcb_generic_event_t& event) {
     // The top bit marks an event another client sent.
-    if (!held_ || (event.response_type & 0x7F) != XCB_KEY_PRESS) {
+    const auto type = static_cast<std::uint8_t>(event.response_type & 0x7F);
+    if (ownTyping_ && type != XCB_KEYMAP_NOTIFY && ownTyping_->Before(event.sequence)) {
+        ownTyping_.reset();
+    }
+    if (!held_ || type != XCB_KEY_PRESS) {
         return false;
     }
     const auto* press = reinterpret_cast<const xcb_key_press_event_t*>(&event);
@@ -121,7 +125,9 @@ bool X11Hotkey::Take(const xcb_generic_event_t& event) {
         WithoutLocks(press->state, held_->numLockMask) != held_->mask) {
         return false;
     }
-    pressed_();
+    if (!ownTyping_ || !ownTyping_->Contains(press->sequence)) {
+        pressed_();
+    }
     return true;
 }
 

@@ -32,7 +32,11 @@ class X11Hotkey : public HotkeyPort {
     void ReleaseModifiers() override;
 
     // Hands a press of the held combination to pressed; false for any other event.
+    // A press caused by the program's own typing is taken and dropped.
     bool Take(const xcb_generic_event_t& event);
+    // The program typed keys with these requests: a press among them is not the
+    // user's, whatever combination it makes.
+    void IgnorePressesOf(TypedSequences typed) { ownTyping_ = typed; }
 
   private:
     struct Held {
@@ -49,6 +53,7 @@ class X11Hotkey : public HotkeyPort {
     std::function<XcbDisplay()> display_;
     std::function<void()> pressed_;
     std::optional<Held> held_;
+    std::optional<TypedSequences> ownTyping_;
 };
 
 }  // namespace textmend

@@ -49,7 +49,10 @@ void X11Keyboard::Paste(std::uintptr_t window) {
                                  {XCB_KEY_PRESS, *v},
                                  {XCB_KEY_RELEASE, *v},
                                  {XCB_KEY_RELEASE, *ctrl}};
-    TypeKeys(connection, strokes, "the typed keys");
+    const TypedSequences typed = TypeKeys(connection, strokes, "the typed keys");
+    if (typed_) {
+        typed_(typed);
+    }
 }
 
 }  // namespace textmend

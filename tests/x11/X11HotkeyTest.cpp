@@ -53,7 +53,22 @@ struct Grabbed {
     Connection user;
     int presses = 0;
     X11Hotkey hotkey{[this] { return program.Display(); }, [this] { ++presses; }};
+    X11Keyboard keyboard{[this] { return program.Display(); },
+                         [this](TypedSequences typed) { hotkey.IgnorePressesOf(typed); }};
 };
+
+// Ctrl+V held as the hotkey (a setting written by hand) catches the paste's own
+// keys; taken as a press they would start another paste, and so on forever.
+TEST(X11Hotkey, ThePastesOwnKeysAreNoPressButTheUsersAre) {
+    Grabbed g;
+    ASSERT_EQ(g.hotkey.Register(Hotkey{.ctrl = true, .key = "V"}), HotkeyPort::Grab::Held);
+    g.keyboard.Paste(0);
+    g.program.Deliver(g.hotkey);
+    EXPECT_EQ(g.presses, 0);
+    g.user.Type({XK_Control_L, XK_v});
+    g.program.Deliver(g.hotkey);
+    EXPECT_EQ(g.presses, 1);
+}
 
 TEST(X11Hotkey, ReleasingTheModifiersLetsGoOfThemAndOfTheHotkeysKey) {
     Grabbed g;
