@@ -9,6 +9,7 @@
 #include "x11/X11Keyboard.h"
 #include "x11/XTestKeys.h"
 #include "x11/XcbKeymap.h"
+#include "x11/XcbXkb.h"
 
 namespace textmend {
 namespace {
@@ -83,6 +84,89 @@ TEST(X11Hotkey, ReleasingTheModifiersLetsGoOfThemAndOfTheHotkeysKey) {
         g.hotkey.ReleaseModifiers();
         EXPECT_FALSE(g.hotkey.ModifiersDown()) << keysym;
     }
+}
+
+// Two layouts, US and US Dvorak, the keyboard in the first; Dvorak puts V on the
+// key that types the full stop in US.
+struct TwoLayouts : Grabbed {
+    TwoLayouts() {
+        EXPECT_EQ(std::system("setxkbmap -layout us,us -variant ,dvorak"), 0);
+        SwitchTo(XCB_XKB_GROUP_1);
+        program.Deliver(hotkey);
+        const XcbKeymap us(user.get());
+        usV = us.KeyOf(XK_v).value();
+        fullStop = us.KeyOf(XK_period).value();
+    }
+    ~TwoLayouts() { EXPECT_EQ(std::system("setxkbmap -layout us"), 0); }
+    TwoLayouts(const TwoLayouts&) = delete;
+    TwoLayouts& operator=(const TwoLayouts&) = delete;
+    void SwitchTo(std::uint8_t group) const {
+        std::free(xcb_xkb_use_extension_reply(user.get(), xcb_xkb_use_extension(user.get(), 1, 0),
+                                              nullptr));
+        std::free(xcb_request_check(
+            user.get(), xcb_xkb_latch_lock_state_checked(user.get(), XCB_XKB_ID_USE_CORE_KBD, 0, 0,
+                                                         1, group, 0, 0, 0)));
+    }
+    void SwitchToDvorak() const { SwitchTo(XCB_XKB_GROUP_2); }
+    void Press(std::initializer_list<xcb_keycode_t> keys) const {
+        std::vector<KeyStroke> strokes;
+        for (xcb_keycode_t key : keys) {
+            strokes.insert(strokes.begin() + static_cast<std::ptrdiff_t>(strokes.size() / 2),
+                           {{XCB_KEY_PRESS, key}, {XCB_KEY_RELEASE, key}});
+        }
+        TypeKeys(user.get(), strokes, "the test's keys");
+    }
+    xcb_keycode_t usV = 0;
+    xcb_keycode_t fullStop = 0;
+};
+
+TEST(X11HotkeyLayouts, KeysComeFromTheLayoutInUse) {
+    TwoLayouts t;
+    ASSERT_NE(t.usV, t.fullStop);
+    t.SwitchToDvorak();
+    EXPECT_EQ(XcbKeymap(t.user.get()).KeyOf(XK_v), t.fullStop);
+}
+
+TEST(X11HotkeyLayouts, TheGrabFollowsASwitchOfLayout) {
+    TwoLayouts t;
+    ASSERT_EQ(t.hotkey.Register(Hotkey{.ctrl = true, .alt = true, .key = "V"}),
+              HotkeyPort::Grab::Held);
+    t.SwitchToDvorak();
+    t.program.Deliver(t.hotkey);
+    const XcbKeymap keymap(t.user.get());
+    const xcb_keycode_t ctrl = keymap.KeyOf(XK_Control_L).value();
+    const xcb_keycode_t alt = keymap.KeyOf(XK_Alt_L).value();
+    t.Press({ctrl, alt, t.usV});
+    t.program.Deliver(t.hotkey);
+    EXPECT_EQ(t.presses, 0) << "the key gives K in Dvorak";
+    t.Press({ctrl, alt, t.fullStop});
+    t.program.Deliver(t.hotkey);
+    EXPECT_EQ(t.presses, 1);
+}
+
+TEST(X11HotkeyLayouts, ThePasteTypesTheKeyThatGivesVInTheLayoutInUse) {
+    TwoLayouts t;
+    t.SwitchToDvorak();
+    xcb_connection_t* user = t.user.get();
+    const XcbDisplay display = t.user.Display();
+    const xcb_window_t window = xcb_generate_id(user);
+    const std::uint32_t events = XCB_EVENT_MASK_KEY_PRESS;
+    xcb_create_window(user, XCB_COPY_FROM_PARENT, window, display.root, 0, 0, 10, 10, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                      &events);
+    xcb_map_window(user, window);
+    std::free(xcb_get_input_focus_reply(user, xcb_get_input_focus(user), nullptr));
+    t.keyboard.Paste(window);
+    std::free(xcb_get_input_focus_reply(user, xcb_get_input_focus(user), nullptr));
+    std::vector<xcb_keycode_t> pressed;
+    while (xcb_generic_event_t* event = xcb_poll_for_event(user)) {
+        if ((event->response_type & 0x7F) == XCB_KEY_PRESS) {
+            pressed.push_back(reinterpret_cast<xcb_key_press_event_t*>(event)->detail);
+        }
+        std::free(event);
+    }
+    ASSERT_EQ(pressed.size(), 2u);
+    EXPECT_EQ(pressed[1], t.fullStop);
 }
 
 }  // namespace
