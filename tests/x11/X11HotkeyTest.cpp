@@ -14,6 +14,16 @@
 namespace textmend {
 namespace {
 
+// Presses keys in order and releases them in reverse, as another program would.
+void Press(xcb_connection_t* connection, std::initializer_list<xcb_keycode_t> keys) {
+    std::vector<KeyStroke> strokes;
+    for (xcb_keycode_t key : keys) {
+        strokes.insert(strokes.begin() + static_cast<std::ptrdiff_t>(strokes.size() / 2),
+                       {{XCB_KEY_PRESS, key}, {XCB_KEY_RELEASE, key}});
+    }
+    TypeKeys(connection, strokes, "the test's keys");
+}
+
 class Connection {
   public:
     Connection() : connection_(xcb_connect(nullptr, nullptr)) {}
@@ -31,18 +41,6 @@ class Connection {
             hotkey.Take(*event);
             std::free(event);
         }
-    }
-    // Types keysyms as another program would: each pressed in order, released
-    // in reverse.
-    void Type(std::initializer_list<std::uint32_t> keysyms) const {
-        const XcbKeymap keymap(connection_);
-        std::vector<KeyStroke> strokes;
-        for (std::uint32_t keysym : keysyms) {
-            const xcb_keycode_t key = keymap.KeyOf(keysym).value();
-            strokes.insert(strokes.begin() + static_cast<std::ptrdiff_t>(strokes.size() / 2),
-                           {{XCB_KEY_PRESS, key}, {XCB_KEY_RELEASE, key}});
-        }
-        TypeKeys(connection_, strokes, "the test's keys");
     }
 
   private:
@@ -66,7 +64,8 @@ TEST(X11Hotkey, ThePastesOwnKeysAreNoPressButTheUsersAre) {
     g.keyboard.Paste(0);
     g.program.Deliver(g.hotkey);
     EXPECT_EQ(g.presses, 0);
-    g.user.Type({XK_Control_L, XK_v});
+    const XcbKeymap keymap(g.user.get());
+    Press(g.user.get(), {keymap.KeyOf(XK_Control_L).value(), keymap.KeyOf(XK_v).value()});
     g.program.Deliver(g.hotkey);
     EXPECT_EQ(g.presses, 1);
 }
@@ -108,14 +107,6 @@ struct TwoLayouts : Grabbed {
                                                          1, group, 0, 0, 0)));
     }
     void SwitchToDvorak() const { SwitchTo(XCB_XKB_GROUP_2); }
-    void Press(std::initializer_list<xcb_keycode_t> keys) const {
-        std::vector<KeyStroke> strokes;
-        for (xcb_keycode_t key : keys) {
-            strokes.insert(strokes.begin() + static_cast<std::ptrdiff_t>(strokes.size() / 2),
-                           {{XCB_KEY_PRESS, key}, {XCB_KEY_RELEASE, key}});
-        }
-        TypeKeys(user.get(), strokes, "the test's keys");
-    }
     xcb_keycode_t usV = 0;
     xcb_keycode_t fullStop = 0;
 };
@@ -136,10 +127,10 @@ TEST(X11HotkeyLayouts, TheGrabFollowsASwitchOfLayout) {
     const XcbKeymap keymap(t.user.get());
     const xcb_keycode_t ctrl = keymap.KeyOf(XK_Control_L).value();
     const xcb_keycode_t alt = keymap.KeyOf(XK_Alt_L).value();
-    t.Press({ctrl, alt, t.usV});
+    Press(t.user.get(), {ctrl, alt, t.usV});
     t.program.Deliver(t.hotkey);
     EXPECT_EQ(t.presses, 0) << "the key gives K in Dvorak";
-    t.Press({ctrl, alt, t.fullStop});
+    Press(t.user.get(), {ctrl, alt, t.fullStop});
     t.program.Deliver(t.hotkey);
     EXPECT_EQ(t.presses, 1);
 }
