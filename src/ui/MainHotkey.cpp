@@ -130,7 +130,7 @@ void frmMain::CleanAndPaste() {
 // itself among them (Ctrl+Alt+V).
 void frmMain::PasteAfterHotkey() {
     try {
-        if (ports_.hotkey.ModifiersDown()) {
+        if (ModifiersDown()) {
             ports_.hotkey.ReleaseModifiers();
         }
         ports_.keyboard.Paste(*pressFocus_);
