@@ -69,7 +69,7 @@ Program::Program(const Icons& icons)
           window_, icons_, probe_, [] { QApplication::quit(); }, &Program::Guard),
       hotkey_(ProgramDisplay, [this] { Send("hotkey pressed", [&] { core_->HotkeyPressed(); }); }),
       hotkeyEvents_(hotkey_),
-      keyboard_(ProgramDisplay),
+      keyboard_(ProgramDisplay, [this](TypedSequences typed) { hotkey_.IgnorePressesOf(typed); }),
       autostart_(QCoreApplication::applicationFilePath().toStdString()) {
     core_ = std::make_unique<frmMain>(MainPorts{
         .clipboard = guardedClipboard_,

@@ -132,7 +132,11 @@ void SaveSettings(const OptionSet& options, SettingsBackend& backend) {
 }
 
 std::optional<Hotkey> LoadHotkey(SettingsBackend& backend) {
-    return ParseHotkey(Read(backend, "hotkey"));
+    std::optional<Hotkey> hotkey = ParseHotkey(Read(backend, "hotkey"));
+    if (hotkey && TypedByPaste(*hotkey)) {
+        return std::nullopt;
+    }
+    return hotkey;
 }
 
 void SaveHotkey(const std::optional<Hotkey>& hotkey, SettingsBackend& backend) {
