@@ -65,6 +65,10 @@ void frmMain::HotkeyPressed() {
     if (!loaded_ || unloaded_ || pressFocus_ || choosingHotkey_) {
         return;
     }
+    StartPress();
+}
+
+void frmMain::StartPress() {
     try {
         pressFocus_ = ports_.keyboard.FocusedWindow();
     } catch (const StepError&) {
@@ -100,21 +104,25 @@ bool frmMain::ModifiersDown() {
 void frmMain::CleanAndPaste() {
     RunProcess(
         {.quietWithoutText = true, .finished = [this](const std::optional<std::string>& put) {
+             std::optional<StepError> pasteFailure;
              if (put) {
                  // As after the watcher's own run: Autoprocess leaves it be.
                  watcher_.Remember(*put);
-                 PasteAfterHotkey();
+                 pasteFailure = PasteAfterHotkey();
              }
              pressFocus_.reset();
+             PressEnded(put, pasteFailure);
          }});
 }
 
-void frmMain::PasteAfterHotkey() {
+std::optional<StepError> frmMain::PasteAfterHotkey() {
     try {
         ports_.keyboard.Paste(*pressFocus_);
     } catch (const StepError& error) {
         ShowError(error);
+        return error;
     }
+    return std::nullopt;
 }
 
 }  // namespace textmend

@@ -24,6 +24,7 @@ void frmMain::RunProcess(ProcessRun run) {
         return;
     }
     running_ = std::move(run);
+    runFailure_.reset();
     if (running_->restore) {
         RestoreOriginal(*running_->restore);
         return;
@@ -45,14 +46,16 @@ void frmMain::ProcessRead(const ClipboardRead& read) {
     // it is left as it was.
     if (read.failure) {
         ShowError(*read.failure);
+        runFailure_ = FormatErrorMessage(read.failure->number(), read.failure->description());
         FinishProcess(std::nullopt);
         return;
     }
     if (!read.content.hasText) {
+        runFailure_ = "There is no text on the Clipboard.";
         if (running_->quietWithoutText) {
             SoundBeep();
         } else {
-            ports_.messageBox.Show("There is no text on the Clipboard.", kAppTitle);
+            ports_.messageBox.Show(*runFailure_, kAppTitle);
         }
         FinishProcess(std::nullopt);
         return;
@@ -85,6 +88,7 @@ void frmMain::WriteAndFinish(std::string text, bool remember) {
             }
             if (putFailure) {
                 ShowError(*putFailure);
+                runFailure_ = FormatErrorMessage(putFailure->number(), putFailure->description());
             }
             State("txtClipboard").text = text;
             if (remember && !putFailure) {

@@ -19,6 +19,7 @@
 #include <string>
 #include <string_view>
 
+#include "command/CommandProtocol.h"
 #include "engine/LinePass.h"
 #include "engine/OptionSet.h"
 #include "forms/AppVersion.h"
@@ -113,6 +114,18 @@ class frmMain : public Form {
     // one is still under way, or while the hotkey dialog is open, is ignored.
     void HotkeyPressed();
 
+    // The commands another start of the program asks for (textmend --process,
+    // ui/MainCommand.cpp). done is called once, when the command has ended.
+    using CommandDone = std::function<void(const CommandAnswer&)>;
+    // A request line as it arrived; answer gets the answer line.
+    void CommandRequest(std::string_view requestLine,
+                        const std::function<void(const std::string&)>& answer);
+    void RunCommand(ProgramCommand command, CommandDone done);
+    // Instead of Form_Load, when no program runs: Process or clean-and-paste
+    // once with the stored options, without the window, the tray icon or the
+    // watcher. Form_Unload then saves nothing.
+    void RunOnce(ProgramCommand command, CommandDone done);
+
     // The tray icon.
     void addTrayIcon();
     void removeTrayIcon();
@@ -175,8 +188,11 @@ class frmMain : public Form {
     void HoldHotkey();
     bool HotkeyInUse(const Hotkey& candidate);
     bool ModifiersDown();
+    void StartPress();
     void CleanAndPaste();
-    void PasteAfterHotkey();
+    std::optional<StepError> PasteAfterHotkey();
+    void PressEnded(const std::optional<std::string>& put,
+                    const std::optional<StepError>& pasteFailure);
     void ShowError(const StepError& error);
     void ApplyOptions(const OptionSet& options);
     void SelectCase(std::string_view optionName);
@@ -204,6 +220,10 @@ class frmMain : public Form {
     // spent waiting for the modifier keys.
     std::optional<std::uintptr_t> pressFocus_;
     int modifierTicks_ = 0;
+    // A command waiting for the press under way.
+    CommandDone pressDone_;
+    // Why the last run of the Process command put nothing on the clipboard.
+    std::optional<std::string> runFailure_;
     bool choosingHotkey_ = false;  // the hotkey dialog is open
     IconFlasher flasher_;
     WindowState windowState_ = WindowState::Normal;
