@@ -100,6 +100,11 @@ class ProgramDriver(abc.ABC):
         with TEXTMEND_WIDGET_STATE set to self.state_file."""
 
     @abc.abstractmethod
+    def run_command(self, *arguments) -> subprocess.CompletedProcess:
+        """Runs another start of the program with arguments, as a desktop
+        shortcut would, and returns how it ended, its output as text."""
+
+    @abc.abstractmethod
     def own_command(self):
         """The command that starts this build by its absolute path, as the
         running program names itself."""
@@ -347,6 +352,11 @@ class LinuxDriver(ProgramDriver):
                    TEXTMEND_WIDGET_STATE=self.state_file)
         return subprocess.Popen(command or [self.program], env=env, stdout=subprocess.DEVNULL,
                                 stderr=open(os.path.join(self.workdir, "stderr.txt"), "w"))
+
+    def run_command(self, *arguments):
+        env = dict(self.desktop.env, XDG_CONFIG_HOME=self.config_home)
+        return subprocess.run([self.program, *arguments], env=env, capture_output=True,
+                              text=True, timeout=30)
 
     def own_command(self):
         return [os.path.realpath(self.program)]
