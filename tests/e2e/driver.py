@@ -127,6 +127,10 @@ class ProgramDriver(abc.ABC):
         """The desktop's id of the main window, or None."""
 
     @abc.abstractmethod
+    def tray_icon_count(self):
+        """How many icons of the program the notification area shows."""
+
+    @abc.abstractmethod
     def tray_icon_box(self):
         """The tray icon's box on the screen, or None when it is not there."""
 
@@ -380,6 +384,9 @@ class LinuxDriver(ProgramDriver):
         grabber = os.path.join(os.path.dirname(os.path.abspath(__file__)), "key_grabber.py")
         return held_until_released([sys.executable, grabber, "ctrl+alt+v"], self.desktop.env,
                                    b"held")
+
+    def tray_icon_count(self):
+        return len(self.desktop.tray_icons_of("Textmend"))
 
     def tray_icon_box(self):
         if not self.widgets().get("tray", {}).get("shown"):

@@ -2,8 +2,6 @@
 them: carried out by the running program, or once by the command itself when
 none runs; a second plain start brings the running one forward."""
 
-import subprocess
-
 from desktop import wait_until
 
 COPIED = "one\n\n  two  \n"
@@ -51,7 +49,7 @@ class TestWithTheProgramRunning:
         second = program.run_command()
         assert (second.returncode, second.stderr) == (0, "")
         program.wait_window_state("normal")
-        assert len(program.desktop.tray_icons_of("Textmend")) == 1
+        assert program.tray_icon_count() == 1
         assert programs_running(program) == 1
 
     def test_no_text_fails_with_the_reason(self, program):
@@ -63,13 +61,14 @@ class TestWithTheProgramRunning:
 
 class TestWithoutTheProgram:
     def test_process_cleans_the_clipboard_once_and_leaves_nothing_on_screen(self, program):
-        program.store_settings({"upper": "True"})
+        program.store_settings({"upper": "True", "lower": "False", "clean": "False",
+                                "proper": "False"})
         program.desktop.copy(COPIED)
         done = program.run_command("--process")
         assert (done.returncode, done.stderr) == (0, "")
         wait_clipboard(program, CLEANED.upper())
         assert programs_running(program) == 0
-        assert program.desktop.tray_icons_of("Textmend") == []
+        assert program.tray_icon_count() == 0
         program.desktop.copy("later")  # the text it still hands out is no longer asked for
 
     def test_no_text_fails_with_the_reason(self, program):
@@ -83,8 +82,5 @@ class TestWithoutTheProgram:
         assert done.stderr.count("\n") == 1 and "--paste" in done.stderr
 
     def test_show_starts_the_program(self, program):
-        program.process = subprocess.Popen([program.program, "--show"],
-                                           env=dict(program.desktop.env,
-                                                    XDG_CONFIG_HOME=program.config_home,
-                                                    TEXTMEND_WIDGET_STATE=program.state_file))
-        wait_until(lambda: program.main_window_id() is not None, what="the window")
+        program.start(program.own_command() + ["--show"])
+        program.wait_window_state("normal")

@@ -224,6 +224,9 @@ class WineDriver(ProgramDriver):
             raise RuntimeError("no hotkey holder: set TEXTMEND_WINE_HOTKEY_HOLDER")
         return held_until_released(["wine", self.hotkey_holder], self.wine.env, b"held")
 
+    def tray_icon_count(self):
+        return len(self.docked_icons())
+
     def tray_icon_box(self):
         if not self.widgets().get("tray", {}).get("shown"):
             return None
