@@ -195,6 +195,11 @@ class WineDriver(ProgramDriver):
         return subprocess.Popen(command or ["wine", self.program], env=env, stdout=subprocess.DEVNULL,
                                 stderr=open(os.path.join(self.workdir, "stderr.txt"), "w"))
 
+    def run_command(self, *arguments):
+        return subprocess.run(["wine", self.program, *arguments], env=self.wine.env,
+                              capture_output=True,
+                              text=True, timeout=60)
+
     def own_command(self):
         return ["wine", self.wine.windows_path(self.program)]
 
