@@ -15,8 +15,8 @@ struct Option {
 
 constexpr auto kOptions = std::to_array<Option>({
     {"--clean-and-paste", ProgramCommand::CleanAndPaste,
-     "clean the clipboard's text and paste it into the focused window, as the hotkey does"},
-    {"--process", ProgramCommand::Process, "clean the clipboard's text (the Process command)"},
+     "clean the clipboard's text and paste it where the focus is (the hotkey)"},
+    {"--process", ProgramCommand::Process, "clean the clipboard's text (the Process button)"},
     {"--show", ProgramCommand::Show, "bring the window forward"},
     {"--help", ProgramCommand::Help, "print this help and exit"},
     {"--version", ProgramCommand::Version, "print the version and exit"},

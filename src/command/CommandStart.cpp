@@ -23,13 +23,17 @@ StartPlan PlanStart(const CommandLine& line, std::string_view versionLine) {
     }
 }
 
-StartPlan PlanAfterAsking(ProgramCommand command, const std::optional<std::string>& reply) {
+StartPlan PlanAfterAsking(ProgramCommand command, const std::optional<std::string>& reply,
+                          bool canRunHere) {
     if (reply) {
         return PlanExit(ParseAnswer(*reply));
     }
     switch (command) {
         case ProgramCommand::Process:
         case ProgramCommand::CleanAndPaste:
+            if (!canRunHere) {
+                return Failed("no Textmend runs here, and there is no display to run on");
+            }
             return {.step = StartStep::RunOnce};
         default:
             return {.step = StartStep::OpenWindow};

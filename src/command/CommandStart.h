@@ -32,10 +32,15 @@ struct StartPlan {
 StartPlan PlanStart(const CommandLine& line, std::string_view versionLine);
 
 // reply: the running program's answer line, as received; nothing when no
-// program listens.
-StartPlan PlanAfterAsking(ProgramCommand command, const std::optional<std::string>& reply);
+// program listens. canRunHere: whether this start has a desktop to carry out a
+// command on by itself (a display).
+StartPlan PlanAfterAsking(ProgramCommand command, const std::optional<std::string>& reply,
+                          bool canRunHere = true);
 
 // The end of a command, carried out here or by the running program.
 StartPlan PlanExit(const CommandAnswer& answer);
+
+// Why a run once ended without saying how it ended (it could not start).
+inline constexpr std::string_view kRunEndedEarly = "could not run the command (see above)";
 
 }  // namespace textmend

@@ -28,13 +28,13 @@ std::optional<int> BeginDetachedRun() {
         return std::nullopt;
     }
     ::close(ends[1]);
-    unsigned char status = 1;
+    unsigned char status = 0;
     ssize_t got = 0;
     do {
         got = ::read(ends[0], &status, 1);
     } while (got < 0 && errno == EINTR);
     ::close(ends[0]);
-    return got == 1 ? status : 1;
+    return got == 1 ? static_cast<int>(status) : -1;
 }
 
 void ReportDetachedRun(int status) {

@@ -12,7 +12,7 @@ namespace textmend {
 //
 // Begin forks; it must be called before the program starts any thread. In the
 // starting process it waits for the run's status and returns it, to exit with
-// (1 when the run ended without one); in the run it returns nothing.
+// (-1 when the run ended without one); in the run it returns nothing.
 std::optional<int> BeginDetachedRun();
 
 // In the run: hands status to the starting process, which exits with it, and

@@ -62,12 +62,15 @@ int main(int argc, char* argv[]) {
     textmend::StartPlan plan =
         textmend::PlanStart(line, "textmend " + std::string(textmend::kVersionText) + "\n");
     const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-    const std::string socketPath = textmend::InstanceSocketPath(
-        runtimeDir ? runtimeDir : "", textmend::DisplayToOpen(argc, argv), ::getuid());
+    const std::string display = textmend::DisplayToOpen(argc, argv);
+    const std::string socketPath =
+        textmend::InstanceSocketPath(runtimeDir ? runtimeDir : "", display, ::getuid());
     if (plan.step == textmend::StartStep::Ask) {
         plan = textmend::PlanAfterAsking(
-            line.command, textmend::AskRunningProgram(
-                              socketPath, *textmend::RequestLine(line.command), kAnswerDeadline));
+            line.command,
+            textmend::AskRunningProgram(socketPath, *textmend::RequestLine(line.command),
+                                        kAnswerDeadline),
+            !display.empty());
     }
     if (plan.step == textmend::StartStep::Exit) {
         return Finish(plan);
@@ -75,7 +78,9 @@ int main(int argc, char* argv[]) {
     const bool once = plan.step == textmend::StartStep::RunOnce;
     if (once) {
         if (const std::optional<int> status = textmend::BeginDetachedRun()) {
-            return *status;
+            return *status >= 0 ? *status
+                                : Finish(textmend::PlanExit(textmend::CommandAnswer::Failed(
+                                      std::string(textmend::kRunEndedEarly))));
         }
     }
 

@@ -86,6 +86,9 @@ TEST(CommandStart, AsksTheRunningProgramFirstAndOtherwiseStartsOrRunsOnce) {
         EXPECT_EQ(plan.exitStatus, c.status) << c.reply.value_or("nobody");
         EXPECT_EQ(plan.errorLine, c.error) << c.reply.value_or("nobody");
     }
+    const StartPlan nowhere = PlanAfterAsking(ProgramCommand::Process, nobody, false);
+    EXPECT_EQ(nowhere.step, StartStep::Exit);
+    EXPECT_EQ(nowhere.exitStatus, 1);
     const StartPlan wrong = PlanStart(ParseCommandLine({"--bogus"}), "textmend 1.0\n");
     EXPECT_EQ(wrong.step, StartStep::Exit);
     EXPECT_EQ(wrong.exitStatus, 1);
