@@ -80,6 +80,8 @@ std::optional<std::string> AskRunningWindow(const std::string& request,
     }
     std::optional<std::string> answer;
     SetWindowLongPtrW(answerWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&answer));
+    // Whoever ran this command was given the foreground: --show hands it on.
+    AllowSetForegroundWindow(ASFW_ANY);
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(deadline.count());
     DWORD_PTR taken = 0;
     if (!Send(running, answerWindow, kRequestTag, request, &taken)) {
