@@ -28,9 +28,9 @@
 
 #include "CorpusGenerator.h"
 #include "engine/CaseConversion.h"
-#include "engine/PipelineOps.h"
 #include "engine/ProcessText.h"
-#include "engine/TextOps.h"
+#include "engine/internal/PipelineOps.h"
+#include "engine/reference/TextOps.h"
 
 namespace textmend::bench {
 namespace {
@@ -123,13 +123,13 @@ void TimeConversionIntoReusedBuffer(benchmark::State& state, Conversion conversi
 }
 
 void Upper(benchmark::State& state) {
-    TimeConversionIntoReusedBuffer(state, detail::ToUpperInto);
+    TimeConversionIntoReusedBuffer(state, internal::ToUpperInto);
 }
 void Lower(benchmark::State& state) {
-    TimeConversionIntoReusedBuffer(state, detail::ToLowerInto);
+    TimeConversionIntoReusedBuffer(state, internal::ToLowerInto);
 }
 void Proper(benchmark::State& state) {
-    TimeConversionIntoReusedBuffer(state, detail::ToProperInto);
+    TimeConversionIntoReusedBuffer(state, internal::ToProperInto);
 }
 void UpperNewString(benchmark::State& state) {
     TimeOperation(state, ToUpper);
@@ -141,22 +141,24 @@ void ProperNewString(benchmark::State& state) {
     TimeOperation(state, ToProper);
 }
 void RemGT(benchmark::State& state) {
-    TimeOperation(state, [](const std::string& text) { return remGT(text, Scratch()); });
+    TimeOperation(state, [](const std::string& text) { return reference::remGT(text, Scratch()); });
 }
 void RemDblspc(benchmark::State& state) {
-    TimeOperation(state, remDblspc);
+    TimeOperation(state, reference::remDblspc);
 }
 void SentenceCapitals(benchmark::State& state) {
-    TimeInPlaceOperation(state, Sentence);
+    TimeInPlaceOperation(state, reference::Sentence);
 }
 void RemBlanks(benchmark::State& state) {
-    TimeOperation(state, [](const std::string& text) { return remBlanks(text, Scratch()); });
+    TimeOperation(state,
+                  [](const std::string& text) { return reference::remBlanks(text, Scratch()); });
 }
 void TrimCR(benchmark::State& state) {
-    TimeInPlaceOperation(state, trimCR);
+    TimeInPlaceOperation(state, reference::trimCR);
 }
 void RemCRs(benchmark::State& state) {
-    TimeOperation(state, [](const std::string& text) { return remCRs(text, Scratch()); });
+    TimeOperation(state,
+                  [](const std::string& text) { return reference::remCRs(text, Scratch()); });
 }
 
 void Register(const char* name, void (*function)(benchmark::State&)) {

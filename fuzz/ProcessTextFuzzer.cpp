@@ -11,7 +11,7 @@
 
 #include "engine/CaseConversion.h"
 #include "engine/ProcessText.h"
-#include "engine/TextOps.h"
+#include "engine/reference/TextOps.h"
 
 namespace {
 
@@ -80,14 +80,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ProcessText(text, options, FailOnStepError, Scratch());
 
-    if (!EndsWith(remGT(text, Scratch()), "\r\n")) {
+    if (!EndsWith(reference::remGT(text, Scratch()), "\r\n")) {
         Broken("remGT output must end in CR LF", text);
     }
-    if (HasLoneCR(remCRs(text, Scratch()))) {
+    if (HasLoneCR(reference::remCRs(text, Scratch()))) {
         Broken("remCRs output must hold no lone CR", text);
     }
     std::string trimmed = text;
-    if (EndsWith(trimCR(trimmed), "\r\n")) {
+    if (EndsWith(reference::trimCR(trimmed), "\r\n")) {
         Broken("trimCR output must not end in CR LF", text);
     }
     const std::string upper = ToUpper(text);

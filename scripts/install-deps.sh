@@ -23,6 +23,11 @@ packages=(
   dpkg-dev lintian desktop-file-utils appstream help2man man-db nsis
   # the hotkey's: a window to type in, another program holding a combination
   python3-tk python3-xlib
+  # native Wayland: the clipboard and paste clients (wayland-scanner makes their
+  # protocol code), the toolkit's Wayland platform; their tests on a headless Sway
+  # with wl-clipboard and a window of their own (xdg-shell, xkbcommon); Weston
+  # offers no data-control
+  libwayland-dev wayland-protocols libxkbcommon-dev qt6-wayland sway wl-clipboard weston
 )
 
 missing=()

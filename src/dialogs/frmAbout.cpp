@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "forms/CentreWindow.h"
+
 namespace textmend {
 
 frmAbout::frmAbout(SystemPort& system, MessageBoxPort& messages, AppVersion version)
@@ -11,7 +13,7 @@ void frmAbout::Form_Load(WindowPort& window) {
     caption_ = std::string("About ") + kAppTitle;
     State("lblVersion").text = "Version " + VersionText(version_);
     State("lblTitle").text = kAppTitle;
-    Centre(window);
+    CentreWindow(window);
 }
 
 bool frmAbout::Click(std::string_view name) {

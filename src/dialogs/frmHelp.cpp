@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "forms/CentreWindow.h"
+
 namespace textmend {
 
 frmHelp::frmHelp() : DialogForm(HelpLayout()) {}
@@ -32,7 +34,7 @@ void frmHelp::SetText(const std::string& text) {
 }
 
 void frmHelp::Form_Load(WindowPort& window) {
-    Centre(window);
+    CentreWindow(window);
 }
 
 bool frmHelp::Click(std::string_view name) {

@@ -1,5 +1,7 @@
 #include "dialogs/frmHotkey.h"
 
+#include "forms/CentreWindow.h"
+
 namespace textmend {
 namespace {
 
@@ -16,7 +18,7 @@ frmHotkey::frmHotkey(std::optional<Hotkey> current, std::function<bool(const Hot
 
 void frmHotkey::Form_Load(WindowPort& window) {
     Show(current_ ? HotkeyText(*current_) : std::string(kProposal));
-    Centre(window);
+    CentreWindow(window);
 }
 
 void frmHotkey::Change(std::string_view name, const std::string& text) {

@@ -4,11 +4,11 @@
 #include <array>
 #include <cstring>
 
-#include "engine/AsciiBlock.h"
-#include "engine/CaseTables.h"
-#include "engine/LargeBuffer.h"
-#include "engine/PipelineOps.h"
 #include "engine/Utf8.h"
+#include "engine/internal/AsciiBlock.h"
+#include "engine/internal/CaseTables.h"
+#include "engine/internal/LargeBuffer.h"
+#include "engine/internal/PipelineOps.h"
 
 namespace textmend {
 
@@ -16,19 +16,19 @@ char32_t UpperOf(char32_t c) {
     if (c < 0x80) {
         return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c;
     }
-    return detail::MapCodePoint(detail::kUpperTable, c);
+    return internal::MapCodePoint(internal::kUpperTable, c);
 }
 
 char32_t LowerOf(char32_t c) {
     if (c < 0x80) {
         return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
     }
-    return detail::MapCodePoint(detail::kLowerTable, c);
+    return internal::MapCodePoint(internal::kLowerTable, c);
 }
 
 namespace {
 
-using detail::kAsciiBlock;
+using internal::kAsciiBlock;
 
 // The output grows by about this much at a time, so each piece of it is written while
 // it is still in the cache rather than filled with zeros first and overwritten later.
@@ -36,12 +36,12 @@ constexpr std::size_t kChunk = std::size_t{16} << 10;
 
 // The most one step of the conversion writes: a block, or one character.
 constexpr std::size_t kStepRoom = kAsciiBlock;
-static_assert(kStepRoom >= detail::kMaxUtf8Length);
+static_assert(kStepRoom >= kMaxUtf8Length);
 
 // A word starts at pos when the character before it is a separator; a separator is one
 // byte long and never part of a longer sequence, so the byte before pos tells.
 bool AtWordStart(const unsigned char* in, std::size_t pos) {
-    return pos == 0 || detail::IsWordSeparatorByte(in[pos - 1]);
+    return pos == 0 || internal::IsWordSeparatorByte(in[pos - 1]);
 }
 
 // The converted UTF-8 form of every two-byte character (U+0080 to U+07FF: accented
@@ -55,8 +55,8 @@ class TwoByteTable {
     explicit TwoByteTable(char32_t (*map)(char32_t)) {
         for (char32_t c = 0x80; c < 0x800; ++c) {
             Entry& entry = entries_[c - 0x80];
-            entry[3] = static_cast<unsigned char>(
-                detail::EncodeTo(reinterpret_cast<char*>(entry.data()), map(c)));
+            entry[3] =
+                static_cast<unsigned char>(EncodeTo(reinterpret_cast<char*>(entry.data()), map(c)));
         }
     }
 
@@ -85,7 +85,7 @@ struct UpperPolicy {
     const TwoByteTable& table = UpperTwoByteTable();
 
     static void Block(const unsigned char* in, unsigned char* out) {
-        detail::UpperAsciiBlock(in, out);
+        internal::UpperAsciiBlock(in, out);
     }
     static char32_t Map(const unsigned char*, std::size_t, char32_t c) { return UpperOf(c); }
     const TwoByteTable& TwoByte(const unsigned char*, std::size_t) const { return table; }
@@ -95,7 +95,7 @@ struct LowerPolicy {
     const TwoByteTable& table = LowerTwoByteTable();
 
     static void Block(const unsigned char* in, unsigned char* out) {
-        detail::LowerAsciiBlock(in, out);
+        internal::LowerAsciiBlock(in, out);
     }
     static char32_t Map(const unsigned char*, std::size_t, char32_t c) { return LowerOf(c); }
     const TwoByteTable& TwoByte(const unsigned char*, std::size_t) const { return table; }
@@ -107,7 +107,7 @@ struct ProperPolicy {
     const TwoByteTable& lower = LowerTwoByteTable();
 
     static void Block(const unsigned char* in, unsigned char* out) {
-        detail::ProperAsciiBlock(in, out);
+        internal::ProperAsciiBlock(in, out);
     }
     static char32_t Map(const unsigned char* in, std::size_t pos, char32_t c) {
         return AtWordStart(in, pos) ? UpperOf(c) : LowerOf(c);
@@ -126,7 +126,7 @@ void Convert(const std::string& temp, std::string& out) {
     const Policy policy{};
     const auto* const in = reinterpret_cast<const unsigned char*>(temp.data());
     const std::size_t size = temp.size();
-    detail::PrepareBuffer(out, size + kStepRoom, size);
+    internal::PrepareBuffer(out, size + kStepRoom, size);
     std::size_t r = 0;
     std::size_t w = 0;
     while (r < size) {
@@ -140,12 +140,12 @@ void Convert(const std::string& temp, std::string& out) {
                 // up to the first other one are kept, and the later output overwrites
                 // the rest.
                 Policy::Block(in + r, o + w);
-                if (detail::IsAsciiBlock(in + r)) {
+                if (internal::IsAsciiBlock(in + r)) {
                     r += kAsciiBlock;
                     w += kAsciiBlock;
                     continue;
                 }
-                const std::size_t ascii = detail::LeadingAsciiBytes(in + r);
+                const std::size_t ascii = internal::LeadingAsciiBytes(in + r);
                 r += ascii;
                 w += ascii;
             }
@@ -163,13 +163,12 @@ void Convert(const std::string& temp, std::string& out) {
             if (w >= limit || r >= size || (in[r] < 0x80 && r > 0 && size - r >= kAsciiBlock)) {
                 continue;
             }
-            const detail::DecodedChar decoded = detail::DecodeAt(temp, r);
+            const DecodedChar decoded = DecodeAt(temp, r);
             if (decoded.length == 0) {
                 o[w++] = in[r++];
                 continue;
             }
-            w += detail::EncodeTo(reinterpret_cast<char*>(o + w),
-                                  Policy::Map(in, r, decoded.codePoint));
+            w += EncodeTo(reinterpret_cast<char*>(o + w), Policy::Map(in, r, decoded.codePoint));
             r += decoded.length;
         }
     }
@@ -178,7 +177,7 @@ void Convert(const std::string& temp, std::string& out) {
 
 }  // namespace
 
-namespace detail {
+namespace internal {
 
 void ToUpperInto(const std::string& temp, std::string& out) {
     Convert<UpperPolicy>(temp, out);
@@ -192,23 +191,23 @@ void ToProperInto(const std::string& temp, std::string& out) {
     Convert<ProperPolicy>(temp, out);
 }
 
-}  // namespace detail
+}  // namespace internal
 
 std::string ToUpper(const std::string& temp) {
     std::string out;
-    detail::ToUpperInto(temp, out);
+    internal::ToUpperInto(temp, out);
     return out;
 }
 
 std::string ToLower(const std::string& temp) {
     std::string out;
-    detail::ToLowerInto(temp, out);
+    internal::ToLowerInto(temp, out);
     return out;
 }
 
 std::string ToProper(const std::string& temp) {
     std::string out;
-    detail::ToProperInto(temp, out);
+    internal::ToProperInto(temp, out);
     return out;
 }
 

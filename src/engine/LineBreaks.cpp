@@ -9,7 +9,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "engine/ByteFinder.h"
+#include "engine/internal/ByteFinder.h"
 
 namespace textmend {
 
@@ -21,7 +21,7 @@ constexpr std::string_view kCrLf = "\r\n";
 // than the byte itself replaced by that; only the places of byte are asked.
 template <class Replacement>
 void AppendReplacing(std::string_view text, char byte, std::string& out, Replacement replacement) {
-    detail::ByteFinder<1> found(text.data(), text.size(), {byte});
+    internal::ByteFinder<1> found(text.data(), text.size(), {byte});
     std::size_t copied = 0;
     for (std::size_t pos = found.Next(0); pos < text.size(); pos = found.Next(pos + 1)) {
         const std::string_view replaced = replacement(pos);
@@ -168,7 +168,7 @@ std::string ToEngineLineBreaks(std::string text) {
             continue;
         }
         const std::size_t lf =
-            r > kBlock ? r - kBlock + std::bit_width(lone) - 1 : detail::FindLast(data, r, '\n');
+            r > kBlock ? r - kBlock + std::bit_width(lone) - 1 : internal::FindLast(data, r, '\n');
         MoveShort(data + lf + 1 + shift, data + lf + 1, r - lf - 1);
         if (!LoneLfAt(data, lf)) {
             // A CR LF near the start, where the blocks are not looked at.

@@ -3,11 +3,11 @@
 #include <new>
 #include <system_error>
 
-#include "engine/LargeBuffer.h"
-#include "engine/LineRebuild.h"
-#include "engine/PipelineOps.h"
 #include "engine/StepError.h"
 #include "engine/SystemError.h"
+#include "engine/internal/LargeBuffer.h"
+#include "engine/internal/LineRebuild.h"
+#include "engine/internal/PipelineOps.h"
 
 namespace textmend {
 
@@ -29,7 +29,7 @@ void RunStep(const ErrorSink& sink, Step step) {
     } catch (const std::system_error& failure) {
         Report(sink, StepError(failure.code().value(), failure.code().message()));
     } catch (const std::bad_alloc&) {
-        Report(sink, detail::OutOfMemoryError());
+        Report(sink, OutOfMemoryError());
     }
 }
 
@@ -39,11 +39,11 @@ using CaseConversion = void (*)(const std::string& temp, std::string& out);
 CaseConversion ConversionFor(CaseMode mode) {
     switch (mode) {
         case CaseMode::Upper:
-            return detail::ToUpperInto;
+            return internal::ToUpperInto;
         case CaseMode::Lower:
-            return detail::ToLowerInto;
+            return internal::ToLowerInto;
         case CaseMode::Proper:
-            return detail::ToProperInto;
+            return internal::ToProperInto;
         case CaseMode::None:
         case CaseMode::Cleanse:
             break;
@@ -65,20 +65,21 @@ bool LeavesTextUnchanged(const OptionSet& options) {
 }
 
 std::size_t ProcessingRoom(std::size_t size) {
-    return detail::LineRebuildRoom(size);
+    return internal::LineRebuildRoom(size);
 }
 
 std::string ProcessText(std::string text, const OptionSet& options, const ErrorSink& sink,
                         const ScratchFolders& folders) {
     // Every step changes text in place or builds its new form in the one spare buffer,
     // so at most two buffers as large as the text are ever in use.
-    detail::StepBuffers buffers;
+    internal::StepBuffers buffers;
     // Room for what the line steps make of the text, so that none of them needs a
     // larger buffer; what is never written costs nothing. When there is no such room,
     // each step asks for what it needs and reports its own failure.
     if (UsesSpare(options)) {
         try {
-            detail::PrepareBuffer(buffers.spare, detail::LineRebuildRoom(text.size()), text.size());
+            internal::PrepareBuffer(buffers.spare, internal::LineRebuildRoom(text.size()),
+                                    text.size());
         } catch (const std::bad_alloc&) {
         }
     }
@@ -89,29 +90,29 @@ std::string ProcessText(std::string text, const OptionSet& options, const ErrorS
         });
     }
     if (IsSet(options.remgt)) {
-        RunStep(sink, [&] { detail::RemoveQuoteMarkersInPlace(text, folders, buffers); });
+        RunStep(sink, [&] { internal::RemoveQuoteMarkersInPlace(text, folders, buffers); });
     }
     // Neither of the two sentence steps can fail, so when both are chosen they run as
     // one pass over the text.
     if (IsSet(options.dblspc) && IsSet(options.sentence)) {
-        RunStep(sink, [&] { detail::RemoveDoubleSpacesThenCapitaliseInPlace(text); });
+        RunStep(sink, [&] { internal::RemoveDoubleSpacesThenCapitaliseInPlace(text); });
     } else if (IsSet(options.dblspc)) {
-        RunStep(sink, [&] { detail::RemoveDoubleSpacesInPlace(text); });
+        RunStep(sink, [&] { internal::RemoveDoubleSpacesInPlace(text); });
     } else if (IsSet(options.sentence)) {
-        RunStep(sink, [&] { detail::CapitaliseSentencesInPlace(text); });
+        RunStep(sink, [&] { internal::CapitaliseSentencesInPlace(text); });
     }
     if (IsSet(options.noblanks)) {
-        RunStep(sink, [&] { detail::RemoveBlankLinesInPlace(text, folders, buffers); });
+        RunStep(sink, [&] { internal::RemoveBlankLinesInPlace(text, folders, buffers); });
     }
     if (IsSet(options.trimcr)) {
-        RunStep(sink, [&] { detail::TrimEndInPlace(text); });
+        RunStep(sink, [&] { internal::TrimEndInPlace(text); });
     }
     // Remove rtns 2X alone decides when set; its two passes are one step, so a failure
     // in either leaves the text as it was before the first.
     if (IsSet(options.remcrdbl)) {
-        RunStep(sink, [&] { detail::RemoveHardReturnsTwiceInPlace(text, folders, buffers); });
+        RunStep(sink, [&] { internal::RemoveHardReturnsTwiceInPlace(text, folders, buffers); });
     } else if (IsSet(options.remcrs)) {
-        RunStep(sink, [&] { detail::RemoveHardReturnsInPlace(text, folders, buffers); });
+        RunStep(sink, [&] { internal::RemoveHardReturnsInPlace(text, folders, buffers); });
     }
     return text;
 }

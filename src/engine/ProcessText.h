@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "engine/LinePass.h"
 #include "engine/OptionSet.h"
+#include "engine/ScratchFolders.h"
 
 namespace textmend {
 
@@ -27,5 +27,12 @@ bool LeavesTextUnchanged(const OptionSet& options);
 // The storage a text of size bytes should come in for ProcessText never to grow it
 // (see ReserveText).
 std::size_t ProcessingRoom(std::size_t size);
+
+// Makes room for capacity bytes in text, keeping what it holds. Large room is put on the
+// platform's large memory pages where that is possible, and the part of it up to
+// expectedSize (the size text is about to reach) is made ready at once, on two
+// processors where there are two: every fresh page costs the system a fault when first
+// written, which is cheaper for large pages and cheaper still shared out.
+void ReserveText(std::string& text, std::size_t capacity, std::size_t expectedSize);
 
 }  // namespace textmend

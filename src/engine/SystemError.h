@@ -4,7 +4,7 @@
 
 #include "engine/StepError.h"
 
-namespace textmend::detail {
+namespace textmend {
 
 // A platform error number (errno, or a Windows error code) with the platform's text for it.
 StepError SystemError(std::int32_t code);
@@ -18,4 +18,4 @@ StepError FolderMissingError();
 StepError OutOfMemoryError();
 StepError ShortReadError();
 
-}  // namespace textmend::detail
+}  // namespace textmend

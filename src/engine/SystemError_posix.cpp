@@ -2,20 +2,20 @@
 #include <system_error>
 
 #include "engine/SystemError.h"
-#include "engine/SystemErrorText.h"
+#include "engine/internal/SystemErrorText.h"
 
 namespace textmend {
+
+namespace internal {
 
 std::string SystemErrorText(std::int32_t code) {
     return std::generic_category().message(code);
 }
 
-}  // namespace textmend
-
-namespace textmend::detail {
+}  // namespace internal
 
 StepError SystemError(std::int32_t code) {
-    return StepError(code, SystemErrorText(code));
+    return StepError(code, internal::SystemErrorText(code));
 }
 
 StepError LastSystemError() {
@@ -34,4 +34,4 @@ StepError ShortReadError() {
     return SystemError(EIO);
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/SystemError.h"
-#include "engine/SystemErrorText.h"
+#include "engine/internal/SystemErrorText.h"
 
 namespace textmend {
 
@@ -19,6 +19,8 @@ std::string Utf8FromWide(const wchar_t* text, int length) {
 }
 
 }  // namespace
+
+namespace internal {
 
 std::string SystemErrorText(std::int32_t code) {
     const auto number = static_cast<DWORD>(code);
@@ -39,12 +41,10 @@ std::string SystemErrorText(std::int32_t code) {
     return text.empty() ? "Unknown error " + std::to_string(number) : text;
 }
 
-}  // namespace textmend
-
-namespace textmend::detail {
+}  // namespace internal
 
 StepError SystemError(std::int32_t code) {
-    return StepError(code, SystemErrorText(code));
+    return StepError(code, internal::SystemErrorText(code));
 }
 
 StepError LastSystemError() {
@@ -63,4 +63,4 @@ StepError ShortReadError() {
     return SystemError(ERROR_HANDLE_EOF);
 }
 
-}  // namespace textmend::detail
+}  // namespace textmend

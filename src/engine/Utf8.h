@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace textmend::detail {
+namespace textmend {
 
 // One well-formed UTF-8 sequence: its code point and its length in bytes. A length
 // of 0 means the byte at that position starts no well-formed sequence.
@@ -73,4 +73,4 @@ inline std::size_t EncodeTo(char* out, char32_t c) {
 
 inline constexpr std::size_t kMaxUtf8Length = 4;
 
-}  // namespace textmend::detail
+}  // namespace textmend

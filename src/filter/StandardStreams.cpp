@@ -7,7 +7,6 @@
 #include <io.h>
 #endif
 
-#include "engine/LargeBuffer.h"
 #include "engine/ProcessText.h"
 
 namespace textmend {

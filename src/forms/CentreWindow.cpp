@@ -3,9 +3,12 @@
 namespace textmend {
 
 void CentreWindow(WindowPort& window) {
-    const TwipSize screen = window.ScreenSize();
-    const TwipSize outer = window.OuterSize();
-    window.Move((screen.width - outer.width) / 2.0, (screen.height - outer.height) / 2.0);
+    try {
+        const TwipSize screen = window.ScreenSize();
+        const TwipSize outer = window.OuterSize();
+        window.Move((screen.width - outer.width) / 2.0, (screen.height - outer.height) / 2.0);
+    } catch (const StepError&) {
+    }
 }
 
 }  // namespace textmend

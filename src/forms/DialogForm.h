@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/StepError.h"
-#include "forms/CentreWindow.h"
 #include "forms/Form.h"
 #include "ports/WindowPort.h"
 
@@ -18,16 +16,6 @@ class DialogForm : public Form {
     // The window exists and is not shown yet.
     virtual void Form_Load(WindowPort& window) = 0;
     void Form_Unload() { unloaded_ = true; }
-
-  protected:
-    // A dialog opens in the middle of the screen, or where the platform puts it
-    // when it cannot be moved.
-    static void Centre(WindowPort& window) {
-        try {
-            CentreWindow(window);
-        } catch (const StepError&) {
-        }
-    }
 };
 
 }  // namespace textmend

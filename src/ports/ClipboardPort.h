@@ -19,6 +19,12 @@ struct ClipboardContent {
     std::string text;  // UTF-8 with CR LF (or lone CR) line breaks
 };
 
+// What one read of the clipboard came back with: the content, or the failure.
+struct ClipboardRead {
+    ClipboardContent content{};
+    std::optional<StepError> failure{};
+};
+
 // The system clipboard, plain text only, without ever making the window wait:
 // the transfers run asynchronously, and another program that takes the clipboard
 // and then never answers costs a failed read after the deadline, nothing more.
@@ -27,8 +33,7 @@ struct ClipboardContent {
 // that started it returns. A port never calls done after it is destroyed.
 class ClipboardPort {
   public:
-    using ReadDone = std::function<void(const ClipboardContent& content,
-                                        const std::optional<StepError>& failure)>;
+    using ReadDone = std::function<void(const ClipboardRead& read)>;
     using WriteDone = std::function<void(const std::optional<StepError>& emptyFailure,
                                          const std::optional<StepError>& putFailure)>;
 
@@ -44,8 +49,10 @@ class ClipboardPort {
     // starts no second read before done.
     virtual void Read(ReadDone done) = 0;
     // Empties the clipboard (every format goes) and puts text on it as plain text
-    // only; done has the failure of each of the two steps.
-    virtual void Write(std::string text, WriteDone done) = 0;
+    // only; done has the failure of each of the two steps. A secret text is put
+    // with the platform's marks that keep clipboard histories and monitors from
+    // keeping it.
+    virtual void Write(std::string text, bool secret, WriteDone done) = 0;
 };
 
 }  // namespace textmend

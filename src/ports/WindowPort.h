@@ -14,8 +14,9 @@ struct TwipSize {
 };
 
 // One top-level window of the program as the platform shows it. Positions and
-// sizes are in twips; the front end converts them to its own units. Failures are
-// thrown as StepError.
+// sizes are in twips; the front end converts them to its own units. Only placing
+// it (ScreenSize, OuterSize, Move) may fail, where the platform does not let
+// programs place their windows: that throws StepError.
 class WindowPort {
   public:
     virtual ~WindowPort() = default;

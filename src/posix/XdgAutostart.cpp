@@ -1,14 +1,13 @@
 #include "posix/XdgAutostart.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 
 #include "engine/SystemError.h"
+#include "posix/ConfigHome.h"
 
 namespace textmend {
 namespace {
@@ -20,7 +19,7 @@ constexpr std::string_view kReservedInExec = " \t\n\"'\\><~|&;$*?#()`";
 constexpr std::string_view kEscapedInQuotes = "\"`$\\";
 
 [[noreturn]] void ThrowErrno() {
-    throw detail::LastSystemError();
+    throw LastSystemError();
 }
 
 // The value as the desktop entry's string type writes it: a backslash and the
@@ -152,19 +151,6 @@ std::string ExecValueFor(std::string_view program) {
     return EscapeString(exec);
 }
 
-std::string ConfigHome() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome != nullptr && configHome[0] == '/') {
-        return configHome;
-    }
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] == '\0') {
-        const passwd* user = getpwuid(getuid());
-        home = user != nullptr ? user->pw_dir : "";
-    }
-    return std::string(home) + "/.config";
-}
-
 XdgAutostart::XdgAutostart(std::string program, const std::string& configHome)
     : program_(std::move(program)),
       autostartFolder_(configHome + "/autostart"),
@@ -182,7 +168,7 @@ bool XdgAutostart::IsEnabled() {
     }
     std::string text;
     if (const int error = ReadAndClose(fd, text); error != 0) {
-        throw detail::SystemError(error);
+        throw SystemError(error);
     }
     return !SwitchedOff(text);
 }
@@ -211,7 +197,7 @@ void XdgAutostart::Enable() {
     }
     if (error != 0) {
         unlink(temporary.c_str());
-        throw detail::SystemError(error);
+        throw SystemError(error);
     }
 }
 

@@ -40,9 +40,6 @@ class XdgAutostart : public AutostartPort {
     std::string entryPath_;
 };
 
-// $XDG_CONFIG_HOME, or $HOME/.config when it is unset, empty or not absolute.
-std::string ConfigHome();
-
 // The Exec value that starts program with no arguments, quoted and escaped as a
 // desktop entry's Exec key needs it.
 std::string ExecValueFor(std::string_view program);

@@ -32,14 +32,13 @@ void Program::Guard(std::string_view event, const std::function<void()>& call) n
 }
 
 void Program::GuardedClipboard::Read(ReadDone done) {
-    clipboard_.Read([done = std::move(done)](const ClipboardContent& content,
-                                             const std::optional<StepError>& failure) {
-        Guard("clipboard read", [&] { done(content, failure); });
+    clipboard_.Read([done = std::move(done)](const ClipboardRead& read) {
+        Guard("clipboard read", [&] { done(read); });
     });
 }
 
-void Program::GuardedClipboard::Write(std::string text, WriteDone done) {
-    clipboard_.Write(std::move(text),
+void Program::GuardedClipboard::Write(std::string text, bool secret, WriteDone done) {
+    clipboard_.Write(std::move(text), secret,
                      [done = std::move(done)](const std::optional<StepError>& emptyFailure,
                                               const std::optional<StepError>& putFailure) {
                          Guard("clipboard write", [&] { done(emptyFailure, putFailure); });

@@ -61,7 +61,7 @@ class Program {
         explicit GuardedClipboard(ClipboardPort& clipboard) : clipboard_(clipboard) {}
         std::uint64_t ChangeCount() override { return clipboard_.ChangeCount(); }
         void Read(ReadDone done) override;
-        void Write(std::string text, WriteDone done) override;
+        void Write(std::string text, bool secret, WriteDone done) override;
 
       private:
         ClipboardPort& clipboard_;

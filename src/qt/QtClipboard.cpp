@@ -37,11 +37,6 @@ ClipboardContent OwnContent() {
 
 }  // namespace
 
-struct QtClipboard::Outcome {
-    ClipboardContent content;
-    std::optional<StepError> failure;
-};
-
 QtClipboard::QtClipboard(std::function<void()> afterDone)
     : afterDone_(std::move(afterDone)), display_(ProgramDisplayName()) {
     if (pipe2(stopPipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
@@ -72,7 +67,7 @@ QtClipboard::~QtClipboard() {
 
 void QtClipboard::Read(ReadDone done) {
     if (QGuiApplication::clipboard()->ownsClipboard()) {
-        done(OwnContent(), std::nullopt);
+        done({.content = OwnContent()});
         return;
     }
     // The previous reader has handed its outcome over; it has only to end.
@@ -82,7 +77,7 @@ void QtClipboard::Read(ReadDone done) {
     pending_ = std::move(done);
     const auto deadline = SelectionConnection::Clock::now() + kDeadline;
     reader_ = std::thread([this, deadline, stopFd = stopPipe_[0]] {
-        auto outcome = std::make_shared<Outcome>();
+        auto outcome = std::make_shared<ClipboardRead>();
         try {
             outcome->content = ReadClipboardSelection(display_, deadline, stopFd);
             outcome->content.text = ToEngineLineBreaks(outcome->content.text);
@@ -91,7 +86,7 @@ void QtClipboard::Read(ReadDone done) {
             outcome->failure = failure;
         } catch (const std::bad_alloc&) {
             outcome->content = {};
-            outcome->failure = detail::OutOfMemoryError();
+            outcome->failure = OutOfMemoryError();
         } catch (const TransferStopped&) {
             return;
         }
@@ -100,17 +95,17 @@ void QtClipboard::Read(ReadDone done) {
     });
 }
 
-void QtClipboard::Finish(const Outcome& outcome) {
+void QtClipboard::Finish(const ClipboardRead& read) {
     ReadDone done = std::exchange(pending_, nullptr);
     if (done) {
-        done(outcome.content, outcome.failure);
+        done(read);
     }
     if (afterDone_) {
         afterDone_();
     }
 }
 
-void QtClipboard::Write(std::string text, WriteDone done) {
+void QtClipboard::Write(std::string text, bool /*secret*/, WriteDone done) {
     // Both steps only change who owns the selection: the server tells the
     // previous owner, which is never waited for.
     QGuiApplication::clipboard()->clear(QClipboard::Clipboard);

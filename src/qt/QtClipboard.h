@@ -32,11 +32,10 @@ class QtClipboard : public ClipboardPort {
 
     std::uint64_t ChangeCount() override { return changes_; }
     void Read(ReadDone done) override;
-    void Write(std::string text, WriteDone done) override;
+    void Write(std::string text, bool secret, WriteDone done) override;
 
   private:
-    struct Outcome;
-    void Finish(const Outcome& outcome);
+    void Finish(const ClipboardRead& read);
 
     QObject context_;
     std::function<void()> afterDone_;

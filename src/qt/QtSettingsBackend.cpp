@@ -1,19 +1,15 @@
 #include "qt/QtSettingsBackend.h"
 
-#include <QDir>
 #include <QSettings>
 #include <QVariant>
 
+#include "posix/ConfigHome.h"
 #include "posix/IniKey.h"
 
 namespace textmend {
 
 QString DefaultSettingsFile() {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) {
-        base = QDir::homePath() + "/.config";
-    }
-    return base + "/Textmend/Textmend.ini";
+    return QString::fromStdString(ConfigHome()) + "/Textmend/Textmend.ini";
 }
 
 QtSettingsBackend::QtSettingsBackend() : filePath_(DefaultSettingsFile()) {}

@@ -7,7 +7,8 @@
 namespace textmend {
 
 // The settings in an INI file, by default $XDG_CONFIG_HOME/Textmend/Textmend.ini
-// (~/.config when XDG_CONFIG_HOME is unset). Every root is the same user store.
+// (.config in the user's home when XDG_CONFIG_HOME is unset). Every root is the
+// same user store.
 class QtSettingsBackend : public SettingsBackend {
   public:
     QtSettingsBackend();

@@ -38,13 +38,8 @@ void frmMain::RunCommand(ProgramCommand command, CommandDone done) {
             done(CommandAnswer::Done());
             return;
         case ProgramCommand::Process:
-            RunProcess(
-                {.quietWithoutText = true,
-                 .finished = [this, done = std::move(done)](const std::optional<std::string>& put) {
-                     done(put ? CommandAnswer::Done()
-                              : CommandAnswer::Failed(
-                                    runFailure_.value_or(std::string(kLeftAsItWas))));
-                 }});
+            commandRuns_.push_back(std::move(done));
+            pipeline_.Run({.route = ProcessRoute::Remote});
             return;
         case ProgramCommand::CleanAndPaste:
             if (pressFocus_) {
@@ -63,19 +58,27 @@ void frmMain::RunCommand(ProgramCommand command, CommandDone done) {
     done(CommandAnswer::Failed("unknown request"));
 }
 
-void frmMain::PressEnded(const std::optional<std::string>& put,
-                         const std::optional<StepError>& pasteFailure) {
+CommandAnswer frmMain::RunAnswer(const ProcessOutcome& outcome) const {
+    if (outcome.Put()) {
+        return CommandAnswer::Done();
+    }
+    if (outcome.putFailure) {
+        return CommandAnswer::Failed(
+            FormatErrorMessage(outcome.putFailure->number(), outcome.putFailure->description()));
+    }
+    return CommandAnswer::Failed(runFailure_.value_or(std::string(kLeftAsItWas)));
+}
+
+void frmMain::PressEnded(const CommandAnswer& run, const std::optional<StepError>& pasteFailure) {
     if (!pressDone_) {
         return;
     }
     const CommandDone done = std::exchange(pressDone_, nullptr);
-    if (pasteFailure) {
+    if (run.done && pasteFailure) {
         done(CommandAnswer::Failed(
             FormatErrorMessage(pasteFailure->number(), pasteFailure->description())));
-    } else if (!put) {
-        done(CommandAnswer::Failed(runFailure_.value_or(std::string(kLeftAsItWas))));
     } else {
-        done(CommandAnswer::Done());
+        done(run);
     }
 }
 

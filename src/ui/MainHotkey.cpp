@@ -41,19 +41,21 @@ void frmMain::HoldHotkey() {
 }
 
 // Tried by holding the candidate for a moment; the program's own combination is
-// held again at once.
+// held again at once. A combination the platform refuses for another reason is
+// not said to be another program's: its failure shows once it is chosen. The
+// own one that cannot be held again stays chosen, as at start-up.
 bool frmMain::HotkeyInUse(const Hotkey& candidate) {
     bool inUse = false;
     try {
         inUse = ports_.hotkey.Register(candidate) == HotkeyPort::Grab::InUse;
     } catch (const StepError&) {
     }
+    if (!hotkey_) {
+        ports_.hotkey.Unregister();
+        return inUse;
+    }
     try {
-        if (hotkey_) {
-            ports_.hotkey.Register(*hotkey_);
-        } else {
-            ports_.hotkey.Unregister();
-        }
+        ports_.hotkey.Register(*hotkey_);
     } catch (const StepError&) {
     }
     return inUse;
@@ -102,17 +104,7 @@ bool frmMain::ModifiersDown() {
 }
 
 void frmMain::CleanAndPaste() {
-    RunProcess(
-        {.quietWithoutText = true, .finished = [this](const std::optional<std::string>& put) {
-             std::optional<StepError> pasteFailure;
-             if (put) {
-                 // As after the watcher's own run: Autoprocess leaves it be.
-                 watcher_.Remember(*put);
-                 pasteFailure = PasteAfterHotkey();
-             }
-             pressFocus_.reset();
-             PressEnded(put, pasteFailure);
-         }});
+    pipeline_.Run({.route = ProcessRoute::Hotkey});
 }
 
 std::optional<StepError> frmMain::PasteAfterHotkey() {

@@ -1,4 +1,5 @@
-// The case options, the clean-up boxes, their popup twins and Restore defaults.
+// The case options, the clean-up boxes, their popup twins, Restore defaults and
+// Start with the system.
 // The controls hold the options; the popup items only mirror them.
 
 #include "ui/OptionControls.h"
@@ -48,10 +49,6 @@ bool frmMain::autoprocess() const {
     return Value("mnuAutoprocess") == 1;
 }
 
-bool frmMain::RemoveTwiceAllowed() const {
-    return Value("chkRemCRs") == 1;
-}
-
 void frmMain::syncMenus() {
     for (const CaseControl& control : kCaseControls) {
         State(control.item).value = Value(control.option);
@@ -59,10 +56,18 @@ void frmMain::syncMenus() {
     for (const FlagControl& control : kFlagControls) {
         State(control.item).value = Value(control.box) == 1 ? 1 : 0;
     }
-    ControlState& twice = State("mnuRemCRdbl");
-    twice.enabled = RemoveTwiceAllowed();
-    if (!twice.enabled) {
-        twice.value = 0;
+    RemoveTwiceRule();
+}
+
+// Remove rtns 2X means something only on top of Remove returns: without it, its
+// box and its item take no clicks and the item shows no mark.
+void frmMain::RemoveTwiceRule() {
+    const bool allowed = Value("chkRemCRs") == 1;
+    State("chkRemCRdbl").enabled = allowed;
+    ControlState& item = State("mnuRemCRdbl");
+    item.enabled = allowed;
+    if (!allowed) {
+        item.value = 0;
     }
 }
 
@@ -80,18 +85,9 @@ void frmMain::ToggleBox(std::string_view boxName) {
     }
     // A grayed box counts as clear, so a click turns it on.
     box.value = box.value == 1 ? 0 : 1;
-    if (boxName == "chkRemCRs") {
-        RemoveReturnsRule();
-    } else {
-        syncMenus();
-    }
-}
-
-void frmMain::RemoveReturnsRule() {
-    ControlState& twice = State("chkRemCRdbl");
-    twice.enabled = RemoveTwiceAllowed();
-    if (!twice.enabled) {
-        twice.value = 0;
+    // Clearing Remove returns clears Remove rtns 2X with it.
+    if (boxName == "chkRemCRs" && box.value == 0) {
+        State("chkRemCRdbl").value = 0;
     }
     syncMenus();
 }
@@ -105,6 +101,30 @@ void frmMain::mnuRestore_Click() {
     restored.start = current.start;
     ApplyOptions(restored);
     syncMenus();
+}
+
+void frmMain::Menu_Open(std::string_view menuName) {
+    if (menuName != "Options" || unloaded_) {
+        return;
+    }
+    try {
+        State("mnuStartwithsystem").value = ports_.autostart.IsEnabled() ? 1 : 0;
+    } catch (const StepError& error) {
+        ShowError(error);
+    }
+}
+
+void frmMain::mnuStartwithsystem_Click() {
+    try {
+        if (Value("mnuStartwithsystem") == 1) {
+            ports_.autostart.Disable();
+        } else {
+            ports_.autostart.Enable();
+        }
+    } catch (const StepError& error) {
+        ShowError(error);
+    }
+    Menu_Open("Options");
 }
 
 }  // namespace textmend

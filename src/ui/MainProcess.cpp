@@ -1,9 +1,6 @@
-// The Process command, the clipboard watcher's tick and the icon flashing.
-//
-// The clipboard is read and written in the background (ClipboardPort), so the
-// Process command runs in steps: it asks for a read, processes what the read
-// found, asks for the write, and ends when the write is done. One run at a time;
-// one read at a time, which the watcher and a run may share.
+// The Process command, whichever route runs it, the clipboard watcher's tick and
+// the icon flashing. The runs themselves are the pipeline's
+// (clipboard/ClipboardPipeline.h); the window makes the text and shows the end.
 
 #include "engine/ProcessText.h"
 #include "ui/frmMain.h"
@@ -11,153 +8,94 @@
 namespace textmend {
 
 void frmMain::cmdProcess_Click() {
-    RunProcess({});
+    pipeline_.Run({.route = ProcessRoute::Command});
 }
 
 void frmMain::mnuPopProcess_Click() {
-    RunProcess({});
+    pipeline_.Run({.route = ProcessRoute::Command});
 }
 
-void frmMain::RunProcess(ProcessRun run) {
-    if (running_) {
-        waiting_.push_back(std::move(run));
-        return;
-    }
-    running_ = std::move(run);
+// Without a readable text there is nothing to replace the clipboard with: it is
+// left as it was.
+std::optional<std::string> frmMain::TextToPut(ProcessRoute route, const ClipboardRead& read) {
     runFailure_.reset();
-    if (running_->restore) {
-        RestoreOriginal(*running_->restore);
-        return;
-    }
-    if (running_->read) {
-        ProcessRead(*running_->read);
-        return;
-    }
-    running_->waitingForRead = true;
-    reads_.Request([this](const ClipboardRead& read) { ProcessRead(read); });
-}
-
-void frmMain::ProcessRead(const ClipboardRead& read) {
-    if (unloaded_) {
-        return;
-    }
-    running_->waitingForRead = false;
-    // Without a readable text there is nothing to replace the clipboard with:
-    // it is left as it was.
     if (read.failure) {
         ShowError(*read.failure);
         runFailure_ = FormatErrorMessage(read.failure->number(), read.failure->description());
-        FinishProcess(std::nullopt);
-        return;
+        return std::nullopt;
     }
     if (!read.content.hasText) {
         runFailure_ = "There is no text on the Clipboard.";
-        if (running_->quietWithoutText) {
+        // A message box would take the focus from where the user types; the
+        // start that asked for the run is told instead.
+        if (route == ProcessRoute::Hotkey || route == ProcessRoute::Remote) {
             SoundBeep();
         } else {
             ports_.messageBox.Show(*runFailure_, kAppTitle);
         }
-        FinishProcess(std::nullopt);
-        return;
+        return std::nullopt;
     }
-    KeepOriginal(read.content.text);
+    if (route == ProcessRoute::Restore) {
+        return read.content.text;
+    }
+    KeepOriginal(read.content);
     OptionSet options = CurrentOptions();
     if (options.caseMode == CaseMode::None) {
         options.caseMode = CaseMode::Cleanse;
     }
-    std::string result = ProcessText(
+    return ProcessText(
         read.content.text, options,
         [this](std::int32_t number, const std::string& description) {
             State("txtClipboard").text = FormatErrorMessage(number, description);
         },
         ports_.scratch);
-    WriteAndFinish(std::move(result), false);
 }
 
-// Empties the clipboard, puts text on it and shows it in the text box; the run
-// ends when that is done. remember: the watcher takes text as seen.
-void frmMain::WriteAndFinish(std::string text, bool remember) {
-    ports_.clipboard.Write(
-        text, [this, text, remember](const std::optional<StepError>& emptyFailure,
-                                     const std::optional<StepError>& putFailure) {
-            if (unloaded_) {
-                return;
+// The text box shows what was put, or would have been. The watcher's run beeps
+// and flashes once the command has ended; the hotkey's pastes what was put.
+void frmMain::ProcessEnded(const ProcessOutcome& outcome) {
+    if (outcome.emptyFailure) {
+        ShowError(*outcome.emptyFailure);
+    }
+    if (outcome.putFailure) {
+        ShowError(*outcome.putFailure);
+    }
+    if (outcome.text) {
+        State("txtClipboard").text = *outcome.text;
+    }
+    for (const ProcessRoute route : outcome.routes) {
+        switch (route) {
+            case ProcessRoute::Watcher:
+                SoundBeep();
+                SetTimerRunning("TimerFlash", true);
+                break;
+            case ProcessRoute::Hotkey: {
+                std::optional<StepError> pasteFailure;
+                if (outcome.Put()) {
+                    pasteFailure = PasteAfterHotkey();
+                }
+                pressFocus_.reset();
+                PressEnded(RunAnswer(outcome), pasteFailure);
+                break;
             }
-            if (emptyFailure) {
-                ShowError(*emptyFailure);
-            }
-            if (putFailure) {
-                ShowError(*putFailure);
-                runFailure_ = FormatErrorMessage(putFailure->number(), putFailure->description());
-            }
-            State("txtClipboard").text = text;
-            if (remember && !putFailure) {
-                watcher_.Remember(text);
-            }
-            FinishProcess(putFailure ? std::nullopt : std::optional<std::string>(text));
-        });
+            case ProcessRoute::Remote:
+                if (!commandRuns_.empty()) {
+                    const CommandDone done = std::move(commandRuns_.front());
+                    commandRuns_.pop_front();
+                    done(RunAnswer(outcome));
+                }
+                break;
+            case ProcessRoute::Command:
+            case ProcessRoute::Restore:
+                break;
+        }
+    }
 }
 
-void frmMain::FinishProcess(const std::optional<std::string>& put) {
-    const ProcessRun finished = std::move(*running_);
-    running_.reset();
-    if (finished.finished) {
-        finished.finished(put);
-    }
-    if (finished.alsoForWatcher) {
-        WatcherProcessed(put);
-    }
-    if (!waiting_.empty() && !unloaded_) {
-        ProcessRun next = std::move(waiting_.front());
-        waiting_.pop_front();
-        RunProcess(std::move(next));
-    }
-}
-
-// A tick reads the clipboard only when it has changed since the watcher last
-// looked, and never while the clipboard is being read or written: an owner that
-// does not answer is asked once per content, not once a second.
 void frmMain::TimerClipwatch_Timer() {
-    if (unloaded_ || reads_.Pending() || running_) {
-        return;
+    if (!unloaded_) {
+        pipeline_.Watch();
     }
-    const std::uint64_t changeCount = ports_.clipboard.ChangeCount();
-    if (!watcher_.Changed(changeCount)) {
-        return;
-    }
-    watcher_.Looking(changeCount);
-    reads_.Request([this](const ClipboardRead& read) { WatcherRead(read); });
-}
-
-void frmMain::WatcherRead(const ClipboardRead& read) {
-    if (unloaded_) {
-        return;
-    }
-    if (read.failure) {
-        ShowError(*read.failure);
-    }
-    if (!watcher_.SeeContent(read.content, read.failure) || !autoprocess()) {
-        return;
-    }
-    // A Process command that waits for this very read does the work; the watcher
-    // only adds its own ending.
-    if (running_ && running_->waitingForRead) {
-        running_->alsoForWatcher = true;
-        return;
-    }
-    RunProcess({.read = read, .finished = [this](const std::optional<std::string>& put) {
-                    WatcherProcessed(put);
-                }});
-}
-
-// The watcher remembers the command's own result, so the next tick does not take
-// it for a new copy and process it again. The command has ended before the beep.
-void frmMain::WatcherProcessed(const std::optional<std::string>& put) {
-    if (put) {
-        watcher_.Remember(*put);
-    }
-    SoundBeep();
-    SetTimerRunning("TimerFlash", true);
 }
 
 void frmMain::SoundBeep() {
@@ -170,25 +108,24 @@ void frmMain::SoundBeep() {
 
 // The text a Process command read is kept, in memory only, until the next one
 // reads another, so that a clean-up that went too far can be taken back.
-void frmMain::KeepOriginal(const std::string& text) {
-    original_ = text;
+void frmMain::KeepOriginal(const ClipboardContent& content) {
+    original_ = content.text;
+    originalSecret_ = content.secret;
     State("mnuRestoreOriginal").enabled = true;
     State("mnuPopRestoreOriginal").enabled = true;
 }
 
+// The original goes back with its secret mark.
 void frmMain::mnuRestoreOriginal_Click() {
     if (original_) {
-        RunProcess({.restore = *original_});
+        const ClipboardContent content{
+            .hasText = true, .secret = originalSecret_, .text = *original_};
+        pipeline_.Run({.route = ProcessRoute::Restore, .read = ClipboardRead{.content = content}});
     }
 }
 
 void frmMain::mnuPopRestoreOriginal_Click() {
     mnuRestoreOriginal_Click();
-}
-
-// The watcher remembers the restored text, so Autoprocess does not clean it again.
-void frmMain::RestoreOriginal(const std::string& text) {
-    WriteAndFinish(text, true);
 }
 
 void frmMain::TimerFlash_Timer() {

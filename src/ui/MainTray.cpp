@@ -32,11 +32,8 @@ void frmMain::HideIfMinimizedToTray() {
     if (windowState_ != WindowState::Minimized || windowHidden_ || !trayIcon_.Present()) {
         return;
     }
-    try {
-        ports_.window.Hide();
-        windowHidden_ = true;
-    } catch (const StepError&) {
-    }
+    ports_.window.Hide();
+    windowHidden_ = true;
 }
 
 // A window hidden behind an icon that has gone comes back as an ordinary
@@ -45,11 +42,8 @@ void frmMain::ComeOutWithoutTray() {
     if (!windowHidden_ || !loaded_ || unloaded_ || trayIcon_.Present()) {
         return;
     }
-    try {
-        ports_.window.Show();
-        windowHidden_ = false;
-    } catch (const StepError&) {
-    }
+    ports_.window.Show();
+    windowHidden_ = false;
 }
 
 void frmMain::Form_Resize(WindowState state) {
@@ -61,14 +55,11 @@ void frmMain::Form_Resize(WindowState state) {
 }
 
 void frmMain::restoreFromTray() {
-    try {
-        windowState_ = WindowState::Normal;
-        ports_.window.SetState(WindowState::Normal);
-        ports_.window.SetForeground();
-        ports_.window.Show();
-        windowHidden_ = false;
-    } catch (const StepError&) {
-    }
+    windowState_ = WindowState::Normal;
+    ports_.window.SetState(WindowState::Normal);
+    ports_.window.SetForeground();
+    ports_.window.Show();
+    windowHidden_ = false;
 }
 
 void frmMain::TrayIconEvent(TrayEvent event) {
@@ -80,10 +71,7 @@ void frmMain::TrayIconEvent(TrayEvent event) {
             restoreFromTray();
             break;
         case TrayEvent::OpenMenu:
-            try {
-                ports_.window.SetForeground();
-            } catch (const StepError&) {
-            }
+            ports_.window.SetForeground();
             ports_.shell.PopupMenu();
             break;
     }
@@ -118,30 +106,6 @@ void frmMain::mnuStartintaskbar_Click() {
 void frmMain::mnuPopStartintaskbar_Click() {
     SetMark("mnuPopStartintaskbar", "mnuStartintaskbar",
             Value("mnuPopStartintaskbar") == 1 ? 0 : 1);
-}
-
-void frmMain::Menu_Open(std::string_view menuName) {
-    if (menuName != "Options" || unloaded_) {
-        return;
-    }
-    try {
-        State("mnuStartwithsystem").value = ports_.autostart.IsEnabled() ? 1 : 0;
-    } catch (const StepError& error) {
-        ShowError(error);
-    }
-}
-
-void frmMain::mnuStartwithsystem_Click() {
-    try {
-        if (Value("mnuStartwithsystem") == 1) {
-            ports_.autostart.Disable();
-        } else {
-            ports_.autostart.Enable();
-        }
-    } catch (const StepError& error) {
-        ShowError(error);
-    }
-    Menu_Open("Options");
 }
 
 void frmMain::mnuAutoprocess_Click() {

@@ -58,7 +58,7 @@ frmMain::frmMain(MainPorts ports)
     : Form(MainLayout()),
       ports_(std::move(ports)),
       trayIcon_(ports_.tray),
-      reads_(ports_.clipboard) {
+      pipeline_(ports_.clipboard, *this) {
     ApplyOptions(DefaultOptions());
     // Nothing to restore before a Process command has read a text.
     State("mnuRestoreOriginal").enabled = false;
@@ -103,32 +103,22 @@ bool frmMain::Tick(std::string_view timerName) {
 
 // A step that fails is skipped silently and start-up goes on with the next.
 void frmMain::Form_Load() {
-    watcher_.Forget();
+    pipeline_.watcher().Forget();
     caption_ += " " + VersionText(ports_.version) + " ";
-    try {
-        CentreWindow(ports_.window);
-    } catch (const StepError&) {
-    }
+    CentreWindow(ports_.window);
     OptionSet options = CurrentOptions();
     LoadSettings(options, ports_.settings);
     ApplyOptions(options);
     hotkey_ = LoadHotkey(ports_.settings);
-    State("chkRemCRdbl").enabled = RemoveTwiceAllowed();
     State("mnu_1").visible = false;
     syncMenus();
     if (Value("mnuStartintaskbar") == 1) {
         windowState_ = WindowState::Minimized;
-        try {
-            ports_.window.SetState(WindowState::Minimized);
-        } catch (const StepError&) {
-        }
+        ports_.window.SetState(WindowState::Minimized);
     }
-    try {
-        ports_.window.Show();
-        windowHidden_ = false;
-        ports_.window.Repaint();
-    } catch (const StepError&) {
-    }
+    ports_.window.Show();
+    windowHidden_ = false;
+    ports_.window.Repaint();
     // The timers the layout marks as running start with the window.
     for (const auto& [timer, handler] : kTimerHandlers) {
         const ControlDef& def = *Layout().Find(timer);
@@ -153,25 +143,20 @@ void frmMain::Form_Unload() {
         return;
     }
     unloaded_ = true;
+    pipeline_.Stop();
     // Before load the controls never held the stored values: keep those.
     if (loaded_) {
         SaveSettings(CurrentOptions(), ports_.settings);
         SaveHotkey(hotkey_, ports_.settings);
         if (hotkey_) {
-            try {
-                ports_.hotkey.Unregister();
-            } catch (const StepError&) {
-            }
+            ports_.hotkey.Unregister();
         }
     }
     removeTrayIcon();
     for (const auto& [timer, handler] : kTimerHandlers) {
         if (Control(timer)->enabled) {
             State(timer).enabled = false;
-            try {
-                ports_.timers.Stop(timer);
-            } catch (const StepError&) {
-            }
+            ports_.timers.Stop(timer);
         }
     }
 }

@@ -13,15 +13,14 @@
 // window asks; a timer's running state is Control(name)->enabled.
 
 #include <cstdint>
-#include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "clipboard/ClipboardPipeline.h"
 #include "command/CommandProtocol.h"
-#include "engine/LinePass.h"
 #include "engine/OptionSet.h"
+#include "engine/ScratchFolders.h"
 #include "forms/AppVersion.h"
 #include "forms/Form.h"
 #include "ports/AlertPorts.h"
@@ -34,8 +33,6 @@
 #include "ports/TrayPort.h"
 #include "ports/WindowPort.h"
 #include "settings/SettingsBackend.h"
-#include "tray/ClipboardReads.h"
-#include "tray/ClipboardWatcher.h"
 #include "tray/IconFlasher.h"
 #include "tray/TrayIcon.h"
 
@@ -58,7 +55,7 @@ struct MainPorts {
     AppVersion version;
 };
 
-class frmMain : public Form {
+class frmMain : public Form, private ProcessHost {
   public:
     explicit frmMain(MainPorts ports);
 
@@ -98,7 +95,8 @@ class frmMain : public Form {
     void mnuRestoreOriginal_Click();
     void mnuPopRestoreOriginal_Click();
 
-    // Copies the option controls into the popup's marks.
+    // Copies the option controls into the popup's marks, and lets Remove rtns 2X
+    // follow Remove returns.
     void syncMenus();
 
     void TimerClipwatch_Timer();
@@ -126,12 +124,7 @@ class frmMain : public Form {
     // watcher. Form_Unload then saves nothing.
     void RunOnce(ProgramCommand command, CommandDone done);
 
-    // The tray icon.
-    void addTrayIcon();
-    void removeTrayIcon();
-    void iconNormal();
     void iconAutoprocess();
-    void restoreFromTray();
     // Activate brings the window back in the normal state and to the front;
     // OpenMenu opens the popup menu.
     void TrayIconEvent(TrayEvent event);
@@ -140,7 +133,7 @@ class frmMain : public Form {
     void TrayAreaCreated();
 
     // What the front ends and the tests read.
-    const std::string& lastClipText() const { return watcher_.lastClipText(); }
+    const std::string& lastClipText() const { return pipeline_.watcher().lastClipText(); }
     std::int16_t flashCount() const { return flasher_.flashCount(); }
     bool trayIconPresent() const { return trayIcon_.Present(); }
     TrayImage trayImage() const { return trayIcon_.Image(); }
@@ -154,36 +147,12 @@ class frmMain : public Form {
     OptionSet CurrentOptions() const;
 
   private:
-    // The text the Process command put on the clipboard; nothing when it ended
-    // early or could not put it there.
-    using ProcessFinished = std::function<void(const std::optional<std::string>& put)>;
-
-    // One run of the Process command. The clipboard is read and written in the
-    // background, so a run ends some time after it starts; runs asked for
-    // meanwhile wait their turn.
-    struct ProcessRun {
-        // The watcher's read to work on instead of reading again.
-        std::optional<ClipboardRead> read{};
-        // Puts this text back instead of reading and processing (Restore original).
-        std::optional<std::string> restore{};
-        // No text on the clipboard only beeps: a message box would take the
-        // focus from where the user types.
-        bool quietWithoutText = false;
-        ProcessFinished finished{};
-        bool waitingForRead = false;
-        // The watcher found news in the very read this run waits for: the run
-        // ends as the watcher's own would.
-        bool alsoForWatcher = false;
-    };
-
-    void RunProcess(ProcessRun run);
-    void RestoreOriginal(const std::string& text);
-    void ProcessRead(const ClipboardRead& read);
-    void WriteAndFinish(std::string text, bool remember);
-    void FinishProcess(const std::optional<std::string>& put);
-    void WatcherRead(const ClipboardRead& read);
-    void WatcherProcessed(const std::optional<std::string>& put);
-    void KeepOriginal(const std::string& text);
+    // The Process command's runs (ui/MainProcess.cpp).
+    std::optional<std::string> TextToPut(ProcessRoute route, const ClipboardRead& read) override;
+    void ProcessEnded(const ProcessOutcome& outcome) override;
+    bool ProcessesNews() const override { return autoprocess(); }
+    void ShowError(const StepError& error) override;
+    void KeepOriginal(const ClipboardContent& content);
     void SoundBeep();
     void HoldHotkey();
     bool HotkeyInUse(const Hotkey& candidate);
@@ -191,18 +160,21 @@ class frmMain : public Form {
     void StartPress();
     void CleanAndPaste();
     std::optional<StepError> PasteAfterHotkey();
-    void PressEnded(const std::optional<std::string>& put,
-                    const std::optional<StepError>& pasteFailure);
-    void ShowError(const StepError& error);
+    // How a run asked for by a command ended, for whoever asked.
+    CommandAnswer RunAnswer(const ProcessOutcome& outcome) const;
+    void PressEnded(const CommandAnswer& run, const std::optional<StepError>& pasteFailure);
     void ApplyOptions(const OptionSet& options);
     void SelectCase(std::string_view optionName);
     void ToggleBox(std::string_view boxName);
-    // Remove rtns 2X means something only on top of Remove returns.
-    bool RemoveTwiceAllowed() const;
-    void RemoveReturnsRule();
+    void RemoveTwiceRule();
     void AutoprocessSwitched();
     void SetMark(std::string_view first, std::string_view twin, int value);
     void SetTimerRunning(std::string_view timerName, bool running);
+    // The tray icon.
+    void addTrayIcon();
+    void removeTrayIcon();
+    void iconNormal();
+    void restoreFromTray();
     void ShowTrayImage(TrayImage image);
     void HideIfMinimizedToTray();
     void ComeOutWithoutTray();
@@ -210,19 +182,19 @@ class frmMain : public Form {
 
     MainPorts ports_;
     TrayIcon trayIcon_;
-    ClipboardWatcher watcher_;
-    ClipboardReads reads_;
-    std::optional<ProcessRun> running_;
-    std::deque<ProcessRun> waiting_;
+    ClipboardPipeline pipeline_;
     std::optional<std::string> original_;
+    bool originalSecret_ = false;  // the original carried the secret mark
     std::optional<Hotkey> hotkey_;
     // A hotkey press under way: the window that had the focus, and the ticks
     // spent waiting for the modifier keys.
     std::optional<std::uintptr_t> pressFocus_;
     int modifierTicks_ = 0;
-    // A command waiting for the press under way.
+    // A command waiting for the press under way, and those waiting for their
+    // Process runs, in the order the runs were asked for.
     CommandDone pressDone_;
-    // Why the last run of the Process command put nothing on the clipboard.
+    std::deque<CommandDone> commandRuns_;
+    // Why the run under way puts nothing on the clipboard.
     std::optional<std::string> runFailure_;
     bool choosingHotkey_ = false;  // the hotkey dialog is open
     IconFlasher flasher_;

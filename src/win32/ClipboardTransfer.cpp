@@ -98,7 +98,7 @@ HGLOBAL UnicodeBlock(const std::string& text) {
 }  // namespace
 
 StepError TransferTimeoutError() {
-    return detail::SystemError(ERROR_TIMEOUT);
+    return SystemError(ERROR_TIMEOUT);
 }
 
 ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline) {
@@ -128,10 +128,10 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferD
         WaitForOwner(deadline);
         ClipboardSession session(window);
         if (!EmptyClipboard()) {
-            failures.empty = detail::LastSystemError();
+            failures.empty = LastSystemError();
         }
         if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
-            failures.put = detail::LastSystemError();
+            failures.put = LastSystemError();
         } else {
             block = nullptr;  // the clipboard's now
         }
@@ -139,7 +139,7 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferD
         failures.empty = failures.empty.value_or(failure);
         failures.put = failure;
     } catch (const std::bad_alloc&) {
-        failures.empty = failures.put = detail::OutOfMemoryError();
+        failures.empty = failures.put = OutOfMemoryError();
     }
     if (block != nullptr) {
         GlobalFree(block);

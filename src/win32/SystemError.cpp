@@ -5,7 +5,7 @@
 namespace textmend {
 
 void ThrowSystemError(std::uint32_t code) {
-    throw detail::SystemError(static_cast<std::int32_t>(code));
+    throw SystemError(static_cast<std::int32_t>(code));
 }
 
 void ThrowLastError() {

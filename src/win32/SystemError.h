@@ -7,11 +7,11 @@
 
 #include "engine/StepError.h"
 #include "engine/SystemError.h"
-#include "engine/SystemErrorText.h"
 
 namespace textmend {
 
-// A StepError carrying code (GetLastError() when omitted) and its text.
+// Throw a StepError carrying the code (ThrowSystemError) or GetLastError()
+// (ThrowLastError) and its text.
 [[noreturn]] void ThrowSystemError(std::uint32_t code);
 [[noreturn]] void ThrowLastError();
 

@@ -21,8 +21,7 @@ constexpr wchar_t kRepliesClass[] = L"TextmendClipboardReplies";
 struct Win32Clipboard::Job {
     std::uint64_t id = 0;
     std::optional<std::string> text;  // what to write; nothing for a read
-    ClipboardContent content;
-    std::optional<StepError> readFailure;
+    ClipboardRead read;
     WriteFailures writeFailures;
 };
 
@@ -62,7 +61,7 @@ void Win32Clipboard::Read(ReadDone done) {
     // An owner that let a read run out of time is not asked again until the
     // clipboard has changed or has another owner.
     if (unanswered_ == Content::Now()) {
-        done({}, TransferTimeoutError());
+        done({.failure = TransferTimeoutError()});
         return;
     }
     unanswered_.reset();
@@ -70,7 +69,7 @@ void Win32Clipboard::Read(ReadDone done) {
     Start(job, Pending{job, std::move(done), nullptr, Content::Now()});
 }
 
-void Win32Clipboard::Write(std::string text, WriteDone done) {
+void Win32Clipboard::Write(std::string text, bool /*secret*/, WriteDone done) {
     auto job = std::make_shared<Job>();
     job->text = std::move(text);
     Start(job, Pending{job, nullptr, std::move(done), {}});
@@ -83,23 +82,21 @@ void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
              nullptr);
     const TransferDeadline deadline = std::chrono::steady_clock::now() + kDeadline;
     std::thread([shared = shared_, job, window = owner_, deadline] {
-        ClipboardContent content;
-        std::optional<StepError> readFailure;
+        ClipboardRead read;
         WriteFailures writeFailures;
         if (job->text) {
             writeFailures = WriteClipboardText(window, *job->text, deadline);
         } else {
             try {
-                content = ReadClipboardContent(window, deadline);
+                read.content = ReadClipboardContent(window, deadline);
             } catch (const StepError& failure) {
-                readFailure = failure;
+                read.failure = failure;
             } catch (const std::bad_alloc&) {
-                readFailure = detail::OutOfMemoryError();
+                read.failure = OutOfMemoryError();
             }
         }
         std::lock_guard lock(shared->mutex);
-        job->content = std::move(content);
-        job->readFailure = std::move(readFailure);
+        job->read = std::move(read);
         job->writeFailures = std::move(writeFailures);
         if (shared->replies != nullptr) {
             PostMessageW(shared->replies, kJobDoneMessage, static_cast<WPARAM>(job->id), 0);
@@ -126,24 +123,22 @@ void Win32Clipboard::Finish(std::uint64_t jobId, bool deadlinePassed) {
     const Pending pending = std::move(found->second);
     pending_.erase(found);
 
-    ClipboardContent content;
-    std::optional<StepError> readFailure;
+    ClipboardRead read;
     WriteFailures writeFailures;
     if (deadlinePassed) {
-        readFailure = TransferTimeoutError();
-        writeFailures = {readFailure, readFailure};
+        read.failure = TransferTimeoutError();
+        writeFailures = {read.failure, read.failure};
     } else {
         std::lock_guard lock(shared_->mutex);
-        content = std::move(pending.job->content);
-        readFailure = std::move(pending.job->readFailure);
+        read = std::move(pending.job->read);
         writeFailures = std::move(pending.job->writeFailures);
     }
     try {
         if (pending.readDone) {
-            if (readFailure && readFailure->number() == ERROR_TIMEOUT) {
+            if (read.failure && read.failure->number() == ERROR_TIMEOUT) {
                 unanswered_ = pending.readFrom;
             }
-            pending.readDone(content, readFailure);
+            pending.readDone(read);
         } else if (pending.writeDone) {
             pending.writeDone(writeFailures.empty, writeFailures.put);
         }

@@ -34,7 +34,7 @@ class Win32Clipboard : public ClipboardPort {
 
     std::uint64_t ChangeCount() override { return GetClipboardSequenceNumber(); }
     void Read(ReadDone done) override;
-    void Write(std::string text, WriteDone done) override;
+    void Write(std::string text, bool secret, WriteDone done) override;
 
   private:
     struct Job;

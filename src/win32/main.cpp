@@ -5,7 +5,7 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
-#include "engine/LinePass.h"
+#include "engine/ScratchFolders.h"
 #include "settings/RegistrySettings.h"
 #include "textmend/version.h"
 #include "ui/frmMain.h"

@@ -31,15 +31,15 @@ constexpr std::size_t kMostReservedUpFront = 4 << 20;
 }  // namespace
 
 StepError TransferTimeoutError() {
-    return detail::SystemError(ETIMEDOUT);
+    return SystemError(ETIMEDOUT);
 }
 
 StepError TransferRefusedError() {
-    return detail::SystemError(ENODATA);
+    return SystemError(ENODATA);
 }
 
 StepError TransferProtocolError() {
-    return detail::SystemError(EPROTO);
+    return SystemError(EPROTO);
 }
 
 SelectionConnection::SelectionConnection(const std::string& display, Clock::time_point deadline,
@@ -50,7 +50,7 @@ SelectionConnection::SelectionConnection(const std::string& display, Clock::time
     if (xcb_connection_has_error(connection_) != 0) {
         xcb_disconnect(connection_);
         connection_ = nullptr;
-        throw detail::SystemError(ECONNREFUSED);
+        throw SystemError(ECONNREFUSED);
     }
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
     for (int i = 0; i < screenNumber && screens.rem > 0; ++i) {
@@ -184,12 +184,12 @@ xcb_generic_event_t* SelectionConnection::WaitEvent() {
             return event;
         }
         if (xcb_connection_has_error(connection_) != 0) {
-            throw detail::SystemError(ECONNRESET);
+            throw SystemError(ECONNRESET);
         }
         pollfd waits[2] = {{xcb_get_file_descriptor(connection_), POLLIN, 0}, {stopFd_, POLLIN, 0}};
         const int ready = poll(waits, stopFd_ >= 0 ? 2 : 1, static_cast<int>(left));
         if (ready < 0 && errno != EINTR) {
-            throw detail::LastSystemError();
+            throw LastSystemError();
         }
         if (stopFd_ >= 0 && (waits[1].revents & POLLIN) != 0) {
             throw TransferStopped{};

@@ -45,13 +45,13 @@ std::string SelectionTextToUtf8(std::string_view bytes, TextEncoding encoding) {
         }
         const auto byte = static_cast<unsigned char>(bytes[pos]);
         if (encoding == TextEncoding::Latin1) {
-            text.append(encoded, detail::EncodeTo(encoded, byte));
+            text.append(encoded, EncodeTo(encoded, byte));
             ++pos;
             continue;
         }
-        const detail::DecodedChar decoded = detail::DecodeAt(bytes, pos);
+        const DecodedChar decoded = DecodeAt(bytes, pos);
         if (decoded.length == 0) {
-            text.append(encoded, detail::EncodeTo(encoded, U'\uFFFD'));
+            text.append(encoded, EncodeTo(encoded, U'\uFFFD'));
             ++pos;
             continue;
         }

@@ -9,33 +9,29 @@ void FakeClipboard::Read(ReadDone done) {
     ++reads;
     if (holdReads) {
         heldRead_ = std::move(done);
+        heldContent_ = Content();
         return;
     }
-    Answer(done);
+    done(failRead ? ClipboardRead{.failure = failRead} : ClipboardRead{.content = Content()});
 }
 
 void FakeClipboard::FinishRead() {
     ReadDone done = std::exchange(heldRead_, nullptr);
-    Answer(done);
+    done(failRead ? ClipboardRead{.failure = failRead} : ClipboardRead{.content = heldContent_});
 }
 
-void FakeClipboard::Answer(const ReadDone& done) {
-    if (failRead) {
-        done({}, failRead);
-        return;
-    }
-    done({.hasText = text_.has_value(), .secret = secret_, .text = text_.value_or("")},
-         std::nullopt);
+ClipboardContent FakeClipboard::Content() const {
+    return {.hasText = text_.has_value(), .secret = secret_, .text = text_.value_or("")};
 }
 
-void FakeClipboard::Write(std::string text, WriteDone done) {
+void FakeClipboard::Write(std::string text, bool secret, WriteDone done) {
     if (holdWrites) {
-        heldWrite_ = [this, text = std::move(text), done = std::move(done)] {
-            Replace(text, done);
+        heldWrite_ = [this, text = std::move(text), secret, done = std::move(done)] {
+            Replace(text, secret, done);
         };
         return;
     }
-    Replace(text, done);
+    Replace(text, secret, done);
 }
 
 void FakeClipboard::FinishWrite() {
@@ -43,7 +39,7 @@ void FakeClipboard::FinishWrite() {
     write();
 }
 
-void FakeClipboard::Replace(const std::string& text, const WriteDone& done) {
+void FakeClipboard::Replace(const std::string& text, bool secret, const WriteDone& done) {
     journal_.push_back("clipboard empty");
     std::optional<StepError> emptyFailure = failEmpty;
     if (!failEmpty) {
@@ -53,7 +49,8 @@ void FakeClipboard::Replace(const std::string& text, const WriteDone& done) {
     std::optional<StepError> putFailure = failPut;
     if (!failPut) {
         ++puts;
-        Copy(text);
+        lastPutSecret = secret;
+        Copy(text, secret);
     }
     done(emptyFailure, putFailure);
 }
@@ -107,6 +104,9 @@ void FakeWindow::Move(double left, double top) {
 
 void FakeTimers::Start(std::string_view timerName, int intervalMs) {
     journal_.push_back("start " + std::string(timerName) + " " + std::to_string(intervalMs));
+    if (failStarts.contains(std::string(timerName))) {
+        throw StepError(5, "Access is denied.");
+    }
     running_.emplace(timerName);
     ++starts;
 }
@@ -167,6 +167,9 @@ HotkeyPort::Grab FakeHotkey::Register(const Hotkey& hotkey) {
     const std::string text = HotkeyText(hotkey);
     journal_.push_back("hold " + text);
     held.reset();
+    if (refused.contains(text)) {
+        throw StepError(5, "Access is denied.");
+    }
     if (inOthers.contains(text)) {
         return Grab::InUse;
     }

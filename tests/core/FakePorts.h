@@ -52,9 +52,10 @@ class FakeClipboard : public ClipboardPort {
 
     std::uint64_t ChangeCount() override { return changes_; }
     void Read(ReadDone done) override;
-    void Write(std::string text, WriteDone done) override;
+    void Write(std::string text, bool secret, WriteDone done) override;
 
-    // Answers the read held back, with the content the clipboard holds now.
+    // Answers the read held back with the content the clipboard held when the
+    // read began, as a real transfer does.
     void FinishRead();
     void FinishWrite();
     bool ReadPending() const { return static_cast<bool>(heldRead_); }
@@ -64,16 +65,18 @@ class FakeClipboard : public ClipboardPort {
     bool holdWrites = false;
     int reads = 0;
     int puts = 0;
+    bool lastPutSecret = false;  // the last put carried the secret mark
 
   private:
-    void Answer(const ReadDone& done);
-    void Replace(const std::string& text, const WriteDone& done);
+    ClipboardContent Content() const;
+    void Replace(const std::string& text, bool secret, const WriteDone& done);
 
     Journal& journal_;
     std::optional<std::string> text_;
     bool secret_ = false;
     std::uint64_t changes_ = 0;
     ReadDone heldRead_;
+    ClipboardContent heldContent_;
     std::function<void()> heldWrite_;
 };
 
@@ -156,6 +159,7 @@ class FakeTimers : public TimerPort {
     void Stop(std::string_view timerName) override;
     bool Running(const std::string& name) const { return running_.contains(name); }
     int starts = 0;
+    std::set<std::string> failStarts;  // the timers that fail to start
 
   private:
     Journal& journal_;
@@ -189,6 +193,7 @@ class FakeHotkey : public HotkeyPort {
     bool ModifiersDown() override { return modifiersDown; }
 
     std::set<std::string> inOthers;
+    std::set<std::string> refused;    // refused by the platform, thrown as StepError
     std::optional<std::string> held;  // the combination's text
     bool modifiersDown = false;
 

@@ -173,6 +173,28 @@ TEST(HotkeyDialog, TryingACombinationKeepsTheOneHeld) {
     EXPECT_EQ(p.h.hotkey.held, "Ctrl+Alt+V");
 }
 
+// A refusal for another reason is no other program's hold; when the own
+// combination cannot be held again, none is held, and the dialog goes on.
+TEST(HotkeyDialog, ACombinationThePlatformRefusesIsNotSaidToBeInUse) {
+    const struct {
+        const char* refused;
+        std::optional<std::string> heldAfter;
+    } cases[] = {{"Ctrl+Alt+X", "Ctrl+Alt+V"}, {"Ctrl+Alt+V", std::nullopt}};
+    for (const auto& c : cases) {
+        Pressing p;
+        p.h.hotkey.refused = {c.refused};
+        std::string status = "unset";
+        p.h.shell.onHotkey = [&status](frmHotkey& dialog) {
+            dialog.Change("hkyHotkey", "Ctrl+Alt+X");
+            status = dialog.Control("lblStatus")->text;
+            dialog.Click("cmdCancel");
+        };
+        p.h.form->Click("mnuHotkey");
+        EXPECT_EQ(status, "") << c.refused;
+        EXPECT_EQ(p.h.hotkey.held, c.heldAfter) << c.refused;
+    }
+}
+
 TEST(HotkeyDialog, APressWhileItIsOpenPastesNothingIntoIt) {
     Pressing p;
     p.h.clipboard.Copy("text");

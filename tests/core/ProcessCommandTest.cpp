@@ -146,14 +146,14 @@ TEST(ProcessCommandFromThePopup, WorksOnTheHiddenWindowWithoutShowingIt) {
     EXPECT_FALSE(h.window.visible);
 }
 
-TEST(ProcessCommand, NeitherReadsNorUpdatesTheWatchersMemory) {
+TEST(ProcessCommand, LeavesItsResultAsSeenByTheWatcher) {
     MainHarness h;
     h.Load();
     h.clipboard.Copy("seen");
     h.form->TimerClipwatch_Timer();
     h.ChooseOptions("optUpper", {});
     h.form->Click("cmdProcess");
-    EXPECT_EQ(h.form->lastClipText(), "seen");
+    EXPECT_EQ(h.form->lastClipText(), "SEEN");
     EXPECT_EQ(h.beep.beeps, 0);
     EXPECT_TRUE(h.tray.changes.empty());  // a manual run does not flash
 }
@@ -165,6 +165,32 @@ TEST(ProcessCommandOnSecretContent, StillWorksWhenAskedExplicitly) {
     h.clipboard.Copy("secret", true);
     h.form->Click("cmdProcess");
     EXPECT_EQ(h.clipboard.Text(), "SECRET");
+}
+
+// A copy a password manager marked as secret goes back marked, by every route,
+// Restore original included; an unmarked copy goes back unmarked.
+TEST(ProcessCommandOnSecretContent, PutsItBackMarkedOnEveryRoute) {
+    const std::function<void(MainHarness&)> routes[] = {
+        [](MainHarness& h) { h.form->Click("cmdProcess"); },
+        [](MainHarness& h) { h.form->Click("mnuPopProcess"); },
+        [](MainHarness& h) { h.form->HotkeyPressed(); },
+        [](MainHarness& h) {
+            h.form->Click("cmdProcess");
+            h.form->Click("mnuRestoreOriginal");
+        },
+    };
+    for (const bool secret : {true, false}) {
+        for (std::size_t route = 0; route < std::size(routes); ++route) {
+            MainHarness h;
+            h.settings.StoreText("hotkey", "Ctrl+Alt+V");
+            h.Load();
+            h.ChooseOptions("optUpper", {});
+            h.clipboard.Copy("pass word", secret);
+            routes[route](h);
+            ASSERT_GT(h.clipboard.puts, 0) << route;
+            EXPECT_EQ(h.clipboard.lastPutSecret, secret) << route;
+        }
+    }
 }
 
 }  // namespace

@@ -259,5 +259,16 @@ TEST(StartupFailures, AreSkippedSilently) {
     EXPECT_TRUE(form.trayIconPresent());
 }
 
+TEST(StartupFailures, ATimerThatCannotStartIsLeftStoppedAndTheOthersStart) {
+    MainHarness h;
+    h.timers.failStarts = {"TimerClipwatch"};
+    h.Load();
+    EXPECT_FALSE(h.Enabled("TimerClipwatch"));
+    EXPECT_FALSE(h.timers.Running("TimerClipwatch"));
+    EXPECT_TRUE(h.timers.Running("TimerTrayWatch"));
+    EXPECT_TRUE(h.Text("txtClipboard").empty());
+    EXPECT_TRUE(h.form->trayIconPresent());
+}
+
 }  // namespace
 }  // namespace textmend::testing

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "MainHarness.h"
-#include "tray/ClipboardWatcher.h"
+#include "clipboard/ClipboardWatcher.h"
 
 namespace textmend::testing {
 namespace {
@@ -83,6 +83,26 @@ TEST(WatcherProcessing, NeverProcessesItsOwnResultAgain) {
     EXPECT_EQ(w.h.clipboard.puts, 1);
     EXPECT_EQ(w.h.beep.beeps, 1);
     EXPECT_EQ(std::count(w.h.journal.begin(), w.h.journal.end(), "start TimerFlash 500"), 1);
+}
+
+// The result of a manual Process is the program's own put: the next tick leaves
+// it be, and Restore original still holds the copy.
+TEST(WatcherProcessing, LeavesTheResultOfAManualProcessBe) {
+    for (const char* click : {"cmdProcess", "mnuPopProcess"}) {
+        Watch w;
+        w.h.ChooseOptions("optClean", {"chkDblspc"});
+        w.h.form->Click("mnuAutoprocess");
+        w.h.clipboard.Copy("One.  Two.  Three");
+        w.h.form->Click(click);
+        ASSERT_EQ(w.h.clipboard.Text(), "One. Two. Three") << click;
+        for (int tick = 0; tick < 3; ++tick) {
+            w.h.form->TimerClipwatch_Timer();
+        }
+        EXPECT_EQ(w.h.clipboard.puts, 1) << click;
+        EXPECT_EQ(w.h.beep.beeps, 0) << click;
+        w.h.form->Click("mnuRestoreOriginal");
+        EXPECT_EQ(w.h.clipboard.Text(), "One.  Two.  Three") << click;
+    }
 }
 
 TEST(WatcherProcessing, TakesACopyOfTheSameTextInOtherCaseAsSeen) {
@@ -257,6 +277,29 @@ TEST(WatcherReads, TheProcessCommandSharesTheWatchersPendingRead) {
         EXPECT_EQ(w.h.clipboard.puts, 1) << autoprocess;
         EXPECT_EQ(w.h.beep.beeps, autoprocess ? 1 : 0);
     }
+}
+
+// A read still under way when Restore original puts the copy back comes back
+// with what the clipboard held before: it is dropped, never written.
+TEST(WatcherReads, AReadOvertakenByAPutOfTheProgramsOwnIsDropped) {
+    Watch w;
+    w.h.ChooseOptions("optClean", {"chkDblspc"});
+    w.h.form->Click("mnuAutoprocess");
+    w.h.clipboard.Copy("First.  Copy");
+    w.h.form->Click("cmdProcess");
+    w.h.clipboard.holdReads = true;
+    w.CopyAndTick("Second.  Copy");
+    w.h.form->Click("mnuRestoreOriginal");
+    ASSERT_EQ(w.h.clipboard.Text(), "First.  Copy");
+    w.h.clipboard.FinishRead();
+    w.h.clipboard.holdReads = false;
+    for (int tick = 0; tick < 3; ++tick) {
+        w.h.form->TimerClipwatch_Timer();
+    }
+    EXPECT_EQ(w.h.clipboard.Text(), "First.  Copy");
+    EXPECT_EQ(w.h.Text("txtClipboard"), "First.  Copy");
+    EXPECT_EQ(w.h.clipboard.puts, 2);
+    EXPECT_EQ(w.h.beep.beeps, 0);
 }
 
 TEST(WatcherReads, TheCommandEndsBeforeTheBeepEvenWhenItsWriteTakesTime) {

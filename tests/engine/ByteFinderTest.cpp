@@ -1,4 +1,4 @@
-#include "engine/ByteFinder.h"
+#include "engine/internal/ByteFinder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ std::vector<std::size_t> PlacesOf(const std::string& text, const std::string& wa
 
 template <std::size_t N>
 std::vector<std::size_t> FoundPlaces(const std::string& text, std::array<char, N> wanted) {
-    detail::ByteFinder<N> finder(text.data(), text.size(), wanted);
+    internal::ByteFinder<N> finder(text.data(), text.size(), wanted);
     std::vector<std::size_t> places;
     for (std::size_t at = finder.Next(0); at < text.size(); at = finder.Next(at + 1)) {
         places.push_back(at);
@@ -73,7 +73,7 @@ TEST(FindLast, TheLastPlaceOrTheSizeWhenThereIsNone) {
         }
         for (const char byte : {'\r', '\xff', '\0'}) {
             const std::vector<std::size_t> places = PlacesOf(text, std::string(1, byte));
-            EXPECT_EQ(detail::FindLast(text.data(), text.size(), byte),
+            EXPECT_EQ(internal::FindLast(text.data(), text.size(), byte),
                       places.empty() ? text.size() : places.back())
                 << round;
         }
@@ -82,7 +82,7 @@ TEST(FindLast, TheLastPlaceOrTheSizeWhenThereIsNone) {
 
 TEST(ByteFinder, SkipsWhatLiesBeforeTheStartAsked) {
     const std::string text = "." + std::string(100, 'a') + "." + std::string(200, 'b') + ".";
-    detail::ByteFinder<1> finder(text.data(), text.size(), {'.'});
+    internal::ByteFinder<1> finder(text.data(), text.size(), {'.'});
     EXPECT_EQ(finder.Next(0), 0u);
     EXPECT_EQ(finder.Next(1), 101u);
     EXPECT_EQ(finder.Next(101), 101u);

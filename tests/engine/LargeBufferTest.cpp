@@ -1,4 +1,4 @@
-#include "engine/LargeBuffer.h"
+#include "engine/ProcessText.h"
 
 #include <gtest/gtest.h>
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "engine/LineRebuild.h"
-#include "engine/PipelineOps.h"
 #include "engine/StepError.h"
-#include "engine/TextOps.h"
+#include "engine/internal/LineRebuild.h"
+#include "engine/internal/PipelineOps.h"
+#include "engine/reference/TextOps.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -112,40 +112,42 @@ class LineOps : public ::testing::Test {
 
 TEST_F(LineOps, RemGtRemovesQuoteMarkersAtLineStarts) {
     for (const auto& c : kRemGtCases) {
-        EXPECT_EQ(remGT(c.input, folders()), c.expected) << c.input;
+        EXPECT_EQ(reference::remGT(c.input, folders()), c.expected) << c.input;
     }
 }
 
 TEST_F(LineOps, RemBlanksDropsBlankLinesAndTrimsTheRest) {
     for (const auto& c : kRemBlanksCases) {
-        EXPECT_EQ(remBlanks(c.input, folders()), c.expected) << c.input;
+        EXPECT_EQ(reference::remBlanks(c.input, folders()), c.expected) << c.input;
     }
 }
 
 TEST_F(LineOps, RemCrsJoinsParagraphLinesOnce) {
     for (const auto& c : kRemCrsCases) {
-        EXPECT_EQ(remCRs(c.input, folders()), c.expected) << c.input;
+        EXPECT_EQ(reference::remCRs(c.input, folders()), c.expected) << c.input;
     }
 }
 
 TEST_F(LineOps, RemCrsTwiceAsRemoveReturnsTwice) {
     for (const auto& c : kRemCrsTwiceCases) {
-        EXPECT_EQ(remCRs(remCRs(c.input, folders()), folders()), c.expected) << c.input;
+        EXPECT_EQ(reference::remCRs(reference::remCRs(c.input, folders()), folders()), c.expected)
+            << c.input;
     }
 }
 
 TEST_F(LineOps, LongTabLedLinesHaveNoLimit) {
     const std::string body(40000, 'x');
-    EXPECT_EQ(remCRs(" \t" + body, folders()), body);
-    EXPECT_EQ(remBlanks("\t\t" + body + "\r\n", folders()), body + "\r\n");
-    EXPECT_EQ(remGT("> \t" + body, folders()), "\t" + body + "\r\n");
+    EXPECT_EQ(reference::remCRs(" \t" + body, folders()), body);
+    EXPECT_EQ(reference::remBlanks("\t\t" + body + "\r\n", folders()), body + "\r\n");
+    EXPECT_EQ(reference::remGT("> \t" + body, folders()), "\t" + body + "\r\n");
 }
 
 TEST_F(LineOps, LongTexts) {
-    EXPECT_EQ(remCRs(Repeat("word\r\n", 30000), folders()),
+    EXPECT_EQ(reference::remCRs(Repeat("word\r\n", 30000), folders()),
               "word" + Repeat(" word", 29999) + "\r\n\r\n");
-    EXPECT_EQ(remGT(Repeat("> q\r\n", 30000), folders()), Repeat("q\r\n", 30000) + "\r\n");
-    EXPECT_EQ(remBlanks(Repeat("b\r\n \r\n", 30000), folders()), Repeat("b\r\n", 30000));
+    EXPECT_EQ(reference::remGT(Repeat("> q\r\n", 30000), folders()),
+              Repeat("q\r\n", 30000) + "\r\n");
+    EXPECT_EQ(reference::remBlanks(Repeat("b\r\n \r\n", 30000), folders()), Repeat("b\r\n", 30000));
 }
 
 // A text made of pieces drawn at random, and what an operation makes of it piece by
@@ -187,16 +189,16 @@ TEST_F(LineOps, ChangedLinesAmongUnchangedOnes) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         // The pass adds a CR LF: one more, empty, line at the end.
         const auto [quotedText, quotedExpected] = Compose(quoted, 50 * seed, seed);
-        EXPECT_EQ(remGT(quotedText, folders()), quotedExpected + "\r\n") << seed;
+        EXPECT_EQ(reference::remGT(quotedText, folders()), quotedExpected + "\r\n") << seed;
         const auto [blankText, blankExpected] = Compose(blanks, 50 * seed, seed);
-        EXPECT_EQ(remBlanks(blankText, folders()), blankExpected) << seed;
+        EXPECT_EQ(reference::remBlanks(blankText, folders()), blankExpected) << seed;
     }
 }
 
 // As the pipeline runs them: over the text itself, even when the result outgrows the
 // text's storage.
 TEST_F(LineOps, EachOverItsOwnText) {
-    using Operation = void (*)(std::string&, const ScratchFolders&, detail::StepBuffers&);
+    using Operation = void (*)(std::string&, const ScratchFolders&, internal::StepBuffers&);
     struct InPlaceCase {
         const char* name;
         Operation operation;
@@ -204,27 +206,27 @@ TEST_F(LineOps, EachOverItsOwnText) {
         std::string expected;
     };
     const InPlaceCase cases[] = {
-        {"remGT", detail::RemoveQuoteMarkersInPlace, "> a\r\n>> b", "a\r\nb\r\n"},
-        {"remGT, empty", detail::RemoveQuoteMarkersInPlace, "", "\r\n"},
-        {"remGT, lone CRs grow", detail::RemoveQuoteMarkersInPlace, Repeat("\r", 5000),
+        {"remGT", internal::RemoveQuoteMarkersInPlace, "> a\r\n>> b", "a\r\nb\r\n"},
+        {"remGT, empty", internal::RemoveQuoteMarkersInPlace, "", "\r\n"},
+        {"remGT, lone CRs grow", internal::RemoveQuoteMarkersInPlace, Repeat("\r", 5000),
          Repeat("\r\n", 5001)},
-        {"remBlanks", detail::RemoveBlankLinesInPlace, " a \r\n\r\nb", "a\r\nb\r\n"},
-        {"remBlanks, lone CRs grow", detail::RemoveBlankLinesInPlace, Repeat("a\r", 5000),
+        {"remBlanks", internal::RemoveBlankLinesInPlace, " a \r\n\r\nb", "a\r\nb\r\n"},
+        {"remBlanks, lone CRs grow", internal::RemoveBlankLinesInPlace, Repeat("a\r", 5000),
          Repeat("a\r\n", 5000)},
-        {"remCRs", detail::RemoveHardReturnsInPlace, "a\r\nb\r\n\r\nc", "a b\r\n\r\nc"},
-        {"remCRs, long", detail::RemoveHardReturnsInPlace, Repeat("w\r", 5000),
+        {"remCRs", internal::RemoveHardReturnsInPlace, "a\r\nb\r\n\r\nc", "a b\r\n\r\nc"},
+        {"remCRs, long", internal::RemoveHardReturnsInPlace, Repeat("w\r", 5000),
          "w" + Repeat(" w", 4999) + "\r\n\r\n"},
-        {"remCRs twice", detail::RemoveHardReturnsTwiceInPlace, "a\r\nb\r\n\r\nc\r\n",
+        {"remCRs twice", internal::RemoveHardReturnsTwiceInPlace, "a\r\nb\r\n\r\nc\r\n",
          "a b\r\n\r\nc\r\n\r\n\r\n\r\n"},
-        {"remCRs twice, blank lines grow", detail::RemoveHardReturnsTwiceInPlace,
+        {"remCRs twice, blank lines grow", internal::RemoveHardReturnsTwiceInPlace,
          Repeat("\r", 3000), Repeat("\r\n", 12000)},
         // Texts large enough to be written to their scratch files by a thread of their own.
-        {"remGT, large", detail::RemoveQuoteMarkersInPlace, Repeat("> q\r\n", 1000000),
+        {"remGT, large", internal::RemoveQuoteMarkersInPlace, Repeat("> q\r\n", 1000000),
          Repeat("q\r\n", 1000000) + "\r\n"},
-        {"remCRs twice, large", detail::RemoveHardReturnsTwiceInPlace, Repeat("word\r\n", 1000000),
-         "word" + Repeat(" word", 999999) + "\r\n\r\n\r\n\r\n"},
+        {"remCRs twice, large", internal::RemoveHardReturnsTwiceInPlace,
+         Repeat("word\r\n", 1000000), "word" + Repeat(" word", 999999) + "\r\n\r\n\r\n\r\n"},
     };
-    detail::StepBuffers buffers;
+    internal::StepBuffers buffers;
     for (const auto& c : cases) {
         std::string text = c.input;
         c.operation(text, folders(), buffers);
@@ -236,18 +238,18 @@ TEST_F(LineOps, EachOverItsOwnText) {
 // A line longer than the piece its scratch file comes back in is taken in parts; it
 // must come out as it does when it is read whole.
 TEST_F(LineOps, LinesLongerThanAPieceComeOutTheSame) {
-    using Operation = void (*)(std::string&, const ScratchFolders&, detail::StepBuffers&);
+    using Operation = void (*)(std::string&, const ScratchFolders&, internal::StepBuffers&);
     const struct {
         const char* name;
         Operation operation;
         std::span<const OpCase> cases;
     } operations[] = {
-        {"remGT", detail::RemoveQuoteMarkersInPlace, kRemGtCases},
-        {"remBlanks", detail::RemoveBlankLinesInPlace, kRemBlanksCases},
-        {"remCRs", detail::RemoveHardReturnsInPlace, kRemCrsCases},
-        {"remCRs twice", detail::RemoveHardReturnsTwiceInPlace, kRemCrsTwiceCases},
+        {"remGT", internal::RemoveQuoteMarkersInPlace, kRemGtCases},
+        {"remBlanks", internal::RemoveBlankLinesInPlace, kRemBlanksCases},
+        {"remCRs", internal::RemoveHardReturnsInPlace, kRemCrsCases},
+        {"remCRs twice", internal::RemoveHardReturnsTwiceInPlace, kRemCrsTwiceCases},
     };
-    detail::StepBuffers buffers;
+    internal::StepBuffers buffers;
     for (const std::size_t piece : {2, 3, 4, 7}) {
         buffers.readPiece = piece;
         for (const auto& op : operations) {
@@ -265,13 +267,14 @@ TEST_F(LineOps, LinesLongerThanAPieceComeOutTheSame) {
 // text is as it was.
 TEST_F(LineOps, TextIsBackAsItWasWhenAPassOverItFails) {
     const std::string original = "first line\r\nsecond line\r" + Repeat("more\r\n", 1000);
-    const auto eachLine = [](detail::ScratchLines& lines, auto step) {
-        lines.ForEachPiece([&step](const detail::Piece& piece) {
-            detail::ForEachLine(piece, [&step](const detail::LinePart& part) { step(part.text); });
+    const auto eachLine = [](internal::ScratchLines& lines, auto step) {
+        lines.ForEachPiece([&step](const internal::Piece& piece) {
+            internal::ForEachLine(piece,
+                                  [&step](const internal::LinePart& part) { step(part.text); });
         });
     };
     // Writes some of a result, then fails.
-    const detail::LineRebuild failing = [&](detail::ScratchLines& lines, std::string& result) {
+    const internal::LineRebuild failing = [&](internal::ScratchLines& lines, std::string& result) {
         eachLine(lines, [&result](std::string_view line) {
             result.append(line);
             if (result.size() > 100) {
@@ -279,15 +282,16 @@ TEST_F(LineOps, TextIsBackAsItWasWhenAPassOverItFails) {
             }
         });
     };
-    detail::StepBuffers buffers;
+    internal::StepBuffers buffers;
     std::string text = original;
-    EXPECT_THROW(detail::RebuildInPlace(failing, text, folders(), buffers), std::runtime_error);
+    EXPECT_THROW(internal::RebuildInPlace(failing, text, folders(), buffers), std::runtime_error);
     EXPECT_EQ(text, original);
     EXPECT_TRUE(test::ScratchFilesIn(folder()).empty());
 
     // Of two passes as one step, the second fails: the text is as before the first.
     int passes = 0;
-    const detail::LineRebuild secondFails = [&](detail::ScratchLines& lines, std::string& result) {
+    const internal::LineRebuild secondFails = [&](internal::ScratchLines& lines,
+                                                  std::string& result) {
         if (++passes == 2) {
             result = "half done";
             throw std::runtime_error("second pass failed");
@@ -295,7 +299,7 @@ TEST_F(LineOps, TextIsBackAsItWasWhenAPassOverItFails) {
         eachLine(lines, [&result](std::string_view line) { result.append(line); });
     };
     text = original;
-    EXPECT_THROW(detail::RebuildTwiceInPlace(secondFails, text, folders(), buffers),
+    EXPECT_THROW(internal::RebuildTwiceInPlace(secondFails, text, folders(), buffers),
                  std::runtime_error);
     EXPECT_EQ(passes, 2);
     EXPECT_EQ(text, original);
@@ -306,9 +310,9 @@ TEST(LineOpsFailure, EachThrowsWhenNoFolderCanTakeTheScratchFile) {
     TempFolder owner;
     const ScratchFolders none = test::FoldersOf({test::UnusableFolder(owner, "a")});
     const std::string text = "> one\r\n\r\ntwo";
-    EXPECT_THROW(remGT(text, none), StepError);
-    EXPECT_THROW(remBlanks(text, none), StepError);
-    EXPECT_THROW(remCRs(text, none), StepError);
+    EXPECT_THROW(reference::remGT(text, none), StepError);
+    EXPECT_THROW(reference::remBlanks(text, none), StepError);
+    EXPECT_THROW(reference::remCRs(text, none), StepError);
     EXPECT_TRUE(test::ScratchFilesIn(owner.path()).empty());
 }
 
@@ -338,12 +342,12 @@ class FileSizeLimit {
 // by a thread of its own while it is read back.
 TEST_F(LineOps, AFailedWriteLeavesTheTextAsItWas) {
     const std::string texts[] = {Repeat("> line\r\n", 20000), Repeat("> line\r\n", 800000)};
-    detail::StepBuffers buffers;
+    internal::StepBuffers buffers;
     for (const std::string& original : texts) {
         std::string text = original;
         try {
             const FileSizeLimit limit(64 << 10);
-            detail::RemoveQuoteMarkersInPlace(text, folders(), buffers);
+            internal::RemoveQuoteMarkersInPlace(text, folders(), buffers);
             ADD_FAILURE() << "the write did not fail, " << original.size() << " bytes";
         } catch (const StepError& failure) {
             EXPECT_EQ(failure.number(), EFBIG);

@@ -1,4 +1,4 @@
-#include "engine/LinePass.h"
+#include "engine/reference/LinePass.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "engine/ScratchLines.h"
+#include "engine/internal/ScratchLines.h"
 
 namespace textmend {
 namespace {
@@ -19,8 +19,8 @@ using namespace std::string_literals;
 std::vector<std::string> LinesOf(const std::string& text) {
     TempFolder folder;
     std::vector<std::string> lines;
-    LinePass(text, test::FoldersOf({folder.path()}),
-             [&lines](std::string_view line) { lines.emplace_back(line); });
+    reference::LinePass(text, test::FoldersOf({folder.path()}),
+                        [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 
@@ -96,9 +96,10 @@ TEST(LinePassLines, SameWhateverThePiecesTheFileComesBackIn) {
     for (const std::string& text : texts) {
         for (const std::size_t pieceSize : {1, 2, 3, 4, 5, 8, 13}) {
             std::vector<std::string> lines;
-            detail::ScratchLines scratch(text, test::FoldersOf({folder.path()}), buffer, pieceSize);
-            scratch.ForEachPiece([&lines](const detail::Piece& piece) {
-                detail::ForEachLine(piece, [&lines](const detail::LinePart& part) {
+            internal::ScratchLines scratch(text, test::FoldersOf({folder.path()}), buffer,
+                                           pieceSize);
+            scratch.ForEachPiece([&lines](const internal::Piece& piece) {
+                internal::ForEachLine(piece, [&lines](const internal::LinePart& part) {
                     if (part.first) {
                         lines.emplace_back();
                     }
@@ -136,7 +137,7 @@ TEST(AddSlash, AddsOneSeparatorWhenMissing) {
     };
 #endif
     for (const auto& [path, expected] : cases) {
-        EXPECT_EQ(addSlash(path), expected) << path;
+        EXPECT_EQ(internal::addSlash(path), expected) << path;
     }
 }
 
@@ -147,18 +148,18 @@ TEST(TTrim, RemovesLeadingTabsOnlyAndStoresTheResult) {
     };
     for (const auto& [input, expected] : cases) {
         std::string temp = input;
-        EXPECT_EQ(TTrim(temp), expected) << input;
+        EXPECT_EQ(reference::TTrim(temp), expected) << input;
         EXPECT_EQ(temp, expected) << input;
     }
 }
 
 TEST(TTrim, HasNoLengthLimit) {
     std::string temp = std::string(100001, '\t') + std::string(40000, 'y');
-    EXPECT_EQ(TTrim(temp), std::string(40000, 'y'));
+    EXPECT_EQ(reference::TTrim(temp), std::string(40000, 'y'));
     EXPECT_EQ(temp, std::string(40000, 'y'));
 
     std::string longTabs(70000, '\t');
-    EXPECT_EQ(TTrim(longTabs), "");
+    EXPECT_EQ(reference::TTrim(longTabs), "");
 }
 
 TEST(TrimLine, TrimsSpacesAtBothEndsThenLeadingTabs) {
@@ -176,7 +177,7 @@ TEST(TrimLine, TrimsSpacesAtBothEndsThenLeadingTabs) {
         {" \xff ", "\xff"},
     };
     for (const auto& [line, expected] : cases) {
-        EXPECT_EQ(TrimLine(line), expected) << line;
+        EXPECT_EQ(reference::TrimLine(line), expected) << line;
     }
 }
 

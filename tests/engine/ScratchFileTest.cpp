@@ -9,9 +9,9 @@
 #include <thread>
 
 #include "TestSupport.h"
-#include "engine/LinePass.h"
-#include "engine/ScratchFile.h"
 #include "engine/StepError.h"
+#include "engine/internal/ScratchFile.h"
+#include "engine/reference/LinePass.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -36,7 +36,7 @@ struct PassObservation {
 PassObservation ObservePass(const std::string& text, const ScratchFolders& folders,
                             const std::vector<std::filesystem::path>& watched) {
     PassObservation seen;
-    LinePass(text, folders, [&](std::string_view line) {
+    reference::LinePass(text, folders, [&](std::string_view line) {
         if (seen.lines.empty()) {
             for (const auto& folder : watched) {
                 seen.filesDuring.push_back(ScratchFilesIn(folder));
@@ -89,7 +89,8 @@ TEST(ScratchFolderChoice, FailsWhenNoFolderCanTakeTheFile) {
     for (const auto& candidates : hopeless) {
         bool stepRan = false;
         try {
-            LinePass("text", FoldersOf(candidates), [&](std::string_view) { stepRan = true; });
+            reference::LinePass("text", FoldersOf(candidates),
+                                [&](std::string_view) { stepRan = true; });
             ADD_FAILURE() << "the pass did not fail";
         } catch (const StepError& failure) {
             EXPECT_NE(failure.number(), 0);
@@ -103,8 +104,9 @@ TEST(ScratchFolderChoice, FailsWhenNoFolderCanTakeTheFile) {
 TEST(ScratchFolderChoice, ReportsTheErrnoAndItsText) {
     TempFolder owner;
     try {
-        LinePass("text", FoldersOf({UnusableFolder(owner, "a"), UnusableFolder(owner, "b")}),
-                 [](std::string_view) {});
+        reference::LinePass("text",
+                            FoldersOf({UnusableFolder(owner, "a"), UnusableFolder(owner, "b")}),
+                            [](std::string_view) {});
         ADD_FAILURE() << "the pass did not fail";
     } catch (const StepError& failure) {
         EXPECT_EQ(failure.number(), ENOTDIR);
@@ -140,11 +142,11 @@ TEST(ScratchFile, HasAFreshTempNameAndLeavesOtherFilesAlone) {
 TEST(ScratchFile, RemovedWhenTheStepFails) {
     TempFolder folder;
     std::size_t filesDuring = 0;
-    EXPECT_THROW(LinePass("a\r\nb", FoldersOf({folder.path()}),
-                          [&](std::string_view) {
-                              filesDuring = ScratchFilesIn(folder.path()).size();
-                              throw std::runtime_error("step failed");
-                          }),
+    EXPECT_THROW(reference::LinePass("a\r\nb", FoldersOf({folder.path()}),
+                                     [&](std::string_view) {
+                                         filesDuring = ScratchFilesIn(folder.path()).size();
+                                         throw std::runtime_error("step failed");
+                                     }),
                  std::runtime_error);
     EXPECT_EQ(filesDuring, 1u);
     EXPECT_TRUE(ScratchFilesIn(folder.path()).empty());
@@ -162,15 +164,15 @@ TEST(ScratchFile, EveryPassUsesItsOwnFile) {
     for (std::size_t i = 0; i < kPasses; ++i) {
         threads.emplace_back([&, i] {
             const std::string mark = "pass" + std::to_string(i);
-            LinePass(test::Repeat(mark + "\r\n", 1000), FoldersOf({folder.path()}),
-                     [&](std::string_view line) {
-                         if (lines[i].empty()) {
-                             allInside.arrive_and_wait();
-                             filesSeen[i] = ScratchFilesIn(folder.path()).size();
-                             allInside.arrive_and_wait();
-                         }
-                         lines[i].emplace_back(line);
-                     });
+            reference::LinePass(test::Repeat(mark + "\r\n", 1000), FoldersOf({folder.path()}),
+                                [&](std::string_view line) {
+                                    if (lines[i].empty()) {
+                                        allInside.arrive_and_wait();
+                                        filesSeen[i] = ScratchFilesIn(folder.path()).size();
+                                        allInside.arrive_and_wait();
+                                    }
+                                    lines[i].emplace_back(line);
+                                });
         });
     }
     for (auto& thread : threads) {
@@ -213,7 +215,7 @@ TEST(ScratchFile, ReadsBackWhatWasWritten) {
     };
     for (const auto& c : cases) {
         TempFolder folder;
-        detail::ScratchFile file(FoldersOf({folder.path()}));
+        internal::ScratchFile file(FoldersOf({folder.path()}));
         for (const std::string& piece : c.writes) {
             file.Write(piece);
         }
@@ -229,7 +231,7 @@ TEST(ScratchFile, ReadsBackWhatWasWritten) {
 TEST(ScratchFile, OwnerMayReadAndWriteItAndNobodyElse) {
     TempFolder folder;
     mode_t mode = 0;
-    LinePass("x", FoldersOf({folder.path()}), [&](std::string_view) {
+    reference::LinePass("x", FoldersOf({folder.path()}), [&](std::string_view) {
         const auto files = ScratchFilesIn(folder.path());
         ASSERT_EQ(files.size(), 1u);
         struct stat status {};
@@ -257,14 +259,14 @@ TEST(ScratchFile, TwoProcessesNeverShareAFile) {
     const auto pass = [&](const std::string& mark, int tell, int hear) {
         std::vector<std::string> lines;
         std::size_t filesSeen = 0;
-        LinePass(test::Repeat(mark + "\r\n", 5000), FoldersOf({folder.path()}),
-                 [&](std::string_view line) {
-                     if (lines.empty() && meet(tell, hear)) {
-                         filesSeen = ScratchFilesIn(folder.path()).size();
-                         meet(tell, hear);
-                     }
-                     lines.emplace_back(line);
-                 });
+        reference::LinePass(test::Repeat(mark + "\r\n", 5000), FoldersOf({folder.path()}),
+                            [&](std::string_view line) {
+                                if (lines.empty() && meet(tell, hear)) {
+                                    filesSeen = ScratchFilesIn(folder.path()).size();
+                                    meet(tell, hear);
+                                }
+                                lines.emplace_back(line);
+                            });
         bool ownText = lines.size() == 5001 && lines.back().empty();
         for (std::size_t i = 0; ownText && i < 5000; ++i) {
             ownText = lines[i] == mark;

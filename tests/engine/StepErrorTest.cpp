@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "engine/SystemErrorText.h"
+#include "engine/internal/SystemErrorText.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -44,21 +44,21 @@ TEST(StepError, CarriesNumberAndDescription) {
 #ifndef _WIN32
 TEST(SystemErrorText, TheTextStrerrorGives) {
     for (int code : {ENOENT, EACCES, ENOTDIR, ENOSPC}) {
-        EXPECT_EQ(SystemErrorText(code), std::strerror(code)) << code;
+        EXPECT_EQ(internal::SystemErrorText(code), std::strerror(code)) << code;
     }
-    EXPECT_EQ(SystemErrorText(99999), "Unknown error 99999");
+    EXPECT_EQ(internal::SystemErrorText(99999), "Unknown error 99999");
 }
 #else
 TEST(SystemErrorText, TheSystemMessageOnOneLine) {
     for (DWORD code : {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_DISK_FULL}) {
-        const std::string text = SystemErrorText(static_cast<std::int32_t>(code));
+        const std::string text = internal::SystemErrorText(static_cast<std::int32_t>(code));
         ASSERT_FALSE(text.empty()) << code;
         EXPECT_FALSE(text.starts_with("Unknown error")) << text;
         EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
         EXPECT_NE(text.back(), ' ') << text;
     }
-    EXPECT_EQ(SystemErrorText(0x7FFFFFFF), "Unknown error 2147483647");
-    EXPECT_EQ(SystemErrorText(-1), "Unknown error 4294967295");
+    EXPECT_EQ(internal::SystemErrorText(0x7FFFFFFF), "Unknown error 2147483647");
+    EXPECT_EQ(internal::SystemErrorText(-1), "Unknown error 4294967295");
 }
 #endif
 

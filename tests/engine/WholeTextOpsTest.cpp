@@ -5,8 +5,8 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "engine/PipelineOps.h"
-#include "engine/TextOps.h"
+#include "engine/internal/PipelineOps.h"
+#include "engine/reference/TextOps.h"
 
 namespace textmend {
 namespace {
@@ -36,14 +36,14 @@ TEST(TrimCR, RemovesWholeCrLfPairsAtTheVeryEnd) {
     };
     for (const auto& c : cases) {
         std::string temp = c.input;
-        EXPECT_EQ(trimCR(temp), c.expected) << c.input;
+        EXPECT_EQ(reference::trimCR(temp), c.expected) << c.input;
         EXPECT_EQ(temp, c.expected) << c.input;
     }
 }
 
 TEST(TrimCR, ManyPairs) {
     std::string temp = "x" + Repeat("\r\n", 100000);
-    EXPECT_EQ(trimCR(temp), "x");
+    EXPECT_EQ(reference::trimCR(temp), "x");
 }
 
 TEST(Sentence, CapitalisesTheFirstPlainLetterOfEachSentence) {
@@ -65,7 +65,7 @@ TEST(Sentence, CapitalisesTheFirstPlainLetterOfEachSentence) {
     };
     for (const auto& c : cases) {
         std::string temp = c.input;
-        EXPECT_EQ(Sentence(temp), c.expected) << c.input;
+        EXPECT_EQ(reference::Sentence(temp), c.expected) << c.input;
         EXPECT_EQ(temp, c.expected) << c.input;
     }
 }
@@ -94,22 +94,22 @@ TEST(Sentence, OnlyLettersWithAPlainCapitalCount) {
     };
     for (const auto& c : cases) {
         std::string temp = c.input;
-        EXPECT_EQ(Sentence(temp), c.expected) << c.input;
+        EXPECT_EQ(reference::Sentence(temp), c.expected) << c.input;
         EXPECT_EQ(temp, c.expected) << c.input;
     }
 }
 
 TEST(Sentence, HasNoLengthLimit) {
     std::string many = Repeat("a. ", 50000);
-    EXPECT_EQ(Sentence(many), Repeat("A. ", 50000));
+    EXPECT_EQ(reference::Sentence(many), Repeat("A. ", 50000));
 
     std::string exact = "b" + std::string(32765, 'c') + ".";
     ASSERT_EQ(exact.size(), 32767u);
-    EXPECT_EQ(Sentence(exact), "B" + std::string(32765, 'c') + ".");
+    EXPECT_EQ(reference::Sentence(exact), "B" + std::string(32765, 'c') + ".");
 
     // Every capital dotless i shortens the text; what follows must move up intact.
     std::string shrinking = Repeat("x? \xc4\xb1", 30000);
-    EXPECT_EQ(Sentence(shrinking), "X? I" + Repeat("x? I", 29999));
+    EXPECT_EQ(reference::Sentence(shrinking), "X? I" + Repeat("x? I", 29999));
 }
 
 TEST(RemDblspc, ShrinksSpaceRunsAfterPeriods) {
@@ -133,11 +133,11 @@ TEST(RemDblspc, ShrinksSpaceRunsAfterPeriods) {
     };
     for (const auto& c : cases) {
         const std::string temp = c.input;
-        EXPECT_EQ(remDblspc(temp), c.expected) << c.input;
+        EXPECT_EQ(reference::remDblspc(temp), c.expected) << c.input;
         EXPECT_EQ(temp, c.input);
         // As the pipeline runs it, over the text itself.
         std::string text = c.input;
-        detail::RemoveDoubleSpacesInPlace(text);
+        internal::RemoveDoubleSpacesInPlace(text);
         EXPECT_EQ(text, c.expected) << c.input;
     }
 }
@@ -150,9 +150,9 @@ TEST(RemDblspc, HasNoLengthLimit) {
         {Repeat("a.   b. c.    ", 20000), Repeat("a. b. c. ", 20000)},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(remDblspc(c.input), c.expected);
+        EXPECT_EQ(reference::remDblspc(c.input), c.expected);
         std::string text = c.input;
-        detail::RemoveDoubleSpacesInPlace(text);
+        internal::RemoveDoubleSpacesInPlace(text);
         EXPECT_EQ(text, c.expected);
     }
 }
@@ -172,9 +172,9 @@ TEST(RemDblspc, MatchesTheOneAtATimeRuleOnRandomTexts) {
     for (int round = 0; round < 5000; ++round) {
         const std::string text = test::RandomText(random, alphabet, 40);
         const std::string expected = RemoveSpacesOneAtATime(text);
-        EXPECT_EQ(remDblspc(text), expected) << '"' << text << '"';
+        EXPECT_EQ(reference::remDblspc(text), expected) << '"' << text << '"';
         std::string inPlace = text;
-        detail::RemoveDoubleSpacesInPlace(inPlace);
+        internal::RemoveDoubleSpacesInPlace(inPlace);
         EXPECT_EQ(inPlace, expected) << '"' << text << '"';
     }
 }
@@ -192,7 +192,7 @@ TEST(DoubleSpacesThenSentences, OnePassGivesWhatTheTwoGiveInTurn) {
     };
     for (const auto& c : cases) {
         std::string text = c.input;
-        detail::RemoveDoubleSpacesThenCapitaliseInPlace(text);
+        internal::RemoveDoubleSpacesThenCapitaliseInPlace(text);
         EXPECT_EQ(text, c.expected) << c.input;
     }
     std::mt19937 random(20250102);
@@ -203,10 +203,10 @@ TEST(DoubleSpacesThenSentences, OnePassGivesWhatTheTwoGiveInTurn) {
         for (std::size_t n = random() % 30; n > 0; --n) {
             text += pieces[random() % std::size(pieces)];
         }
-        std::string inTurn = remDblspc(text);
-        Sentence(inTurn);
+        std::string inTurn = reference::remDblspc(text);
+        reference::Sentence(inTurn);
         std::string onePass = text;
-        detail::RemoveDoubleSpacesThenCapitaliseInPlace(onePass);
+        internal::RemoveDoubleSpacesThenCapitaliseInPlace(onePass);
         EXPECT_EQ(onePass, inTurn) << '"' << text << '"';
     }
 }

@@ -9,6 +9,7 @@
 
 #include "TestSupport.h"
 #include "engine/StepError.h"
+#include "posix/ConfigHome.h"
 #include "posix/XdgAutostart.h"
 
 namespace textmend {

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 #include <fstream>
@@ -63,6 +65,20 @@ TEST(DefaultSettingsFile, FollowsXdgConfigHome) {
     EXPECT_EQ(DefaultSettingsFile(), "/home/someone/.config/Textmend/Textmend.ini");
     qunsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(DefaultSettingsFile(), "/home/someone/.config/Textmend/Textmend.ini");
+}
+
+TEST(DefaultSettingsFile, WithoutHomeLivesInTheUsersHomeFromThePasswordDatabase) {
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    const QString expected =
+        QString::fromLocal8Bit(user->pw_dir) + "/.config/Textmend/Textmend.ini";
+    EXPECT_EQ(DefaultSettingsFile(), expected);
+    qputenv("HOME", "");
+    EXPECT_EQ(DefaultSettingsFile(), expected);
+    qputenv("HOME", home);
 }
 
 }  // namespace

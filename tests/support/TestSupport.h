@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/LinePass.h"
+#include "engine/ScratchFolders.h"
 
 namespace textmend::test {
 

@@ -215,8 +215,8 @@ struct ReadResult {
 
 ReadResult ReadThroughPort(Win32Clipboard& port) {
     ReadResult result;
-    port.Read([&](const ClipboardContent& content, const std::optional<StepError>& failure) {
-        result = {true, false, content, failure};
+    port.Read([&](const ClipboardRead& read) {
+        result = {true, false, read.content, read.failure};
     });
     result.doneInsideTheCall = result.done;
     PumpUntil(result.done);
@@ -239,7 +239,7 @@ TEST_F(Win32ClipboardPort, AWriteOnAWorkerLeavesTheWindowOwningTheTextAndChanges
     const std::uint64_t before = port_.ChangeCount();
     bool done = false;
     std::optional<StepError> emptyFailure, putFailure;
-    port_.Write("from the worker", [&](const auto& empty, const auto& put) {
+    port_.Write("from the worker", false, [&](const auto& empty, const auto& put) {
         done = true;
         emptyFailure = empty;
         putFailure = put;

@@ -4,7 +4,7 @@ mappings of UnicodeData.txt as two-stage tables of code point deltas.
 
 Run by hand when the Unicode data changes; the build uses the committed output:
     /usr/bin/python3 src/engine/tools/gen_case_tables.py \
-        /usr/share/unicode/UnicodeData.txt src/engine/CaseTables.generated.cpp
+        /usr/share/unicode/UnicodeData.txt src/engine/internal/CaseTables.generated.cpp
 """
 
 import sys
@@ -62,9 +62,9 @@ def main():
     out.append(f"// {len(upper)} upper-case and {len(lower)} lower-case mappings, "
                f"{len(pool)} distinct blocks of {BLOCK_SIZE}.")
     out.append("// clang-format off")
-    out.append('#include "engine/CaseTables.h"')
+    out.append('#include "engine/internal/CaseTables.h"')
     out.append("")
-    out.append("namespace textmend::detail {")
+    out.append("namespace textmend::internal {")
     out.append("namespace {")
     out.append("")
 
@@ -84,7 +84,7 @@ def main():
     out.append("const CaseTable kUpperTable{kUpperIndex, std::size(kUpperIndex), kDeltas};")
     out.append("const CaseTable kLowerTable{kLowerIndex, std::size(kLowerIndex), kDeltas};")
     out.append("")
-    out.append("}  // namespace textmend::detail")
+    out.append("}  // namespace textmend::internal")
     out.append("// clang-format on")
 
     with open(sys.argv[2], "w", encoding="ascii", newline="\n") as target:

@@ -1,9 +1,0 @@
-#include "engine/LargeBuffer.h"
-
-namespace textmend {
-
-void ReserveText(std::string& text, std::size_t capacity, std::size_t /*expectedSize*/) {
-    text.reserve(capacity);
-}
-
-}  // namespace textmend
