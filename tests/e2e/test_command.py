@@ -3,15 +3,9 @@ them: carried out by the running program, or once by the command itself when
 none runs; a second plain start brings the running one forward."""
 
 from desktop import wait_until
+from test_hotkey import CLEANED, COPIED, wait_clipboard
 
-COPIED = "one\n\n  two  \n"
-CLEANED = "one\ntwo"  # the defaults drop blank lines and trim the end
 NO_TEXT = "textmend: There is no text on the Clipboard.\n"
-
-
-def wait_clipboard(program, expected):
-    wait_until(lambda: program.desktop.clipboard() == expected,
-               what=f"the clipboard to hold {expected!r}")
 
 
 def programs_running(program):
