@@ -8,6 +8,8 @@ namespace textmend {
 
 // Named timers that tick on the window's thread: each tick of a running timer
 // reaches the window as Tick(timerName). A failed start is thrown as StepError.
+// Start on a timer that is already running changes nothing (it keeps its
+// interval and its next tick); Stop on a stopped timer does nothing.
 class TimerPort {
   public:
     virtual ~TimerPort() = default;

@@ -1,6 +1,6 @@
 #include "win32/ClipboardSession.h"
 
-#include "win32/SystemError.h"
+#include "win32/Win32Error.h"
 
 namespace textmend {
 namespace {

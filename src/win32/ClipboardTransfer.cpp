@@ -4,8 +4,8 @@
 #include <new>
 
 #include "win32/ClipboardSession.h"
-#include "win32/SystemError.h"
 #include "win32/Utf.h"
+#include "win32/Win32Error.h"
 
 namespace textmend {
 namespace {
@@ -21,6 +21,24 @@ UINT HistoryPermissionFormat() {
     static const UINT format = RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
     return format;
 }
+
+// A memory block locked for the span of one scope, unlocked on every way out.
+class LockedBlock {
+  public:
+    explicit LockedBlock(HANDLE block) : block_(block), data_(GlobalLock(block)) {}
+    ~LockedBlock() {
+        if (data_ != nullptr) {
+            GlobalUnlock(block_);
+        }
+    }
+    LockedBlock(const LockedBlock&) = delete;
+    LockedBlock& operator=(const LockedBlock&) = delete;
+    void* data() const { return data_; }
+
+  private:
+    HANDLE block_;
+    void* data_;
+};
 
 // Waits until the clipboard's owner answers a message that does nothing; throws
 // TransferTimeoutError() when it has not by the deadline. A clipboard without an
@@ -50,13 +68,9 @@ bool HistoryForbidden() {
     if (data == nullptr || GlobalSize(data) < sizeof(DWORD)) {
         return false;
     }
-    const auto* permission = static_cast<const DWORD*>(GlobalLock(data));
-    if (permission == nullptr) {
-        return false;
-    }
-    const bool forbidden = *permission == 0;
-    GlobalUnlock(data);
-    return forbidden;
+    const LockedBlock locked(data);
+    const auto* permission = static_cast<const DWORD*>(locked.data());
+    return permission != nullptr && *permission == 0;
 }
 
 // Runs with the clipboard open.
@@ -65,7 +79,8 @@ std::string UnicodeText() {
     if (data == nullptr) {
         ThrowLastError();
     }
-    const auto* chars = static_cast<const wchar_t*>(GlobalLock(data));
+    const LockedBlock locked(data);
+    const auto* chars = static_cast<const wchar_t*>(locked.data());
     if (chars == nullptr) {
         ThrowLastError();
     }
@@ -73,9 +88,7 @@ std::string UnicodeText() {
     // the terminating NUL: never read past the block.
     const size_t capacity = GlobalSize(data) / sizeof(wchar_t);
     const size_t length = wcsnlen(chars, capacity);
-    std::string text = WideToUtf8(std::wstring_view(chars, length));
-    GlobalUnlock(data);
-    return text;
+    return WideToUtf8(std::wstring_view(chars, length));
 }
 
 HGLOBAL UnicodeBlock(const std::string& text) {
@@ -84,14 +97,15 @@ HGLOBAL UnicodeBlock(const std::string& text) {
     if (block == nullptr) {
         ThrowLastError();
     }
-    auto* chars = static_cast<wchar_t*>(GlobalLock(block));
-    if (chars == nullptr) {
-        const DWORD error = GetLastError();
-        GlobalFree(block);
-        ThrowSystemError(error);
+    {
+        const LockedBlock locked(block);
+        if (locked.data() == nullptr) {
+            const DWORD error = GetLastError();
+            GlobalFree(block);
+            ThrowSystemError(error);
+        }
+        std::wmemcpy(static_cast<wchar_t*>(locked.data()), wide.c_str(), wide.size() + 1);
     }
-    std::wmemcpy(chars, wide.c_str(), wide.size() + 1);
-    GlobalUnlock(block);
     return block;
 }
 

@@ -14,15 +14,22 @@ UINT DialogWindow::ButtonId(bool cancel) const {
 }
 
 void DialogWindow::OnCommand(std::string_view name, WORD notification) {
+    const std::string control = std::string(form().Layout().name) + "." + std::string(name);
     if (const std::optional<std::string> text = EditedText(name, notification)) {
-        OnCommandDone([&] { form().Change(name, *text); });
+        Handle(control + " Change", [&] { form().Change(name, *text); });
         return;
     }
-    FormWindow::OnCommand(name, notification);
+    if (notification == BN_CLICKED) {
+        Handle(control + " Click", [&] { form().Click(name); });
+    }
 }
 
-void DialogWindow::OnCommandDone(const std::function<void()>& action) {
-    action();
+void DialogWindow::OnClose() {
+    Handle(std::string(form().Layout().name) + " close", [this] { unload_(); });
+}
+
+void DialogWindow::Handle(const std::string& event, const std::function<void()>& handler) {
+    guard_(event, handler);
     Refresh();
 }
 

@@ -4,6 +4,7 @@
 
 #include "forms/PixelGrid.h"
 #include "win32/AppIcons.h"
+#include "win32/AppMessages.h"
 #include "win32/KeyboardFocus.h"
 #include "win32/ResourceIds.h"
 #include "win32/Utf.h"
@@ -14,8 +15,6 @@ namespace textmend {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TextmendForm";
-// Posted to describe the window to the widget probe once the queue has settled.
-constexpr UINT kProbeMessage = WM_APP + 3;
 
 int Pixels(double twips, UINT dpi) {
     return TwipsToPixels(twips, static_cast<int>(dpi));
@@ -37,8 +36,8 @@ WindowStyle FrameStyle(const FormDef& layout) {
     return {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_DLGMODALFRAME};
 }
 
-FormWindow::FormWindow(HINSTANCE instance, const FormDef& layout)
-    : instance_(instance), layout_(layout) {}
+FormWindow::FormWindow(HINSTANCE instance, const FormDef& layout, WidgetProbe* probe)
+    : instance_(instance), layout_(layout), probe_(probe) {}
 
 FormWindow::~FormWindow() {
     controls_.clear();
@@ -71,18 +70,29 @@ void FormWindow::RegisterWindowClass(HINSTANCE instance) {
 }
 
 void FormWindow::Create(Form& form, HWND owner) {
-    form_ = &form;
+    CreateFrame(owner);
+    Attach(form);
+}
+
+void FormWindow::CreateFrame(HWND owner) {
     RegisterWindowClass(instance_);
-    menus_.Build(layout_);
-    menus_.Sync(form);
     const WindowStyle frame = FrameStyle(layout_);
-    shownCaption_ = Utf8ToWide(form.Caption());
-    hwnd_ = CreateWindowExW(frame.exStyle, kWindowClass, shownCaption_.c_str(), frame.style,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 200, 200, owner,
-                            menus_.Empty() ? nullptr : menus_.Bar(), instance_, this);
+    hwnd_ = CreateWindowExW(frame.exStyle, kWindowClass, L"", frame.style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 200, 200, owner, nullptr, instance_, this);
+}
+
+void FormWindow::Attach(Form& form) {
     if (hwnd_ == nullptr) {
         return;
     }
+    form_ = &form;
+    menus_.Build(layout_);
+    menus_.Sync(form);
+    if (!menus_.Empty()) {
+        SetMenu(hwnd_, menus_.Bar());
+    }
+    shownCaption_ = Utf8ToWide(form.Caption());
+    SetWindowTextW(hwnd_, shownCaption_.c_str());
     CreateControls();
     tooltips_.Create(hwnd_, instance_, controls_);
     ApplyDpi(GetDpiForWindow(hwnd_), nullptr);
@@ -233,58 +243,6 @@ std::optional<std::string> FormWindow::EditedText(std::string_view name, WORD no
         }
     }
     return std::nullopt;
-}
-
-void FormWindow::Show() {
-    if (IsWindowVisible(hwnd_)) {
-        return;
-    }
-    ShowWindow(hwnd_, pendingState_ == WindowState::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
-}
-
-void FormWindow::Hide() {
-    ShowWindow(hwnd_, SW_HIDE);
-}
-
-void FormWindow::SetState(WindowState state) {
-    pendingState_ = state;
-    if (IsWindowVisible(hwnd_)) {
-        ShowWindow(hwnd_, state == WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
-    }
-}
-
-void FormWindow::SetForeground() {
-    SetForegroundWindow(hwnd_);
-}
-
-void FormWindow::Move(double leftTwips, double topTwips) {
-    SetWindowPos(hwnd_, nullptr, Pixels(leftTwips, dpi_), Pixels(topTwips, dpi_), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-TwipSize FormWindow::ScreenSize() {
-    const int dpi = static_cast<int>(dpi_);
-    return {PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), dpi),
-            PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), dpi)};
-}
-
-TwipSize FormWindow::OuterSize() {
-    RECT rect{};
-    if (IsIconic(hwnd_)) {
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof(placement);
-        GetWindowPlacement(hwnd_, &placement);
-        rect = placement.rcNormalPosition;
-    } else {
-        GetWindowRect(hwnd_, &rect);
-    }
-    const int dpi = static_cast<int>(dpi_);
-    return {PixelsToTwips(rect.right - rect.left, dpi), PixelsToTwips(rect.bottom - rect.top, dpi)};
-}
-
-void FormWindow::Repaint() {
-    Refresh();
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void FormWindow::OnCommand(std::string_view name, WORD notification) {

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "forms/Form.h"
-#include "ports/WindowPort.h"
 #include "win32/ControlBinding.h"
 #include "win32/FormMenus.h"
 #include "win32/Tooltips.h"
@@ -31,37 +30,30 @@ struct WindowStyle {
 // has one; forms without a taskbar button are owned popups.
 WindowStyle FrameStyle(const FormDef& layout);
 
-class FormWindow : public WindowPort {
+class FormWindow {
   public:
-    FormWindow(HINSTANCE instance, const FormDef& layout);
-    ~FormWindow() override;
+    // probe, when given, is told the window's description whenever it changes.
+    FormWindow(HINSTANCE instance, const FormDef& layout, WidgetProbe* probe = nullptr);
+    virtual ~FormWindow();
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
     // Creates the window, hidden, with every control at the window's DPI.
     void Create(Form& form, HWND owner);
+    // The same in two steps, for a window whose handle its form's services need
+    // before the form exists: the bare frame first, the form's controls later.
+    void CreateFrame(HWND owner);
+    void Attach(Form& form);
     HWND Hwnd() const { return hwnd_; }
+    UINT Dpi() const { return dpi_; }
     Form& form() { return *form_; }
 
     // Brings every widget up to date with the form's state.
     void Refresh();
 
-    // Describes the window to probe under its layout's name whenever it changes.
-    void SetProbe(WidgetProbe* probe) { probe_ = probe; }
-
     // Keyboard handling the message loop runs before the dialog manager's:
     // the arrow keys move among the option buttons. True when msg was used.
     bool MoveAmongOptions(const MSG& msg);
-
-    // WindowPort
-    void Show() override;
-    void Hide() override;
-    void SetState(WindowState state) override;
-    void SetForeground() override;
-    void Move(double leftTwips, double topTwips) override;
-    TwipSize ScreenSize() override;
-    TwipSize OuterSize() override;
-    void Repaint() override;
 
   protected:
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -103,7 +95,6 @@ class FormWindow : public WindowPort {
     bool probePending_ = false;
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    WindowState pendingState_ = WindowState::Normal;
     std::vector<std::unique_ptr<ControlBinding>> controls_;  // in tab order
     Tooltips tooltips_;
     std::wstring shownCaption_;

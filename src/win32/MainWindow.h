@@ -1,15 +1,13 @@
 #pragma once
 
-// The main window: the form window of frmMain plus what only the program's own
-// window does: timers, the tray icon's messages, the popup menu, the modal
-// dialogs, minimizing and the end of the program. Every event goes to frmMain;
-// after each call every widget is drawn again from its state.
+// The main window: the form window of frmMain plus the messages only the
+// program's own window receives (the tray icon's, the hotkey's, the window's
+// state, the end of the session). It turns each into a named event for the
+// program around it, which runs it on the core; it decides nothing itself.
 
 #include <windows.h>
 
 #include <functional>
-#include <map>
-#include <string>
 #include <string_view>
 
 #include "ui/frmMain.h"
@@ -20,25 +18,30 @@ namespace textmend {
 // The message the notification area sends when it is created or recreated.
 UINT TaskbarCreatedMessage();
 
-class MainWindow : public FormWindow, public TimerPort, public ShellPort {
+// How the main window hands its events on.
+class MainEvents {
   public:
-    explicit MainWindow(HINSTANCE instance);
+    virtual ~MainEvents() = default;
+    // Runs call on the core as the event named event.
+    virtual void Send(std::string_view event, const std::function<void(frmMain&)>& call) = 0;
+    // Whether a call into the core is under way.
+    virtual bool InCall() const = 0;
+};
 
-    // Creates the window for form, hidden and not yet loaded.
+class MainWindow : public FormWindow {
+  public:
+    // Creates the window's frame, hidden and without controls yet.
+    MainWindow(HINSTANCE instance, MainEvents& events, WidgetProbe* probe);
+
+    // Builds the controls and menus of form; from now on events reach it.
     void Attach(frmMain& form);
-    // Runs the form's start-up.
-    void Load();
     // Runs the program's message loop; returns the exit code.
     int Run();
-
-    // TimerPort
-    void Start(std::string_view timerName, int intervalMs) override;
-    void Stop(std::string_view timerName) override;
-
-    // ShellPort
-    void PopupMenu() override;
-    void ShowModal(DialogForm& dialog) override;
-    void EndProgram() override;
+    // Hides the window and ends the message loop.
+    void Quit();
+    // Opens the popup menu named menuName at the mouse pointer and returns the
+    // layout name of the item chosen, empty when none was.
+    std::string_view TrackPopup(std::string_view menuName);
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -48,16 +51,10 @@ class MainWindow : public FormWindow, public TimerPort, public ShellPort {
     void DescribeToProbe() override;
 
   private:
-    // Calls into the form, then redraws, and ends the program once the form has unloaded.
-    void CallCore(const std::function<void()>& call);
     void ReportState(WindowState state);
-    UINT_PTR TimerId(std::string_view timerName);
 
-    HINSTANCE instance_;
+    MainEvents& events_;
     frmMain* main_ = nullptr;
-    std::map<std::string, UINT_PTR, std::less<>> timerIds_;
-    int coreDepth_ = 0;
-    bool quitting_ = false;
 };
 
 }  // namespace textmend

@@ -16,7 +16,6 @@ class Win32MessageBox : public MessageBoxPort {
   public:
     explicit Win32MessageBox(HWND owner = nullptr, WidgetProbe* probe = nullptr)
         : owner_(owner), probe_(probe) {}
-    void SetOwner(HWND owner) { owner_ = owner; }
     void Show(const std::string& text, const std::string& title) override;
 
   private:

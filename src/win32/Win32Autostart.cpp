@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "win32/SystemError.h"
+#include "win32/Win32Error.h"
 #include "win32/Win32System.h"
 
 namespace textmend {

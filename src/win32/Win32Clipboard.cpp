@@ -1,18 +1,17 @@
 #include "win32/Win32Clipboard.h"
 
-#include <exception>
 #include <mutex>
 #include <new>
 #include <thread>
 
+#include "win32/AppMessages.h"
 #include "win32/ClipboardTransfer.h"
-#include "win32/SystemError.h"
-#include "win32/Utf.h"
+#include "win32/MessageWindow.h"
+#include "win32/Win32Error.h"
 
 namespace textmend {
 namespace {
 
-constexpr UINT kJobDoneMessage = WM_APP + 1;  // wParam: the job's id
 constexpr wchar_t kRepliesClass[] = L"TextmendClipboardReplies";
 
 }  // namespace
@@ -31,17 +30,9 @@ struct Win32Clipboard::Shared {
     HWND replies = nullptr;
 };
 
-Win32Clipboard::Win32Clipboard(HWND owner, std::function<void()> afterDone)
-    : owner_(owner), afterDone_(std::move(afterDone)), shared_(std::make_shared<Shared>()) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = RepliesProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kRepliesClass;
-    RegisterClassW(&windowClass);  // fails harmlessly when registered already
-    replies_ = CreateWindowExW(0, kRepliesClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                               instance, nullptr);
-    SetWindowLongPtrW(replies_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+Win32Clipboard::Win32Clipboard(HWND owner, Deliver deliver)
+    : owner_(owner), deliver_(std::move(deliver)), shared_(std::make_shared<Shared>()) {
+    replies_ = CreateMessageWindow(kRepliesClass, RepliesProc, this);
     shared_->replies = replies_;
 }
 
@@ -99,7 +90,7 @@ void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
         job->read = std::move(read);
         job->writeFailures = std::move(writeFailures);
         if (shared->replies != nullptr) {
-            PostMessageW(shared->replies, kJobDoneMessage, static_cast<WPARAM>(job->id), 0);
+            PostMessageW(shared->replies, kClipboardDoneMessage, static_cast<WPARAM>(job->id), 0);
         }
     }).detach();
 }
@@ -107,7 +98,7 @@ void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
 LRESULT CALLBACK Win32Clipboard::RepliesProc(HWND hwnd, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
     auto* self = reinterpret_cast<Win32Clipboard*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self != nullptr && (message == kJobDoneMessage || message == WM_TIMER)) {
+    if (self != nullptr && (message == kClipboardDoneMessage || message == WM_TIMER)) {
         self->Finish(static_cast<std::uint64_t>(wParam), message == WM_TIMER);
         return 0;
     }
@@ -133,22 +124,20 @@ void Win32Clipboard::Finish(std::uint64_t jobId, bool deadlinePassed) {
         read = std::move(pending.job->read);
         writeFailures = std::move(pending.job->writeFailures);
     }
-    try {
+    if (pending.readDone && read.failure && read.failure->number() == ERROR_TIMEOUT) {
+        unanswered_ = pending.readFrom;
+    }
+    const auto done = [&] {
         if (pending.readDone) {
-            if (read.failure && read.failure->number() == ERROR_TIMEOUT) {
-                unanswered_ = pending.readFrom;
-            }
             pending.readDone(read);
         } else if (pending.writeDone) {
             pending.writeDone(writeFailures.empty, writeFailures.put);
         }
-        if (afterDone_) {
-            afterDone_();
-        }
-    } catch (const std::exception& error) {
-        // Only a slip in the program itself lands here; never let it cross the
-        // window procedure.
-        OutputDebugStringW(Utf8ToWide(error.what()).c_str());
+    };
+    if (deliver_) {
+        deliver_(done);
+    } else {
+        done();
     }
 }
 

@@ -22,15 +22,15 @@ namespace textmend {
 
 class Win32Clipboard : public ClipboardPort {
   public:
+    // Runs a done that came back from a worker, on this thread.
+    using Deliver = std::function<void(const std::function<void()>& done)>;
+
     // owner: the window that owns what this program puts on the clipboard.
-    // afterDone runs on this thread after each done that came back from a worker.
-    explicit Win32Clipboard(HWND owner = nullptr, std::function<void()> afterDone = {});
+    // deliver, when given, runs each done that came back from a worker.
+    explicit Win32Clipboard(HWND owner = nullptr, Deliver deliver = {});
     ~Win32Clipboard() override;
     Win32Clipboard(const Win32Clipboard&) = delete;
     Win32Clipboard& operator=(const Win32Clipboard&) = delete;
-
-    void SetOwner(HWND owner) { owner_ = owner; }
-    void SetAfterDone(std::function<void()> afterDone) { afterDone_ = std::move(afterDone); }
 
     std::uint64_t ChangeCount() override { return GetClipboardSequenceNumber(); }
     void Read(ReadDone done) override;
@@ -58,7 +58,7 @@ class Win32Clipboard : public ClipboardPort {
     void Finish(std::uint64_t jobId, bool deadlinePassed);
 
     HWND owner_;
-    std::function<void()> afterDone_;
+    Deliver deliver_;
     HWND replies_ = nullptr;  // a message-only window of this thread
     std::shared_ptr<Shared> shared_;
     std::map<std::uint64_t, Pending> pending_;

@@ -1,7 +1,7 @@
 #include "win32/Win32Hotkey.h"
 
-#include "win32/SystemError.h"
 #include "win32/VirtualKeys.h"
+#include "win32/Win32Error.h"
 
 namespace textmend {
 namespace {

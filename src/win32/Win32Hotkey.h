@@ -10,16 +10,18 @@ namespace textmend {
 // window, whose WM_HOTKEY is the press.
 class Win32Hotkey : public HotkeyPort {
   public:
+    // window: the window that receives WM_HOTKEY.
+    explicit Win32Hotkey(HWND window) : window_(window) {}
     ~Win32Hotkey() override;
-    // The window that receives WM_HOTKEY; set before the first Register.
-    void SetWindow(HWND window) { window_ = window; }
+    Win32Hotkey(const Win32Hotkey&) = delete;
+    Win32Hotkey& operator=(const Win32Hotkey&) = delete;
 
     Grab Register(const Hotkey& hotkey) override;
     void Unregister() override;
     bool ModifiersDown() override;
 
   private:
-    HWND window_ = nullptr;
+    HWND window_;
     bool held_ = false;
 };
 

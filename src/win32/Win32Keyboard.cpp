@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "win32/SystemError.h"
+#include "win32/Win32Error.h"
 
 namespace textmend {
 namespace {

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "win32/SysInfoLocation.h"
-#include "win32/SystemError.h"
 #include "win32/Utf.h"
+#include "win32/Win32Error.h"
 
 namespace textmend {
 

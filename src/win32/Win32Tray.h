@@ -14,13 +14,9 @@
 #include <optional>
 
 #include "ports/TrayPort.h"
+#include "win32/AppMessages.h"
 
 namespace textmend {
-
-// The message the notification area sends the main window for each mouse event
-// over the icon, with the event's own message in lParam. One of the program's
-// own messages, so no ordinary window message ever reads as an icon event.
-inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 
 // The program's event for a mouse message over the icon: the left button's
 // release and double click activate, the right button's release opens the menu;
@@ -34,9 +30,8 @@ struct TrayIcons {
 
 class Win32Tray : public TrayPort {
   public:
-    explicit Win32Tray(TrayIcons icons) : icons_(icons) {}
-    // The window the icon's messages go to; set before the first Add.
-    void SetWindow(HWND window) { window_ = window; }
+    // window: the window the icon's messages go to.
+    Win32Tray(TrayIcons icons, HWND window) : icons_(icons), window_(window) {}
 
     bool Available() override;
     bool Add(TrayImage image, const std::string& tip) override;
@@ -50,7 +45,7 @@ class Win32Tray : public TrayPort {
     bool Notify(DWORD message);
 
     TrayIcons icons_;
-    HWND window_ = nullptr;
+    HWND window_;
     NOTIFYICONDATAA record_{};
 };
 

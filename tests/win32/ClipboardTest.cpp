@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -227,7 +228,10 @@ class Win32ClipboardPort : public ::testing::Test {
   protected:
     Win32ClipboardPort()
         : window_(CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr)),
-          port_(window_, [this] { ++afterDoneCalls_; }) {}
+          port_(window_, [this](const std::function<void()>& done) {
+              done();
+              ++afterDoneCalls_;
+          }) {}
     ~Win32ClipboardPort() override { DestroyWindow(window_); }
 
     HWND window_;

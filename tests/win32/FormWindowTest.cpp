@@ -17,6 +17,7 @@
 #include "settings/Hotkey.h"
 #include "win32/DialogWindow.h"
 #include "win32/FormWindow.h"
+#include "win32/Program.h"
 #include "win32/Utf.h"
 
 namespace textmend {
@@ -291,7 +292,8 @@ TEST(DialogWindow, OnlyMarkedButtonsAnswerEnterAndEscape) {
     for (const DialogCase& c : cases) {
         RecordingForm form(c.layout());
         int unloads = 0;
-        DialogWindow window(GetModuleHandleW(nullptr), c.layout(), [&] { ++unloads; });
+        DialogWindow window(
+            GetModuleHandleW(nullptr), c.layout(), [&] { ++unloads; }, &Program::Guard);
         window.Create(form, nullptr);
         ASSERT_NE(window.Hwnd(), nullptr);
         SendMessageW(window.Hwnd(), WM_COMMAND, IDCANCEL, 0);
@@ -306,7 +308,8 @@ TEST(DialogWindow, OnlyMarkedButtonsAnswerEnterAndEscape) {
 
 TEST(DialogWindow, TheDefaultButtonIsTheLayouts) {
     RecordingForm about(AboutLayout());
-    DialogWindow window(GetModuleHandleW(nullptr), AboutLayout(), [] {});
+    DialogWindow window(
+        GetModuleHandleW(nullptr), AboutLayout(), [] {}, &Program::Guard);
     window.Create(about, nullptr);
     const LRESULT answer = SendMessageW(window.Hwnd(), DM_GETDEFID, 0, 0);
     ASSERT_EQ(HIWORD(answer), DC_HASDEFID);
@@ -331,7 +334,8 @@ TEST(DialogWindow, TheKeyBoxShowsTheFormsCombinationAndReportsTheNext) {
     InitCommonControlsEx(&classes);
     EditingForm form(HotkeyLayout());
     form.Set("hkyHotkey").text = "Ctrl+Alt+V";
-    DialogWindow window(GetModuleHandleW(nullptr), HotkeyLayout(), [] {});
+    DialogWindow window(
+        GetModuleHandleW(nullptr), HotkeyLayout(), [] {}, &Program::Guard);
     window.Create(form, nullptr);
     HWND box = FindWindowExW(window.Hwnd(), nullptr, HOTKEY_CLASSW, nullptr);
     ASSERT_NE(box, nullptr);

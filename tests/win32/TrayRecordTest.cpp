@@ -34,11 +34,7 @@ TEST(TrayEvents, OnlyReleasesAndTheLeftDoubleClickAct) {
 
 class TrayRecordTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        window = CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(window, nullptr);
-        tray.SetWindow(window);
-    }
+    void SetUp() override { ASSERT_NE(window, nullptr); }
     void TearDown() override {
         tray.Remove();
         DestroyWindow(window);
@@ -46,8 +42,8 @@ class TrayRecordTest : public ::testing::Test {
 
     HICON normal = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
     HICON autoprocess = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_INFORMATION));
-    HWND window = nullptr;
-    Win32Tray tray{TrayIcons{normal, autoprocess}};
+    HWND window = CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    Win32Tray tray{TrayIcons{normal, autoprocess}, window};
 };
 
 TEST_F(TrayRecordTest, AddingWritesTheWholeRecordInItsFirstForm) {

@@ -1,4 +1,4 @@
-#include "win32/SystemError.h"
+#include "win32/Win32Error.h"
 
 #include <windows.h>
 
