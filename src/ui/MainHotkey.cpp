@@ -11,12 +11,16 @@ namespace {
 // are taken as let go: the paste goes ahead.
 constexpr int kModifierTicks = 40;
 
+constexpr std::string_view kPasteYourself = "Cleaned: press Ctrl+V to paste";
+
 }  // namespace
 
 // While the dialog is open, a press of the combination held is the user
 // trying it in the key box: a paste there would type Ctrl+V into the box.
 void frmMain::mnuHotkey_Click() {
-    frmHotkey dialog(hotkey_, [this](const Hotkey& candidate) { return HotkeyInUse(candidate); });
+    frmHotkey dialog(
+        hotkey_, [this](const Hotkey& candidate) { return HotkeyInUse(candidate); },
+        ports_.hotkey.HeldBy());
     choosingHotkey_ = true;
     ports_.shell.ShowModal(dialog);
     choosingHotkey_ = false;
@@ -29,6 +33,9 @@ void frmMain::mnuHotkey_Click() {
 // A combination another program holds is said in the text box; the choice is
 // kept all the same, so the next start tries again.
 void frmMain::HoldHotkey() {
+    if (ports_.hotkey.HeldBy() == HotkeyPort::Holder::Nobody) {
+        return;
+    }
     try {
         if (!hotkey_) {
             ports_.hotkey.Unregister();
@@ -41,8 +48,11 @@ void frmMain::HoldHotkey() {
 }
 
 // Tried by holding the candidate for a moment; the program's own combination is
-// held again at once.
+// held again at once. A desktop that binds the keys would ask the user each time.
 bool frmMain::HotkeyInUse(const Hotkey& candidate) {
+    if (ports_.hotkey.HeldBy() != HotkeyPort::Holder::Program) {
+        return false;
+    }
     bool inUse = false;
     try {
         inUse = ports_.hotkey.Register(candidate) == HotkeyPort::Grab::InUse;
@@ -112,8 +122,21 @@ void frmMain::CleanAndPaste() {
 void frmMain::PasteAfterHotkey() {
     try {
         ports_.keyboard.Paste(*pressFocus_);
+    } catch (const CannotTypeError&) {
+        PasteRefused();
     } catch (const StepError& error) {
         ShowError(error);
+    }
+}
+
+void frmMain::PasteRefused() {
+    if (unloaded_) {
+        return;
+    }
+    if (ports_.notice) {
+        ports_.notice->Notify(std::string(kPasteYourself));
+    } else {
+        ports_.beep.Beep();
     }
 }
 

@@ -55,6 +55,9 @@ struct MainPorts {
     SystemPort& system;
     ScratchFolders scratch;
     AppVersion version;
+    // Where the paste may be left to the user (a desktop that lets the program
+    // type nowhere); none elsewhere.
+    NoticePort* notice = nullptr;
 };
 
 class frmMain : public Form {
@@ -112,6 +115,9 @@ class frmMain : public Form {
     // its result is pasted into the window that had the focus. A press while
     // one is still under way, or while the hotkey dialog is open, is ignored.
     void HotkeyPressed();
+    // The desktop refused the keys of a paste the keyboard took on: the text
+    // stays cleaned on the clipboard, and a notice asks the user to paste it.
+    void PasteRefused();
 
     // The tray icon.
     void addTrayIcon();

@@ -187,7 +187,9 @@ class FakeHotkey : public HotkeyPort {
     Grab Register(const Hotkey& hotkey) override;
     void Unregister() override;
     bool ModifiersDown() override { return modifiersDown; }
+    Holder HeldBy() override { return holder; }
 
+    Holder holder = Holder::Program;
     std::set<std::string> inOthers;
     std::optional<std::string> held;  // the combination's text
     bool modifiersDown = false;
@@ -204,11 +206,19 @@ class FakeKeyboard : public KeyboardPort {
 
     std::uintptr_t focused = 0x4711;
     std::optional<StepError> failPaste;
+    bool cannotType = false;  // the desktop lets the program type nowhere
     // The windows pasted into, in order.
     std::vector<std::uintptr_t> pastes;
 
   private:
     Journal& journal_;
+};
+
+class FakeNotice : public NoticePort {
+  public:
+    void Notify(const std::string& text) override { notices.push_back(text); }
+
+    std::vector<std::string> notices;
 };
 
 class FakeAutostart : public AutostartPort {

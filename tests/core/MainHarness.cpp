@@ -24,6 +24,7 @@ void MainHarness::Build(ScratchFolders folders) {
         .system = system,
         .scratch = std::move(folders),
         .version = AppVersion{2, 3, 4},
+        .notice = &notice,
     });
 }
 

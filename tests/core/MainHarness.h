@@ -48,6 +48,7 @@ struct MainHarness {
     FakeShell shell{journal};
     FakeHotkey hotkey{journal};
     FakeKeyboard keyboard{journal};
+    FakeNotice notice;
     FakeAutostart autostart;
     JournalSettings settings{journal};
     FakeSystem system;
