@@ -45,13 +45,13 @@ PortalHotkey::PortalHotkey(QDBusConnection bus, std::function<void()> pressed,
     : bus_(std::move(bus)), pressed_(std::move(pressed)), problem_(std::move(problem)) {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
+    // A signal is taken only into a slot whose argument types are known by then.
+    qRegisterMetaType<QDBusObjectPath>();
+    bus_.connect(kPortalService, kPortalPath, kInterface, QStringLiteral("Activated"), this,
+                 SLOT(Activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+    bus_.connect(kPortalService, kPortalPath, kInterface, QStringLiteral("Deactivated"), this,
+                 SLOT(Deactivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     portal_ = PortalVersion(bus_, kInterface).has_value();
-    if (portal_) {
-        bus_.connect(kPortalService, kPortalPath, kInterface, QStringLiteral("Activated"), this,
-                     SLOT(Activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
-        bus_.connect(kPortalService, kPortalPath, kInterface, QStringLiteral("Deactivated"), this,
-                     SLOT(Deactivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
-    }
 }
 
 PortalHotkey::~PortalHotkey() {

@@ -17,6 +17,8 @@ using test::TempFolder;
 
 struct MainHarness {
     MainHarness();
+    // With these ports in place of the fake hotkey and keyboard.
+    MainHarness(HotkeyPort& hotkeyPort, KeyboardPort& keyboardPort);
 
     // Loads the window; settings stored before this call are read by it.
     frmMain& Load();
@@ -57,6 +59,9 @@ struct MainHarness {
 
   private:
     void Build(ScratchFolders folders);
+
+    HotkeyPort* hotkeyPort_ = &hotkey;
+    KeyboardPort* keyboardPort_ = &keyboard;
 };
 
 inline StepError Failure() {
