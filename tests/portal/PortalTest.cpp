@@ -194,6 +194,15 @@ TEST_F(Portal, AnActivationCleansAndPastesThroughTheRemoteKeyboard) {
         EXPECT_EQ(typed.at(key)["args"][3].toInt(), keys[key][1]) << key;
     }
     EXPECT_EQ(refusals, 0);
+
+    // A session the desktop ends comes back through its restore token.
+    Control("EndRemoteSession");
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(WaitUntil([&] {
+        keyboard.Paste(0);
+        return Calls("SelectDevices").size() == 2;
+    }));
+    EXPECT_EQ(Calls("SelectDevices").at(1)["args"][1]["restore_token"].toString(), "restore-1");
 }
 
 // A refusal leaves the cleaned text with the notice, then and for every later paste.

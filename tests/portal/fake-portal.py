@@ -61,6 +61,7 @@ class State:
         self.answers = {}
         self.offered = set(VERSIONS) | {"notifications"}
         self.shortcut_session = ""
+        self.remote_session = ""
         self.sessions = 0
 
 
@@ -161,8 +162,8 @@ def remote_create_session(desktop, message):
     options = message.get_args_list()[0]
     sender = message.get_sender()
     desktop.record(REMOTE, "CreateSession", message, [options])
-    session = desktop.new_session(sender, options)
-    return desktop.request(sender, options, {"session_handle": session})
+    state.remote_session = desktop.new_session(sender, options)
+    return desktop.request(sender, options, {"session_handle": state.remote_session})
 
 
 class Sessions(dbus.service.FallbackObject):
@@ -203,6 +204,14 @@ class Control(dbus.service.Object):
     def Activate(self, shortcut_id, release):
         signal = self.desktop.Deactivated if release else self.desktop.Activated
         signal(state.shortcut_session, shortcut_id, dbus.UInt64(1), dbus.Dictionary({}, signature="sv"))
+
+    @dbus.service.method(CONTROL, in_signature="")
+    def EndRemoteSession(self):
+        """The desktop ends the keyboard's session, as when the user revokes it."""
+        signal = dbus.lowlevel.SignalMessage(state.remote_session, "org.freedesktop.portal.Session",
+                                             "Closed")
+        signal.append(dbus.Dictionary({}, signature="sv"), signature="a{sv}")
+        self.connection.send_message(signal)
 
     @dbus.service.method(CONTROL, out_signature="s")
     def Calls(self):
