@@ -75,7 +75,7 @@ HotkeyPort::Grab PortalHotkey::Register(const Hotkey& hotkey) {
                    } else if (response != kGranted || SessionHandle(results).isEmpty()) {
                        Fail("the desktop opened no shortcut session");
                    } else {
-                       session_ = SessionHandle(results);
+                       Watch(SessionHandle(results));
                        Bind(generation);
                    }
                });
@@ -120,9 +120,32 @@ void PortalHotkey::BindAnswered(std::uint32_t response, const QVariantMap& resul
     }
 }
 
+// Listens for the desktop ending session, and for no other session's end.
+void PortalHotkey::Watch(const QString& session) {
+    const QString interface = QStringLiteral("org.freedesktop.portal.Session");
+    if (!session_.isEmpty()) {
+        bus_.disconnect(kPortalService, session_, interface, QStringLiteral("Closed"), this,
+                        SLOT(SessionClosed(QVariantMap)));
+    }
+    session_ = session;
+    if (!session_.isEmpty()) {
+        bus_.connect(kPortalService, session_, interface, QStringLiteral("Closed"), this,
+                     SLOT(SessionClosed(QVariantMap)));
+    }
+}
+
+void PortalHotkey::SessionClosed(const QVariantMap&) {
+    Watch(QString());
+    bound_ = false;
+    down_ = false;
+    if (problem_) {
+        problem_("the desktop ended the hotkey's session");
+    }
+}
+
 void PortalHotkey::Fail(const std::string& what) {
     CloseSession(bus_, session_);
-    session_.clear();
+    Watch(QString());
     if (problem_) {
         problem_(what);
     }
@@ -131,7 +154,7 @@ void PortalHotkey::Fail(const std::string& what) {
 void PortalHotkey::Unregister() {
     ++generation_;
     CloseSession(bus_, session_);
-    session_.clear();
+    Watch(QString());
     hotkey_.reset();
     bound_ = false;
     down_ = false;

@@ -31,7 +31,8 @@ class PortalHotkey : public QObject, public HotkeyPort {
     Q_OBJECT
 
   public:
-    // problem is told each bind the desktop refused or failed, in a line of text.
+    // problem is told, in a line of text, each bind the desktop refused or
+    // failed and each bound session it ended.
     PortalHotkey(QDBusConnection bus, std::function<void()> pressed,
                  std::function<void(const std::string&)> problem = {});
     ~PortalHotkey() override;
@@ -53,11 +54,13 @@ class PortalHotkey : public QObject, public HotkeyPort {
                    const QVariantMap& options);
     void Deactivated(const QDBusObjectPath& session, const QString& id, qulonglong timestamp,
                      const QVariantMap& options);
+    void SessionClosed(const QVariantMap& details);
 
   private:
     void Bind(unsigned generation);
     void BindAnswered(std::uint32_t response, const QVariantMap& results);
     void Fail(const std::string& what);
+    void Watch(const QString& session);
 
     QDBusConnection bus_;
     std::function<void()> pressed_;

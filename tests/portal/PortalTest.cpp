@@ -134,7 +134,7 @@ TEST_F(Portal, TheHotkeyIsBoundAsThePreferredTriggerAndEachActivationPresses) {
     EXPECT_EQ(presses, 1) << "other shortcuts press nothing";
 }
 
-TEST_F(Portal, ABindTheUserCancelsIsReportedAndTriedAgainNextTime) {
+TEST_F(Portal, ABindTheUserCancelsOrTheDesktopEndsIsReportedAndTriedAgainNextTime) {
     Control("Answer", {"BindShortcuts", 1u});
     std::vector<std::string> problems;
     PortalHotkey hotkey(
@@ -144,7 +144,11 @@ TEST_F(Portal, ABindTheUserCancelsIsReportedAndTriedAgainNextTime) {
     EXPECT_FALSE(hotkey.Bound());
     Control("Answer", {"BindShortcuts", 0u});
     hotkey.Register(*ParseHotkey("Ctrl+Alt+V"));
-    EXPECT_TRUE(WaitUntil([&] { return hotkey.Bound(); }));
+    ASSERT_TRUE(WaitUntil([&] { return hotkey.Bound(); }));
+
+    Control("EndSession", {false});
+    EXPECT_TRUE(WaitUntil([&] { return problems.size() == 2 && !hotkey.Bound(); }))
+        << "a session the desktop ends is said too";
 }
 
 TEST_F(Portal, WithoutThePortalNobodyHoldsTheKeysAndNothingIsTyped) {
@@ -196,7 +200,7 @@ TEST_F(Portal, AnActivationCleansAndPastesThroughTheRemoteKeyboard) {
     EXPECT_EQ(refusals, 0);
 
     // A session the desktop ends comes back through its restore token.
-    Control("EndRemoteSession");
+    Control("EndSession", {true});
     QCoreApplication::processEvents();
     ASSERT_TRUE(WaitUntil([&] {
         keyboard.Paste(0);

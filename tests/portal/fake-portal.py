@@ -205,11 +205,11 @@ class Control(dbus.service.Object):
         signal = self.desktop.Deactivated if release else self.desktop.Activated
         signal(state.shortcut_session, shortcut_id, dbus.UInt64(1), dbus.Dictionary({}, signature="sv"))
 
-    @dbus.service.method(CONTROL, in_signature="")
-    def EndRemoteSession(self):
-        """The desktop ends the keyboard's session, as when the user revokes it."""
-        signal = dbus.lowlevel.SignalMessage(state.remote_session, "org.freedesktop.portal.Session",
-                                             "Closed")
+    @dbus.service.method(CONTROL, in_signature="b")
+    def EndSession(self, remote):
+        """The desktop ends the keyboard's or the shortcuts' session, as when the user revokes it."""
+        session = state.remote_session if remote else state.shortcut_session
+        signal = dbus.lowlevel.SignalMessage(session, "org.freedesktop.portal.Session", "Closed")
         signal.append(dbus.Dictionary({}, signature="sv"), signature="a{sv}")
         self.connection.send_message(signal)
 
