@@ -31,6 +31,10 @@ packages=(
   # with wl-clipboard and a window of their own (xdg-shell, xkbcommon); Weston
   # offers no data-control
   libwayland-dev wayland-protocols libxkbcommon-dev qt6-wayland sway wl-clipboard weston
+  # the desktop portal's hotkey and keyboard and the notices (QtDBus, from qt6-base-dev);
+  # their tests: the portal's interface descriptions, a private session bus, and a
+  # fake portal in Debian's Python with its D-Bus and GLib bindings
+  xdg-desktop-portal-dev dbus-daemon python3-dbus python3-gi
 )
 
 missing=()

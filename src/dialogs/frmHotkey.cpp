@@ -6,6 +6,11 @@ namespace textmend {
 namespace {
 
 constexpr std::string_view kProposal = "Ctrl+Alt+V";
+constexpr std::string_view kDesktopConfirms =
+    "The desktop may ask you to confirm or change this combination.";
+constexpr std::string_view kBindTheCommand =
+    "This desktop lets no program hold a key combination. In its keyboard settings, "
+    "bind one to the command: textmend --clean-and-paste";
 
 }  // namespace
 
@@ -13,16 +18,27 @@ std::string HotkeyInUseMessage(const Hotkey& hotkey) {
     return "The hotkey " + HotkeyText(hotkey) + " is in use by another program.";
 }
 
-frmHotkey::frmHotkey(std::optional<Hotkey> current, std::function<bool(const Hotkey&)> inUse)
-    : DialogForm(HotkeyLayout()), current_(std::move(current)), inUse_(std::move(inUse)) {}
+frmHotkey::frmHotkey(std::optional<Hotkey> current, std::function<bool(const Hotkey&)> inUse,
+                     HotkeyPort::Holder holder)
+    : DialogForm(HotkeyLayout()),
+      current_(std::move(current)),
+      inUse_(std::move(inUse)),
+      holder_(holder) {}
 
 void frmHotkey::Form_Load(WindowPort& window) {
-    Show(current_ ? HotkeyText(*current_) : std::string(kProposal));
+    if (holder_ == HotkeyPort::Holder::Nobody) {
+        State("lblExplain").text = kBindTheCommand;
+        State("hkyHotkey").text = current_ ? HotkeyText(*current_) : "";
+        State("hkyHotkey").enabled = false;
+        State("cmdNone").enabled = false;
+    } else {
+        Show(current_ ? HotkeyText(*current_) : std::string(kProposal));
+    }
     CentreWindow(window);
 }
 
 void frmHotkey::Change(std::string_view name, const std::string& text) {
-    if (name == "hkyHotkey") {
+    if (name == "hkyHotkey" && Control(name)->enabled) {
         Show(text);
     }
 }
@@ -40,6 +56,8 @@ void frmHotkey::Show(const std::string& text) {
         status = "The paste itself types " + HotkeyText(*hotkey) + ": choose another combination.";
     } else if (hotkey && hotkey != current_ && inUse_(*hotkey)) {
         status = HotkeyInUseMessage(*hotkey);
+    } else if (hotkey && holder_ == HotkeyPort::Holder::Desktop) {
+        status = kDesktopConfirms;
     }
     State("lblStatus").text = status;
     State("cmdOK").enabled = text.empty() || (hotkey && !typedByPaste);
@@ -50,7 +68,8 @@ void frmHotkey::cmdNone_Click() {
 }
 
 void frmHotkey::cmdOK_Click() {
-    chosen_ = ParseHotkey(Control("hkyHotkey")->text);
+    chosen_ =
+        holder_ == HotkeyPort::Holder::Nobody ? current_ : ParseHotkey(Control("hkyHotkey")->text);
     Form_Unload();
 }
 

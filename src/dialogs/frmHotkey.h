@@ -3,7 +3,10 @@
 // The clean-and-paste hotkey dialog: a key box that takes the next combination
 // the user presses, None to have no hotkey, OK and Cancel. It proposes Ctrl+Alt+V
 // when there is no hotkey yet, and says at once when the combination pressed is
-// one the program cannot use or another program holds. Shown through
+// one the program cannot use or another program holds. Where the desktop binds
+// the keys it says that the desktop may ask to confirm or change them; where the
+// desktop lets no program hold keys it says how to bind the command instead and
+// takes no combination. Shown through
 // ShellPort::ShowModal; OK answers Enter, Cancel Escape.
 
 #include <functional>
@@ -12,14 +15,17 @@
 #include <string_view>
 
 #include "forms/DialogForm.h"
+#include "ports/HotkeyPort.h"
 #include "settings/Hotkey.h"
 
 namespace textmend {
 
 class frmHotkey : public DialogForm {
   public:
-    // inUse tells whether another program holds a combination right now.
-    frmHotkey(std::optional<Hotkey> current, std::function<bool(const Hotkey&)> inUse);
+    // inUse tells whether another program holds a combination right now;
+    // holder is who would hold the one chosen.
+    frmHotkey(std::optional<Hotkey> current, std::function<bool(const Hotkey&)> inUse,
+              HotkeyPort::Holder holder = HotkeyPort::Holder::Program);
 
     // Shows the current combination or the proposal, and centres the dialog.
     void Form_Load(WindowPort& window) override;
@@ -39,6 +45,7 @@ class frmHotkey : public DialogForm {
 
     std::optional<Hotkey> current_;
     std::function<bool(const Hotkey&)> inUse_;
+    HotkeyPort::Holder holder_;
     std::optional<std::optional<Hotkey>> chosen_;
 };
 

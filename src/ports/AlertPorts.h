@@ -20,4 +20,12 @@ class BeepPort {
     virtual void Beep() = 0;
 };
 
+// A short notice that takes no focus: a desktop notification, or the tray
+// icon's balloon where the desktop shows none.
+class NoticePort {
+  public:
+    virtual ~NoticePort() = default;
+    virtual void Notify(const std::string& text) = 0;
+};
+
 }  // namespace textmend

@@ -12,6 +12,13 @@ namespace textmend {
 class HotkeyPort {
   public:
     enum class Grab : std::uint8_t { Held, InUse };
+    // Who holds the combination for the program, which the hotkey dialog tells
+    // the user.
+    enum class Holder : std::uint8_t {
+        Program,  // the program takes the keys itself: Register knows at once
+        Desktop,  // the desktop binds them and may ask the user to confirm or change them
+        Nobody,   // the desktop lets no program hold keys: the user binds the command
+    };
 
     virtual ~HotkeyPort() = default;
     // Holds hotkey in place of the combination held so far. InUse when another
@@ -30,6 +37,17 @@ class HotkeyPort {
     // rather than in KeyboardPort because only this port knows which keys the
     // hotkey holds. Throws StepError when the keys cannot be sent.
     virtual void ReleaseModifiers() = 0;
+
+    // Where the desktop holds the combination, Register answers Held at once and
+    // the desktop's answer comes later; trying a combination would ask the user.
+    virtual Holder HeldBy() { return Holder::Program; }
+};
+
+// Thrown by KeyboardPort::Paste when the desktop lets the program type nowhere:
+// the text stays cleaned on the clipboard for the user to paste.
+class CannotTypeError : public StepError {
+  public:
+    using StepError::StepError;
 };
 
 // The keyboard of the desktop, for pasting where the user types.
@@ -40,7 +58,10 @@ class KeyboardPort {
     // 0 when none has.
     virtual std::uintptr_t FocusedWindow() = 0;
     // Types Ctrl+V into window, giving it the focus back first when it lost it.
-    // Throws StepError when the keys cannot be sent.
+    // Throws StepError when the keys cannot be sent, CannotTypeError when the
+    // desktop lets the program type nowhere. A keyboard the desktop must first
+    // grant may type once it has; its refusal then reaches the main window as
+    // PasteRefused().
     virtual void Paste(std::uintptr_t window) = 0;
 };
 

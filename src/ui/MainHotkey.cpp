@@ -16,12 +16,16 @@ constexpr int kModifierTicks = 40;
 // stays under way for these ticks after the paste, so such a press is ignored.
 constexpr int kPasteTicks = 4;
 
+constexpr std::string_view kPasteYourself = "Cleaned: press Ctrl+V to paste";
+
 }  // namespace
 
 // While the dialog is open, a press of the combination held is the user
 // trying it in the key box: a paste there would type Ctrl+V into the box.
 void frmMain::mnuHotkey_Click() {
-    frmHotkey dialog(hotkey_, [this](const Hotkey& candidate) { return HotkeyInUse(candidate); });
+    frmHotkey dialog(
+        hotkey_, [this](const Hotkey& candidate) { return HotkeyInUse(candidate); },
+        ports_.hotkey.HeldBy());
     choosingHotkey_ = true;
     ports_.shell.ShowModal(dialog);
     choosingHotkey_ = false;
@@ -34,6 +38,9 @@ void frmMain::mnuHotkey_Click() {
 // A combination another program holds is said in the text box; the choice is
 // kept all the same, so the next start tries again.
 void frmMain::HoldHotkey() {
+    if (ports_.hotkey.HeldBy() == HotkeyPort::Holder::Nobody) {
+        return;
+    }
     try {
         if (!hotkey_) {
             ports_.hotkey.Unregister();
@@ -48,8 +55,12 @@ void frmMain::HoldHotkey() {
 // Tried by holding the candidate for a moment; the program's own combination is
 // held again at once. A combination the platform refuses for another reason is
 // not said to be another program's: its failure shows once it is chosen. The
-// own one that cannot be held again stays chosen, as at start-up.
+// own one that cannot be held again stays chosen, as at start-up. A desktop that
+// binds the keys would ask the user each time.
 bool frmMain::HotkeyInUse(const Hotkey& candidate) {
+    if (ports_.hotkey.HeldBy() != HotkeyPort::Holder::Program) {
+        return false;
+    }
     bool inUse = false;
     try {
         inUse = ports_.hotkey.Register(candidate) == HotkeyPort::Grab::InUse;
@@ -123,8 +134,7 @@ void frmMain::CleanAndPaste() {
 // under way a few more ticks, so they are not taken for the hotkey again.
 void frmMain::HotkeyRunEnded(bool put, const CommandAnswer& run) {
     std::optional<StepError> pasteFailure;
-    if (put) {
-        pasteFailure = PasteAfterHotkey();
+    if (put && PasteAfterHotkey(pasteFailure)) {
         pasteTicks_ = kPasteTicks;
         SetTimerRunning("TimerHotkey", true);
     }
@@ -136,18 +146,33 @@ void frmMain::HotkeyRunEnded(bool put, const CommandAnswer& run) {
 }
 
 // Keys still held would turn the paste into another combination, the hotkey
-// itself among them (Ctrl+Alt+V).
-std::optional<StepError> frmMain::PasteAfterHotkey() {
+// itself among them (Ctrl+Alt+V). Whether keys were typed; failure says why not
+// when it was a fault.
+bool frmMain::PasteAfterHotkey(std::optional<StepError>& failure) {
     try {
         if (ModifiersDown()) {
             ports_.hotkey.ReleaseModifiers();
         }
         ports_.keyboard.Paste(*pressFocus_);
+        return true;
+    } catch (const CannotTypeError&) {
+        PasteRefused();
     } catch (const StepError& error) {
         ShowError(error);
-        return error;
+        failure = error;
     }
-    return std::nullopt;
+    return false;
+}
+
+void frmMain::PasteRefused() {
+    if (unloaded_) {
+        return;
+    }
+    if (ports_.notice) {
+        ports_.notice->Notify(std::string(kPasteYourself));
+    } else {
+        ports_.beep.Beep();
+    }
 }
 
 }  // namespace textmend

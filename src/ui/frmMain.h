@@ -53,6 +53,9 @@ struct MainPorts {
     SystemPort& system;
     ScratchFolders scratch;
     AppVersion version;
+    // Where the paste may be left to the user (a desktop that lets the program
+    // type nowhere); none elsewhere.
+    NoticePort* notice = nullptr;
 };
 
 class frmMain : public Form, private ProcessHost {
@@ -111,6 +114,9 @@ class frmMain : public Form, private ProcessHost {
     // its result is pasted into the window that had the focus. A press while
     // one is still under way, or while the hotkey dialog is open, is ignored.
     void HotkeyPressed();
+    // The desktop refused the keys of a paste the keyboard took on: the text
+    // stays cleaned on the clipboard, and a notice asks the user to paste it.
+    void PasteRefused();
 
     // The commands another start of the program asks for (textmend --process,
     // ui/MainCommand.cpp). done is called once, when the command has ended.
@@ -160,7 +166,7 @@ class frmMain : public Form, private ProcessHost {
     void StartPress();
     void CleanAndPaste();
     void HotkeyRunEnded(bool put, const CommandAnswer& run);
-    std::optional<StepError> PasteAfterHotkey();
+    bool PasteAfterHotkey(std::optional<StepError>& failure);
     // How a run asked for by a command ended, for whoever asked.
     CommandAnswer RunAnswer(const ProcessOutcome& outcome) const;
     void PressEnded(const CommandAnswer& run, const std::optional<StepError>& pasteFailure);

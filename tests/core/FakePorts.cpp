@@ -192,6 +192,9 @@ void FakeKeyboard::Paste(std::uintptr_t window) {
     if (failPaste) {
         throw *failPaste;
     }
+    if (cannotType) {
+        throw CannotTypeError(95, "Operation not supported");
+    }
     pastes.push_back(window);
     if (onPaste) {
         onPaste();

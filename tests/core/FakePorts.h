@@ -192,7 +192,9 @@ class FakeHotkey : public HotkeyPort {
     void Unregister() override;
     bool ModifiersDown() override { return modifiersDown; }
     void ReleaseModifiers() override;
+    Holder HeldBy() override { return holder; }
 
+    Holder holder = Holder::Program;
     std::set<std::string> inOthers;
     std::set<std::string> refused;    // refused by the platform, thrown as StepError
     std::optional<std::string> held;  // the combination's text
@@ -210,12 +212,20 @@ class FakeKeyboard : public KeyboardPort {
 
     std::uintptr_t focused = 0x4711;
     std::optional<StepError> failPaste;
+    bool cannotType = false;  // the desktop lets the program type nowhere
     // The windows pasted into, in order.
     std::vector<std::uintptr_t> pastes;
     std::function<void()> onPaste;  // what the desktop does as the keys are typed
 
   private:
     Journal& journal_;
+};
+
+class FakeNotice : public NoticePort {
+  public:
+    void Notify(const std::string& text) override { notices.push_back(text); }
+
+    std::vector<std::string> notices;
 };
 
 class FakeAutostart : public AutostartPort {

@@ -8,6 +8,11 @@ MainHarness::MainHarness() {
     Build(ScratchFolders{{scratch.path()}});
 }
 
+MainHarness::MainHarness(HotkeyPort& hotkeyPort, KeyboardPort& keyboardPort)
+    : hotkeyPort_(&hotkeyPort), keyboardPort_(&keyboardPort) {
+    Build(ScratchFolders{{scratch.path()}});
+}
+
 void MainHarness::Build(ScratchFolders folders) {
     form = std::make_unique<frmMain>(MainPorts{
         .clipboard = clipboard,
@@ -17,13 +22,14 @@ void MainHarness::Build(ScratchFolders folders) {
         .window = window,
         .timers = timers,
         .shell = shell,
-        .hotkey = hotkey,
-        .keyboard = keyboard,
+        .hotkey = *hotkeyPort_,
+        .keyboard = *keyboardPort_,
         .autostart = autostart,
         .settings = settings,
         .system = system,
         .scratch = std::move(folders),
         .version = AppVersion{2, 3, 4},
+        .notice = &notice,
     });
 }
 

@@ -17,6 +17,8 @@ using test::TempFolder;
 
 struct MainHarness {
     MainHarness();
+    // With these ports in place of the fake hotkey and keyboard.
+    MainHarness(HotkeyPort& hotkeyPort, KeyboardPort& keyboardPort);
 
     // Loads the window; settings stored before this call are read by it.
     frmMain& Load();
@@ -48,6 +50,7 @@ struct MainHarness {
     FakeShell shell{journal};
     FakeHotkey hotkey{journal};
     FakeKeyboard keyboard{journal};
+    FakeNotice notice;
     FakeAutostart autostart;
     JournalSettings settings{journal};
     FakeSystem system;
@@ -56,6 +59,9 @@ struct MainHarness {
 
   private:
     void Build(ScratchFolders folders);
+
+    HotkeyPort* hotkeyPort_ = &hotkey;
+    KeyboardPort* keyboardPort_ = &keyboard;
 };
 
 inline StepError Failure() {
