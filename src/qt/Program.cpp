@@ -7,7 +7,6 @@
 #include <exception>
 #include <iostream>
 
-#include "qt/QtX11Display.h"
 #include "textmend/version.h"
 
 namespace textmend {
@@ -48,12 +47,14 @@ void Program::GuardedClipboard::Write(std::string text, bool secret, WriteDone d
 Program::Program(const Icons& icons)
     : icons_(icons),
       window_(MainLayout(), icons_),
-      clipboard_([this] {
-          if (core_ && !core_->Unloaded()) {
-              Guard("clipboard read", [this] { Render(); });
-          }
-      }),
-      guardedClipboard_(clipboard_),
+      platform_(
+          [this] {
+              if (core_ && !core_->Unloaded()) {
+                  Guard("clipboard read", [this] { Render(); });
+              }
+          },
+          [this] { Send("hotkey pressed", [&] { core_->HotkeyPressed(); }); }),
+      guardedClipboard_(platform_.Clipboard()),
       messageBox_([this]() -> QWidget* { return window_.isVisible() ? &window_ : nullptr; },
                   probe_),
       tray_(icons_.normal, icons_.autoprocess,
@@ -67,9 +68,6 @@ Program::Program(const Icons& icons)
       }),
       shell_(
           window_, icons_, probe_, [] { QApplication::quit(); }, &Program::Guard),
-      hotkey_(ProgramDisplay, [this] { Send("hotkey pressed", [&] { core_->HotkeyPressed(); }); }),
-      hotkeyEvents_(hotkey_),
-      keyboard_(ProgramDisplay),
       autostart_(QCoreApplication::applicationFilePath().toStdString()) {
     core_ = std::make_unique<frmMain>(MainPorts{
         .clipboard = guardedClipboard_,
@@ -79,8 +77,8 @@ Program::Program(const Icons& icons)
         .window = windowPort_,
         .timers = timers_,
         .shell = shell_,
-        .hotkey = hotkey_,
-        .keyboard = keyboard_,
+        .hotkey = platform_.Hotkey(),
+        .keyboard = platform_.Keyboard(),
         .autostart = autostart_,
         .settings = settings_,
         .system = system_,

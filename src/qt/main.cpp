@@ -1,11 +1,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <cstring>
+#include <iostream>
 
 #include "qt/CompactStyle.h"
 #include "qt/FontFit.h"
+#include "qt/PlatformChoice.h"
 #include "qt/Program.h"
 #include "qt/QtSignals.h"
+#include "textmend/version.h"
 
 namespace {
 
@@ -23,11 +27,16 @@ QIcon AppIcon(const QString& name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Wayland lets no window without the focus read the clipboard, which would
-    // leave Autoprocess blind; through XWayland the program sees every copy.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    // Wayland lets no window without the focus read the clipboard unless the
+    // compositor offers data-control; elsewhere, through XWayland, the program
+    // sees every copy.
+    const textmend::PlatformChoice platform = textmend::ChoosePlatform();
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "textmend " << textmend::kVersionText << "\nplatform: " << platform.description
+                  << std::endl;
+        return 0;
     }
+    qputenv("QT_QPA_PLATFORM", platform.platform.c_str());
     QApplication app(argc, argv);
     QApplication::setApplicationName("Textmend");
     QApplication::setDesktopFileName("textmend");

@@ -1,0 +1,46 @@
+#include "qt/PlatformPorts.h"
+
+#include <QGuiApplication>
+#include <iostream>
+
+#include "qt/QtClipboard.h"
+#include "qt/QtHotkey.h"
+#include "qt/QtWaylandClipboard.h"
+#include "qt/QtX11Display.h"
+#include "wayland/WaylandKeyLimits.h"
+#include "wayland/WaylandVirtualKeyboard.h"
+#include "x11/X11Hotkey.h"
+#include "x11/X11Keyboard.h"
+
+namespace textmend {
+
+PlatformPorts::PlatformPorts(std::function<void()> afterRead, std::function<void()> pressed) {
+    if (QGuiApplication::platformName() != "wayland") {
+        clipboard_ = std::make_unique<QtClipboard>(std::move(afterRead));
+        auto grab = std::make_unique<X11Hotkey>(ProgramDisplay, std::move(pressed));
+        hotkeyEvents_ = std::make_unique<QtHotkey>(*grab);
+        hotkey_ = std::move(grab);
+        keyboard_ = std::make_unique<X11Keyboard>(ProgramDisplay);
+        return;
+    }
+    // Wayland chosen by hand (QT_QPA_PLATFORM) on a compositor without
+    // data-control: the toolkit's clipboard, which sees copies only while the
+    // program has the focus.
+    try {
+        clipboard_ = std::make_unique<QtWaylandClipboard>(afterRead);
+    } catch (const StepError& failure) {
+        std::cerr << "textmend: the clipboard is watched only with the focus: " << failure.what()
+                  << std::endl;
+        clipboard_ = std::make_unique<QtClipboard>(std::move(afterRead));
+    }
+    hotkey_ = std::make_unique<UnheldHotkey>();
+    try {
+        keyboard_ = std::make_unique<WaylandVirtualKeyboard>();
+    } catch (const StepError&) {
+        keyboard_ = std::make_unique<UntypedPaste>();
+    }
+}
+
+PlatformPorts::~PlatformPorts() = default;
+
+}  // namespace textmend
