@@ -8,10 +8,14 @@ import json
 import os
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
 import pytest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from desktop import end_process, holds_for, wait_until  # noqa: E402
 
 PROGRAM = os.environ.get("TEXTMEND_PROGRAM", "")
 POINTER = os.environ.get("TEXTMEND_POINTER", "")
@@ -23,26 +27,6 @@ WATCHER_PERIOD = 1.0
 pytestmark = pytest.mark.skipif(
     "WAYLAND_DISPLAY" not in os.environ,
     reason=os.environ.get("TEXTMEND_SWAY_FAILED", "no Wayland session (run through with-sway.sh)"))
-
-
-def wait_until(condition, timeout=10.0, what="the condition"):
-    deadline = time.monotonic() + timeout
-    while True:
-        result = condition()
-        if result:
-            return result
-        if time.monotonic() > deadline:
-            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
-        time.sleep(0.05)
-
-
-def holds_for(condition, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if not condition():
-            return False
-        time.sleep(0.1)
-    return bool(condition())
 
 
 def sway(*arguments):
@@ -131,14 +115,8 @@ class Program:
         return [line for line in self.stderr if "dropped" in line]
 
     def end(self):
-        for process in (self.pointer, self.process):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+        end_process(self.pointer)
+        end_process(self.process)
 
 
 @pytest.fixture
