@@ -28,6 +28,8 @@ packages=(
   # with wl-clipboard and a window of their own (xdg-shell, xkbcommon); Weston
   # offers no data-control
   libwayland-dev wayland-protocols libxkbcommon-dev qt6-wayland sway wl-clipboard weston
+  # the bar's tray (a StatusNotifierItem host) on a session bus of the tests' own
+  dbus-daemon dbus-bin
 )
 
 missing=()

@@ -62,11 +62,13 @@ def version_lines(env=None):
 
 
 class Program:
-    def __init__(self, workdir):
+    def __init__(self, workdir, session_bus=True):
         self.state_file = os.path.join(workdir, "widgets.json")
         self.stderr = open(os.path.join(workdir, "stderr.txt"), "w+")
         env = dict(os.environ, TEXTMEND_WIDGET_STATE=self.state_file,
                    XDG_CONFIG_HOME=os.path.join(workdir, "config"))
+        if not session_bus:
+            env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         self.process = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL,
                                         stderr=self.stderr)
         self.pointer = subprocess.Popen([POINTER], stdin=subprocess.PIPE,
@@ -120,12 +122,19 @@ class Program:
 
 
 @pytest.fixture
-def program():
+def start_program():
+    """Starts the program (with or without the session bus, where the tray is)."""
+    started = []
     with tempfile.TemporaryDirectory(prefix="textmend-wayland-") as workdir:
-        started = Program(workdir)
-        yield started
-        started.end()
-        assert started.errors() == []
+        yield lambda session_bus=True: started.append(Program(workdir, session_bus)) or started[0]
+        for program in started:
+            program.end()
+            assert program.errors() == []
+
+
+@pytest.fixture
+def program(start_program):
+    return start_program()
 
 
 @pytest.fixture
@@ -155,14 +164,27 @@ def test_without_data_control_the_program_takes_x11():
     assert "xcb" in done.stderr
 
 
-def test_starts_as_a_native_client_reachable_without_a_tray(program):
+def test_starts_as_a_native_client_reachable_without_a_tray(start_program):
     assert "DISPLAY" not in os.environ
+    # Without the session bus no StatusNotifierItem host is reachable.
+    program = start_program(session_bus=False)
     assert program.window()["shell"] == "xdg_shell"
-    # Sway alone shows no tray: the window stays on screen.
     assert program.widgets()["tray"]["shown"] is False
     assert program.main()["visible"] is True
     # The compositor placed the window; the program claims no position of its own.
     assert (program.main()["frame"]["x"], program.main()["frame"]["y"]) == (0, 0)
+
+
+def test_the_tray_icon_is_a_status_notifier_item_in_the_bar(program):
+    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
+        pytest.skip("no session bus (dbus-daemon missing)")
+    wait_until(lambda: program.widgets()["tray"]["shown"], what="the tray icon")
+    items = subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher",
+         "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties.Get",
+         "string:org.kde.StatusNotifierWatcher", "string:RegisteredStatusNotifierItems"],
+        capture_output=True, text=True, timeout=10, check=True).stdout
+    assert "StatusNotifierItem" in items
 
 
 def test_autoprocess_cleans_a_copy_made_while_another_window_has_the_focus(autoprocess_upper):
