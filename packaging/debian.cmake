@@ -67,6 +67,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The dictionary textmend-filter's Join split words consults by default.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 # Below the synopsis (CPACK_PACKAGE_DESCRIPTION_SUMMARY); CPack indents the lines
 # and marks the empty one.

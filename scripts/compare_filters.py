@@ -11,7 +11,8 @@ case mapping changes their length, invalid UTF-8, NUL), texts with lines longer 
 the pieces the scratch files are read back in, and, with --corpus-dir, the benchmark
 corpora (corpus-<N>.txt and their LF forms corpus-<N>-lf.txt). The small inputs run
 with every combination of case option and clean-up flags, with --raw and without; the
-corpora with each option alone, every option, and --defaults.
+corpora with each option alone, every option, and --defaults. The later clean-ups
+(--invisible ... --keeplists) are compared as well when both builds have them.
 """
 
 import argparse
@@ -24,10 +25,17 @@ import tempfile
 
 CASES = [[], ["--upper"], ["--lower"], ["--proper"]]
 FLAGS = ["--remgt", "--dblspc", "--sentence", "--noblanks", "--trimcr", "--remcrs", "--remcrdbl"]
+# The later clean-ups, compared only when both builds list them in --help: every
+# combination of them with each of LATER_WITH.
+LATER_FLAGS = ["--invisible", "--plainpunct", "--joinwords", "--trimspaces", "--keeplists"]
+LATER_WITH = [[], ["--remcrs"], ["--remcrdbl"], ["--no-dictionary", "--remcrs"], FLAGS[:-1]]
 WORDS = [word.encode() for word in
          ["a", "b", "Z", "word", "é", "ı", "ſ", "\u212a", "Σ", "ς", "ǅ", "x-y", "1.5"]]
 MARKS = [b" ", b"  ", b"   ", b".", b". ", b".  ", b"?", b"! ", b">", b"> ", b" >", b"\t",
-         b"\r", b"\n", b"\r\n", b"\n\r", b"\0", b"\xff", b"\xc3", b"\xe2\x82"]
+         b"\r", b"\n", b"\r\n", b"\n\r", b"\0", b"\xff", b"\xc3", b"\xe2\x82",
+         b"-", b"- ", b"1. ", b"(a) ", "\u2022 ".encode(), "\u00ad".encode(),
+         "\u200b".encode(), "\u2010".encode(), "\u201c".encode(), "\u2014".encode(),
+         "\u00a0".encode(), "\u2026".encode(), "\U0001d41a".encode(), b"\x7f", b"\x1b"]
 # A scratch folder below a file: every line step fails.
 UNUSABLE_SCRATCH = "--scratch=/dev/null/scratch"
 
@@ -60,7 +68,7 @@ def small_inputs(seed=1):
     return inputs
 
 
-def option_sets(every_combination):
+def option_sets(every_combination, later):
     if every_combination:
         for case in CASES:
             for count in range(len(FLAGS) + 1):
@@ -68,7 +76,18 @@ def option_sets(every_combination):
                     yield case + list(flags)
         yield [UNUSABLE_SCRATCH, "--upper"] + FLAGS
         yield [UNUSABLE_SCRATCH, "--remcrdbl", "--trimcr"]
+        if later:
+            for case in CASES:
+                for count in range(1, len(LATER_FLAGS) + 1):
+                    for flags in itertools.combinations(LATER_FLAGS, count):
+                        for others in LATER_WITH:
+                            yield case + others + list(flags)
+            yield [UNUSABLE_SCRATCH] + FLAGS + LATER_FLAGS
         return
+    if later:
+        for flag in LATER_FLAGS:
+            yield [flag]
+        yield ["--proper"] + FLAGS + LATER_FLAGS
     for case in CASES[1:]:
         yield case
     for flag in FLAGS:
@@ -77,6 +96,11 @@ def option_sets(every_combination):
     yield ["--lower"] + FLAGS
     yield ["--defaults"]
     yield ["--cleanse"]
+
+
+def knows_later_flags(program):
+    help_text = subprocess.run([program, "--help"], capture_output=True, text=True).stdout
+    return all(flag in help_text for flag in LATER_FLAGS + ["--no-dictionary"])
 
 
 def run(program, arguments, path):
@@ -101,12 +125,15 @@ def main():
                 with open(os.path.join(arguments.corpus_dir, name), "rb") as source:
                     inputs.append((name, source.read(), False))
 
+    later = knows_later_flags(arguments.old) and knows_later_flags(arguments.new)
+    print("the later clean-ups are " + ("compared too" if later else
+                                       "left out: a build does not know them"))
     compared = differences = 0
     for name, data, every_combination in inputs:
         path = os.path.join(work, "input")
         with open(path, "wb") as target:
             target.write(data)
-        for options in option_sets(every_combination):
+        for options in option_sets(every_combination, later):
             for mode in [["--raw"], []]:
                 flags = mode + options
                 old, new = run(arguments.old, flags, path), run(arguments.new, flags, path)

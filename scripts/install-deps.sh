@@ -11,8 +11,11 @@ packages=(
   time
   # case tables are generated from, and checked against, these
   unicode-data libutf8proc-dev
+  # Join split words' dictionaries (textmend-filter)
+  libhunspell-dev hunspell-en-us
   # the Linux desktop program; the hotkey's key grabs and typed paste (X11 and XTEST)
-  qt6-base-dev libgl-dev libxcb1-dev libxcb-xtest0-dev libx11-dev x11proto-dev
+  # (XKB: keys from the layout in use, and news of a layout change)
+  qt6-base-dev libgl-dev libxcb1-dev libxcb-xtest0-dev libxcb-xkb-dev libx11-dev x11proto-dev
   # the Windows build and its test runner
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   # end-to-end tests and screenshots

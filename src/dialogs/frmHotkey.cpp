@@ -32,14 +32,17 @@ void frmHotkey::Change(std::string_view name, const std::string& text) {
 void frmHotkey::Show(const std::string& text) {
     const std::optional<Hotkey> hotkey = ParseHotkey(text);
     State("hkyHotkey").text = hotkey ? HotkeyText(*hotkey) : text;
+    const bool typedByPaste = hotkey && TypedByPaste(*hotkey);
     std::string status;
     if (!text.empty() && !hotkey) {
         status = "Choose a combination with Ctrl, Alt or Win.";
+    } else if (typedByPaste) {
+        status = "The paste itself types " + HotkeyText(*hotkey) + ": choose another combination.";
     } else if (hotkey && hotkey != current_ && inUse_(*hotkey)) {
         status = HotkeyInUseMessage(*hotkey);
     }
     State("lblStatus").text = status;
-    State("cmdOK").enabled = text.empty() || hotkey.has_value();
+    State("cmdOK").enabled = text.empty() || (hotkey && !typedByPaste);
 }
 
 void frmHotkey::cmdNone_Click() {

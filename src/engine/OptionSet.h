@@ -20,15 +20,20 @@ inline constexpr bool IsSet(CheckState state) {
 // the values the window starts with when nothing is stored.
 struct OptionSet {
     CaseMode caseMode = CaseMode::Cleanse;
-    CheckState remgt = CheckState::Clear;     // Remove >'s
-    CheckState dblspc = CheckState::Clear;    // No dbl spaces
-    CheckState sentence = CheckState::Clear;  // Cap sentences
-    CheckState noblanks = CheckState::Clear;  // No blank lines
-    CheckState trimcr = CheckState::Clear;    // Trim end
-    CheckState remcrs = CheckState::Clear;    // Remove returns
-    CheckState remcrdbl = CheckState::Clear;  // Remove rtns 2X
-    bool start = false;                       // Start in taskbar
-    bool autoprocess = false;                 // run-time switch, never stored
+    CheckState remgt = CheckState::Clear;       // Remove >'s
+    CheckState dblspc = CheckState::Clear;      // No dbl spaces
+    CheckState sentence = CheckState::Clear;    // Cap sentences
+    CheckState noblanks = CheckState::Clear;    // No blank lines
+    CheckState trimcr = CheckState::Clear;      // Trim end
+    CheckState remcrs = CheckState::Clear;      // Remove returns
+    CheckState remcrdbl = CheckState::Clear;    // Remove rtns 2X
+    CheckState invisible = CheckState::Clear;   // Remove invisible
+    CheckState plainpunct = CheckState::Clear;  // Plain punctuation
+    CheckState joinwords = CheckState::Clear;   // Join split words
+    CheckState trimspaces = CheckState::Clear;  // Trim line ends
+    CheckState keeplists = CheckState::Clear;   // Keep list items (with Remove returns)
+    bool start = false;                         // Start in taskbar
+    bool autoprocess = false;                   // run-time switch, never stored
 
     friend bool operator==(const OptionSet&, const OptionSet&) = default;
 };

@@ -5,6 +5,7 @@
 
 #include "engine/StepError.h"
 #include "engine/SystemError.h"
+#include "engine/internal/CleanupSteps.h"
 #include "engine/internal/LargeBuffer.h"
 #include "engine/internal/LineRebuild.h"
 #include "engine/internal/PipelineOps.h"
@@ -51,9 +52,10 @@ CaseConversion ConversionFor(CaseMode mode) {
     return nullptr;
 }
 
-bool UsesSpare(const OptionSet& options) {
+bool UsesSpare(const OptionSet& options, const WordList* words) {
     return ConversionFor(options.caseMode) != nullptr || IsSet(options.remgt) ||
-           IsSet(options.noblanks) || IsSet(options.remcrs) || IsSet(options.remcrdbl);
+           IsSet(options.noblanks) || IsSet(options.remcrs) || IsSet(options.remcrdbl) ||
+           (IsSet(options.joinwords) && words != nullptr);
 }
 
 }  // namespace
@@ -61,7 +63,9 @@ bool UsesSpare(const OptionSet& options) {
 bool LeavesTextUnchanged(const OptionSet& options) {
     return ConversionFor(options.caseMode) == nullptr && !IsSet(options.remgt) &&
            !IsSet(options.dblspc) && !IsSet(options.sentence) && !IsSet(options.noblanks) &&
-           !IsSet(options.trimcr) && !IsSet(options.remcrs) && !IsSet(options.remcrdbl);
+           !IsSet(options.trimcr) && !IsSet(options.remcrs) && !IsSet(options.remcrdbl) &&
+           !IsSet(options.invisible) && !IsSet(options.plainpunct) && !IsSet(options.joinwords) &&
+           !IsSet(options.trimspaces);
 }
 
 std::size_t ProcessingRoom(std::size_t size) {
@@ -69,19 +73,22 @@ std::size_t ProcessingRoom(std::size_t size) {
 }
 
 std::string ProcessText(std::string text, const OptionSet& options, const ErrorSink& sink,
-                        const ScratchFolders& folders) {
+                        const ScratchFolders& folders, const WordList* words) {
     // Every step changes text in place or builds its new form in the one spare buffer,
     // so at most two buffers as large as the text are ever in use.
     internal::StepBuffers buffers;
     // Room for what the line steps make of the text, so that none of them needs a
     // larger buffer; what is never written costs nothing. When there is no such room,
     // each step asks for what it needs and reports its own failure.
-    if (UsesSpare(options)) {
+    if (UsesSpare(options, words)) {
         try {
             internal::PrepareBuffer(buffers.spare, internal::LineRebuildRoom(text.size()),
                                     text.size());
         } catch (const std::bad_alloc&) {
         }
+    }
+    if (IsSet(options.invisible)) {
+        RunStep(sink, [&] { internal::RemoveInvisibleInPlace(text); });
     }
     if (const CaseConversion convert = ConversionFor(options.caseMode)) {
         RunStep(sink, [&] {
@@ -89,8 +96,14 @@ std::string ProcessText(std::string text, const OptionSet& options, const ErrorS
             text.swap(buffers.spare);
         });
     }
+    if (IsSet(options.plainpunct)) {
+        RunStep(sink, [&] { internal::PlainPunctuationInPlace(text); });
+    }
     if (IsSet(options.remgt)) {
         RunStep(sink, [&] { internal::RemoveQuoteMarkersInPlace(text, folders, buffers); });
+    }
+    if (IsSet(options.joinwords)) {
+        RunStep(sink, [&] { internal::JoinSplitWords(text, words, buffers.spare); });
     }
     // Neither of the two sentence steps can fail, so when both are chosen they run as
     // one pass over the text.
@@ -101,6 +114,9 @@ std::string ProcessText(std::string text, const OptionSet& options, const ErrorS
     } else if (IsSet(options.sentence)) {
         RunStep(sink, [&] { internal::CapitaliseSentencesInPlace(text); });
     }
+    if (IsSet(options.trimspaces)) {
+        RunStep(sink, [&] { internal::TrimLineEndsInPlace(text); });
+    }
     if (IsSet(options.noblanks)) {
         RunStep(sink, [&] { internal::RemoveBlankLinesInPlace(text, folders, buffers); });
     }
@@ -109,10 +125,17 @@ std::string ProcessText(std::string text, const OptionSet& options, const ErrorS
     }
     // Remove rtns 2X alone decides when set; its two passes are one step, so a failure
     // in either leaves the text as it was before the first.
+    const bool keepLists = IsSet(options.keeplists);
     if (IsSet(options.remcrdbl)) {
-        RunStep(sink, [&] { internal::RemoveHardReturnsTwiceInPlace(text, folders, buffers); });
+        RunStep(sink, [&] {
+            (keepLists ? internal::RemoveHardReturnsTwiceKeepingListsInPlace
+                       : internal::RemoveHardReturnsTwiceInPlace)(text, folders, buffers);
+        });
     } else if (IsSet(options.remcrs)) {
-        RunStep(sink, [&] { internal::RemoveHardReturnsInPlace(text, folders, buffers); });
+        RunStep(sink, [&] {
+            (keepLists ? internal::RemoveHardReturnsKeepingListsInPlace
+                       : internal::RemoveHardReturnsInPlace)(text, folders, buffers);
+        });
     }
     return text;
 }

@@ -7,6 +7,7 @@
 
 #include "engine/OptionSet.h"
 #include "engine/ScratchFolders.h"
+#include "engine/WordList.h"
 
 namespace textmend {
 
@@ -16,9 +17,10 @@ using ErrorSink = std::function<void(std::int32_t number, const std::string& des
 // Converts the case, then runs the chosen clean-up steps in their fixed order.
 // A failing step is reported to sink and skipped; the pipeline never throws. The
 // steps work in text's own storage: a caller that has no more use for its text moves
-// it in and spares a copy.
+// it in and spares a copy. Join split words consults words when there are any.
 std::string ProcessText(std::string text, const OptionSet& options, const ErrorSink& sink,
-                        const ScratchFolders& folders = DefaultScratchFolders());
+                        const ScratchFolders& folders = DefaultScratchFolders(),
+                        const WordList* words = nullptr);
 
 // Whether ProcessText gives back every text as it is with these options: no case
 // conversion and no clean-up step.

@@ -15,19 +15,28 @@ constexpr std::array kCaseModes = {CaseMode::Cleanse, CaseMode::Upper, CaseMode:
                                    CaseMode::Proper};
 
 constexpr std::array kCleanupOptions = {
+    FilterOptionName{"--invisible", "Remove invisible",
+                     "removes zero-width, bidi and control characters"},
+    FilterOptionName{"--plainpunct", "Plain punctuation",
+                     "typographic quotes, dashes and spaces as ASCII"},
     FilterOptionName{"--remgt", "Remove >'s", "removes quote markers at line starts"},
+    FilterOptionName{"--joinwords", "Join split words", "joins words hyphenated at line breaks"},
     FilterOptionName{"--dblspc", "No dbl spaces", "shrinks spaces after a period to one"},
     FilterOptionName{"--sentence", "Cap sentences", "capitalises the first letter of sentences"},
+    FilterOptionName{"--trimspaces", "Trim line ends", "removes spaces and tabs at line ends"},
     FilterOptionName{"--noblanks", "No blank lines", "removes blank lines, trims the others"},
     FilterOptionName{"--trimcr", "Trim end", "removes the line breaks at the very end"},
     FilterOptionName{"--remcrs", "Remove returns", "joins the lines of each paragraph"},
     FilterOptionName{"--remcrdbl", "Remove rtns 2X",
                      "runs Remove returns twice (wins over --remcrs)"},
+    FilterOptionName{"--keeplists", "Keep list items",
+                     "Remove returns keeps list items on their own lines"},
 };
 // Same order as kCleanupOptions.
 constexpr std::array kCleanupFlags = {
-    &OptionSet::remgt,  &OptionSet::dblspc, &OptionSet::sentence, &OptionSet::noblanks,
-    &OptionSet::trimcr, &OptionSet::remcrs, &OptionSet::remcrdbl,
+    &OptionSet::invisible, &OptionSet::plainpunct, &OptionSet::remgt,      &OptionSet::joinwords,
+    &OptionSet::dblspc,    &OptionSet::sentence,   &OptionSet::trimspaces, &OptionSet::noblanks,
+    &OptionSet::trimcr,    &OptionSet::remcrs,     &OptionSet::remcrdbl,   &OptionSet::keeplists,
 };
 static_assert(kCaseOptions.size() == kCaseModes.size());
 static_assert(kCleanupOptions.size() == kCleanupFlags.size());
@@ -67,6 +76,10 @@ bool ApplySwitch(std::string_view argument, FilterCommand& command) {
     }
     if (argument == "--raw") {
         command.raw = true;
+        return true;
+    }
+    if (argument == "--no-dictionary") {
+        command.dictionary = false;
         return true;
     }
     return false;

@@ -15,8 +15,9 @@ enum class FilterAction { Process, ShowHelp, ShowVersion, UsageError };
 // What one run of textmend-filter has been asked to do.
 struct FilterCommand {
     FilterAction action = FilterAction::Process;
-    OptionSet options;  // starts empty: Cleanse, every flag clear
-    bool raw = false;   // pass line breaks through untranslated
+    OptionSet options;       // starts empty: Cleanse, every flag clear
+    bool raw = false;        // pass line breaks through untranslated
+    bool dictionary = true;  // Join split words consults the user's dictionaries
     std::optional<std::filesystem::path> scratchFolder;
     std::string problem;  // for UsageError: what was wrong with the arguments
 };

@@ -25,6 +25,9 @@ constexpr HelpRow kLineBreakRows[] = {
 };
 
 constexpr HelpRow kOtherRows[] = {
+    {"--no-dictionary", "--joinwords without a dictionary; by default it keeps the"},
+    {"", "hyphen between two known words that are not one word"},
+    {"", "(Linux: Hunspell's, for LANGUAGE, LANG and English)"},
     {"--scratch=DIR", "the folder for the scratch files of the line steps"},
     {"", "(default: this program's folder, then the temporary one)"},
     {"--help", "shows this text"},

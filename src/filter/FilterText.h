@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/WordList.h"
 #include "filter/FilterCommand.h"
 
 namespace textmend {
@@ -13,7 +14,8 @@ struct FilterOutcome {
 };
 
 // Runs the pipeline over input as command says, translating line breaks unless it is
-// raw. Works in input's own storage.
-FilterOutcome FilterText(std::string input, const FilterCommand& command);
+// raw; Join split words consults words when there are any. Works in input's own storage.
+FilterOutcome FilterText(std::string input, const FilterCommand& command,
+                         const WordList* words = nullptr);
 
 }  // namespace textmend

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,6 +12,7 @@
 
 #include "engine/ProcessText.h"
 #include "filter/FilterCommand.h"
+#include "filter/FilterDictionary.h"
 #include "filter/FilterHelp.h"
 #include "filter/FilterText.h"
 #include "filter/StandardStreams.h"
@@ -40,7 +42,12 @@ int Process(const textmend::FilterCommand& command) {
     if (!textmend::ReadWholeStream(stdin, input)) {
         return ReportStreamFailure("read standard input");
     }
-    const textmend::FilterOutcome outcome = textmend::FilterText(std::move(input), command);
+    const std::unique_ptr<textmend::WordList> words =
+        command.dictionary && textmend::IsSet(command.options.joinwords)
+            ? textmend::FilterDictionary()
+            : nullptr;
+    const textmend::FilterOutcome outcome =
+        textmend::FilterText(std::move(input), command, words.get());
     for (const std::string& error : outcome.errors) {
         std::fprintf(stderr, "%s\n", error.c_str());
     }

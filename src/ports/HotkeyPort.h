@@ -22,6 +22,14 @@ class HotkeyPort {
     virtual void Unregister() = 0;
     // Whether Ctrl, Alt, Shift or Win is held down right now.
     virtual bool ModifiersDown() = 0;
+    // Sends the release of every key ModifiersDown counts that is down now, as
+    // if the user had let go of it, so that a paste typed next arrives as Ctrl+V
+    // alone. Nothing presses them again: the keys are down for the system once
+    // more only when the user presses them anew. The core calls it just before
+    // the paste when the user still holds the keys after the wait; it lives here
+    // rather than in KeyboardPort because only this port knows which keys the
+    // hotkey holds. Throws StepError when the keys cannot be sent.
+    virtual void ReleaseModifiers() = 0;
 };
 
 // The keyboard of the desktop, for pasting where the user types.

@@ -19,8 +19,11 @@ PlatformPorts::PlatformPorts(std::function<void()> afterRead, std::function<void
         clipboard_ = std::make_unique<QtClipboard>(std::move(afterRead));
         auto grab = std::make_unique<X11Hotkey>(ProgramDisplay, std::move(pressed));
         hotkeyEvents_ = std::make_unique<QtHotkey>(*grab);
+        // The grab drops the presses the paste's own typing causes.
+        keyboard_ = std::make_unique<X11Keyboard>(
+            ProgramDisplay,
+            [hotkey = grab.get()](TypedSequences typed) { hotkey->IgnorePressesOf(typed); });
         hotkey_ = std::move(grab);
-        keyboard_ = std::make_unique<X11Keyboard>(ProgramDisplay);
         return;
     }
     // Wayland chosen by hand (QT_QPA_PLATFORM) on a compositor without

@@ -96,6 +96,10 @@ std::optional<Hotkey> ParseHotkey(std::string_view text) {
     }
 }
 
+bool TypedByPaste(const Hotkey& hotkey) {
+    return hotkey == Hotkey{.ctrl = true, .key = "V"};
+}
+
 std::string HotkeyText(const Hotkey& hotkey) {
     std::string text;
     for (const auto& [name, set] : {std::pair{"Ctrl+", hotkey.ctrl},

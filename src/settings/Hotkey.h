@@ -44,4 +44,9 @@ std::optional<Hotkey> ParseHotkey(std::string_view text);
 
 std::string HotkeyText(const Hotkey& hotkey);
 
+// Whether the paste the hotkey sends types this combination itself (Ctrl+V):
+// held as the hotkey, every paste would press it again. Shift+Insert, the other
+// paste combination, has no Ctrl, Alt or Win and never parses.
+bool TypedByPaste(const Hotkey& hotkey);
+
 }  // namespace textmend

@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,15 +57,37 @@ void LoadFlagKey(SettingsBackend& backend, std::string_view keyName, CheckState&
     }
 }
 
-void LoadTruthKey(SettingsBackend& backend, std::string_view keyName, bool& setting) {
+// A True/False key's value; none when it is missing, empty or unreadable.
+std::optional<bool> ReadTruthKey(SettingsBackend& backend, std::string_view keyName) {
     const std::string text = Read(backend, keyName);
     if (text.empty()) {
-        return;
+        return std::nullopt;
     }
-    if (const auto value = ReadTruthText(text)) {
+    return ReadTruthText(text);
+}
+
+void LoadTruthKey(SettingsBackend& backend, std::string_view keyName, bool& setting) {
+    if (const auto value = ReadTruthKey(backend, keyName)) {
         setting = *value;
     }
 }
+
+void LoadTruthFlagKey(SettingsBackend& backend, std::string_view keyName, CheckState& flag) {
+    if (const auto value = ReadTruthKey(backend, keyName)) {
+        flag = *value ? CheckState::Set : CheckState::Clear;
+    }
+}
+
+// The later clean-ups' keys, in their reading and writing order.
+struct LaterCleanupKey {
+    std::string_view keyName;
+    CheckState OptionSet::*flag;
+};
+constexpr LaterCleanupKey kLaterCleanupKeys[] = {
+    {"invisible", &OptionSet::invisible}, {"plainpunct", &OptionSet::plainpunct},
+    {"joinwords", &OptionSet::joinwords}, {"trimspaces", &OptionSet::trimspaces},
+    {"keeplists", &OptionSet::keeplists},
+};
 
 std::string_view TruthText(bool value) {
     return value ? "True" : "False";
@@ -109,11 +132,27 @@ void SaveSettings(const OptionSet& options, SettingsBackend& backend) {
 }
 
 std::optional<Hotkey> LoadHotkey(SettingsBackend& backend) {
-    return ParseHotkey(Read(backend, "hotkey"));
+    std::optional<Hotkey> hotkey = ParseHotkey(Read(backend, "hotkey"));
+    if (hotkey && TypedByPaste(*hotkey)) {
+        return std::nullopt;
+    }
+    return hotkey;
 }
 
 void SaveHotkey(const std::optional<Hotkey>& hotkey, SettingsBackend& backend) {
     Write(backend, "hotkey", hotkey ? HotkeyText(*hotkey) : std::string());
+}
+
+void LoadLaterCleanups(OptionSet& options, SettingsBackend& backend) {
+    for (const LaterCleanupKey& key : kLaterCleanupKeys) {
+        LoadTruthFlagKey(backend, key.keyName, options.*key.flag);
+    }
+}
+
+void SaveLaterCleanups(const OptionSet& options, SettingsBackend& backend) {
+    for (const LaterCleanupKey& key : kLaterCleanupKeys) {
+        Write(backend, key.keyName, TruthText(IsSet(options.*key.flag)));
+    }
 }
 
 }  // namespace textmend

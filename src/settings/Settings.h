@@ -21,4 +21,11 @@ std::optional<Hotkey> LoadHotkey(SettingsBackend& backend);
 // Stores the combination's text, or the empty text for none.
 void SaveHotkey(const std::optional<Hotkey>& hotkey, SettingsBackend& backend);
 
+// The five later clean-ups (Remove invisible, Plain punctuation, Join split words, Trim
+// line ends, Keep list items), kept after "hotkey" as the keys "invisible", "plainpunct",
+// "joinwords", "trimspaces" and "keeplists" in the True/False form of "start". Reading
+// applies each readable text over options; writing gives "False" for a grayed flag.
+void LoadLaterCleanups(OptionSet& options, SettingsBackend& backend);
+void SaveLaterCleanups(const OptionSet& options, SettingsBackend& backend);
+
 }  // namespace textmend

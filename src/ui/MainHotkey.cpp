@@ -8,8 +8,13 @@ namespace textmend {
 namespace {
 
 // Modifier keys still down after this many ticks of TimerHotkey (about a second)
-// are taken as let go: the paste goes ahead.
+// are released for the user: the paste goes ahead.
 constexpr int kModifierTicks = 40;
+
+// The keys the paste typed come back to the platform as key events of their own
+// a moment later, and may reach the program as a press of the hotkey; the press
+// stays under way for these ticks after the paste, so such a press is ignored.
+constexpr int kPasteTicks = 4;
 
 }  // namespace
 
@@ -84,6 +89,13 @@ void frmMain::HotkeyPressed() {
 }
 
 void frmMain::TimerHotkey_Timer() {
+    if (pasteTicks_ > 0) {
+        if (--pasteTicks_ == 0) {
+            SetTimerRunning("TimerHotkey", false);
+            pressFocus_.reset();
+        }
+        return;
+    }
     if (ModifiersDown() && ++modifierTicks_ < kModifierTicks) {
         return;
     }
@@ -103,8 +115,27 @@ void frmMain::CleanAndPaste() {
     pipeline_.Run({.route = ProcessRoute::Hotkey});
 }
 
+// The paste's own keys reach the program after Paste returns: the press stays
+// under way a few more ticks, so they are not taken for the hotkey again.
+void frmMain::HotkeyRunEnded(bool put) {
+    if (put) {
+        PasteAfterHotkey();
+        pasteTicks_ = kPasteTicks;
+        SetTimerRunning("TimerHotkey", true);
+    }
+    if (!Control("TimerHotkey")->enabled) {
+        pasteTicks_ = 0;
+        pressFocus_.reset();
+    }
+}
+
+// Keys still held would turn the paste into another combination, the hotkey
+// itself among them (Ctrl+Alt+V).
 void frmMain::PasteAfterHotkey() {
     try {
+        if (ModifiersDown()) {
+            ports_.hotkey.ReleaseModifiers();
+        }
         ports_.keyboard.Paste(*pressFocus_);
     } catch (const StepError& error) {
         ShowError(error);

@@ -66,10 +66,7 @@ void frmMain::ProcessEnded(const ProcessOutcome& outcome) {
                 SetTimerRunning("TimerFlash", true);
                 break;
             case ProcessRoute::Hotkey:
-                if (outcome.Put()) {
-                    PasteAfterHotkey();
-                }
-                pressFocus_.reset();
+                HotkeyRunEnded(outcome.Put());
                 break;
             case ProcessRoute::Command:
             case ProcessRoute::Restore:

@@ -108,8 +108,9 @@ void frmMain::Form_Load() {
     CentreWindow(ports_.window);
     OptionSet options = CurrentOptions();
     LoadSettings(options, ports_.settings);
-    ApplyOptions(options);
     hotkey_ = LoadHotkey(ports_.settings);
+    LoadLaterCleanups(options, ports_.settings);
+    ApplyOptions(options);
     State("mnu_1").visible = false;
     syncMenus();
     if (Value("mnuStartintaskbar") == 1) {
@@ -148,6 +149,7 @@ void frmMain::Form_Unload() {
     if (loaded_) {
         SaveSettings(CurrentOptions(), ports_.settings);
         SaveHotkey(hotkey_, ports_.settings);
+        SaveLaterCleanups(CurrentOptions(), ports_.settings);
         if (hotkey_) {
             ports_.hotkey.Unregister();
         }

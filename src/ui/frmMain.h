@@ -145,6 +145,7 @@ class frmMain : public Form, private ProcessHost {
     bool HotkeyInUse(const Hotkey& candidate);
     bool ModifiersDown();
     void CleanAndPaste();
+    void HotkeyRunEnded(bool put);
     void PasteAfterHotkey();
     void ApplyOptions(const OptionSet& options);
     void SelectCase(std::string_view optionName);
@@ -173,6 +174,7 @@ class frmMain : public Form, private ProcessHost {
     // spent waiting for the modifier keys.
     std::optional<std::uintptr_t> pressFocus_;
     int modifierTicks_ = 0;
+    int pasteTicks_ = 0;           // left until the paste's own keys have come back
     bool choosingHotkey_ = false;  // the hotkey dialog is open
     IconFlasher flasher_;
     WindowState windowState_ = WindowState::Normal;

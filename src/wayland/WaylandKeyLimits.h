@@ -15,6 +15,8 @@ class UnheldHotkey : public HotkeyPort {
     void Unregister() override {}
     // Wayland tells a client the modifiers only while it has the focus.
     bool ModifiersDown() override { return false; }
+    // None are ever counted down, so there is nothing to release.
+    void ReleaseModifiers() override {}
 };
 
 // The keyboard where the compositor offers no virtual keyboard: the paste cannot

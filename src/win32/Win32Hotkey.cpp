@@ -1,7 +1,10 @@
 #include "win32/Win32Hotkey.h"
 
+#include <vector>
+
 #include "win32/VirtualKeys.h"
 #include "win32/Win32Error.h"
+#include "win32/Win32Keyboard.h"
 
 namespace textmend {
 namespace {
@@ -48,6 +51,20 @@ bool Win32Hotkey::ModifiersDown() {
         }
     }
     return false;
+}
+
+void Win32Hotkey::ReleaseModifiers() {
+    std::vector<INPUT> releases;
+    for (WORD key :
+         {VK_LCONTROL, VK_RCONTROL, VK_LMENU, VK_RMENU, VK_LSHIFT, VK_RSHIFT, VK_LWIN, VK_RWIN}) {
+        if ((GetAsyncKeyState(key) & 0x8000) != 0) {
+            releases.push_back(KeyStroke(key, true));
+        }
+    }
+    if (!releases.empty() && SendInput(static_cast<UINT>(releases.size()), releases.data(),
+                                       sizeof(INPUT)) != releases.size()) {
+        ThrowLastError();
+    }
 }
 
 }  // namespace textmend

@@ -19,6 +19,9 @@ class Win32Hotkey : public HotkeyPort {
     Grab Register(const Hotkey& hotkey) override;
     void Unregister() override;
     bool ModifiersDown() override;
+    // Key-ups through SendInput for each of the left and right Ctrl, Alt, Shift
+    // and Win keys that is down.
+    void ReleaseModifiers() override;
 
   private:
     HWND window_;

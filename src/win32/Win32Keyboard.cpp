@@ -7,7 +7,6 @@
 #include "win32/Win32Error.h"
 
 namespace textmend {
-namespace {
 
 INPUT KeyStroke(WORD virtualKey, bool up) {
     INPUT input{};
@@ -15,10 +14,13 @@ INPUT KeyStroke(WORD virtualKey, bool up) {
     input.ki.wVk = virtualKey;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    // The right-hand Ctrl and Alt and both Win keys send an extended scan code.
+    if (virtualKey == VK_RCONTROL || virtualKey == VK_RMENU || virtualKey == VK_LWIN ||
+        virtualKey == VK_RWIN) {
+        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    }
     return input;
 }
-
-}  // namespace
 
 std::uintptr_t Win32Keyboard::FocusedWindow() {
     return reinterpret_cast<std::uintptr_t>(GetForegroundWindow());

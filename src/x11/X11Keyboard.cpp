@@ -1,13 +1,10 @@
 #include "x11/X11Keyboard.h"
 
 #include <X11/keysym.h>
-#include <xcb/xtest.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include "x11/XcbKeymap.h"
 
@@ -35,10 +32,6 @@ std::uintptr_t X11Keyboard::FocusedWindow() {
 
 void X11Keyboard::Paste(std::uintptr_t window) {
     xcb_connection_t* connection = display_().connection;
-    const xcb_query_extension_reply_t* xtest = xcb_get_extension_data(connection, &xcb_test_id);
-    if (xtest == nullptr || xtest->present == 0) {
-        throw StepError(ENOTSUP, "The X server types no keys for programs (no XTEST extension).");
-    }
     const auto target = static_cast<xcb_window_t>(window);
     if (target > kPointerRoot && InputFocus(connection) != target) {
         // A window that has gone meanwhile keeps the focus where it is now.
@@ -52,26 +45,13 @@ void X11Keyboard::Paste(std::uintptr_t window) {
     if (!ctrl || !v) {
         throw StepError(ENOENT, "The keyboard has no Ctrl or V key.");
     }
-    const std::pair<std::uint8_t, xcb_keycode_t> strokes[] = {{XCB_KEY_PRESS, *ctrl},
-                                                              {XCB_KEY_PRESS, *v},
-                                                              {XCB_KEY_RELEASE, *v},
-                                                              {XCB_KEY_RELEASE, *ctrl}};
-    std::vector<xcb_void_cookie_t> cookies;
-    for (const auto& [type, key] : strokes) {
-        cookies.push_back(xcb_test_fake_input_checked(connection, type, key, XCB_CURRENT_TIME,
-                                                      XCB_NONE, 0, 0, 0));
-    }
-    xcb_generic_error_t* refused = nullptr;
-    for (const xcb_void_cookie_t& cookie : cookies) {
-        xcb_generic_error_t* error = xcb_request_check(connection, cookie);
-        if (refused == nullptr) {
-            refused = error;
-        } else {
-            std::free(error);
-        }
-    }
-    if (refused != nullptr) {
-        ThrowXcbError(refused, "the typed keys");
+    const KeyStroke strokes[] = {{XCB_KEY_PRESS, *ctrl},
+                                 {XCB_KEY_PRESS, *v},
+                                 {XCB_KEY_RELEASE, *v},
+                                 {XCB_KEY_RELEASE, *ctrl}};
+    const TypedSequences typed = TypeKeys(connection, strokes, "the typed keys");
+    if (typed_) {
+        typed_(typed);
     }
 }
 

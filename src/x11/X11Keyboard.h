@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "ports/HotkeyPort.h"
+#include "x11/XTestKeys.h"
 #include "x11/XcbDisplay.h"
 
 namespace textmend {
@@ -12,13 +13,16 @@ namespace textmend {
 class X11Keyboard : public KeyboardPort {
   public:
     // display is asked for at each use; it throws a StepError where there is none.
-    explicit X11Keyboard(std::function<XcbDisplay()> display) : display_(std::move(display)) {}
+    // typed hears of every paste typed, with the requests that typed it.
+    X11Keyboard(std::function<XcbDisplay()> display, std::function<void(TypedSequences)> typed)
+        : display_(std::move(display)), typed_(std::move(typed)) {}
 
     std::uintptr_t FocusedWindow() override;
     void Paste(std::uintptr_t window) override;
 
   private:
     std::function<XcbDisplay()> display_;
+    std::function<void(TypedSequences)> typed_;
 };
 
 }  // namespace textmend

@@ -185,12 +185,20 @@ void FakeHotkey::Unregister() {
     held.reset();
 }
 
+void FakeHotkey::ReleaseModifiers() {
+    journal_.push_back("release modifiers");
+    modifiersDown = false;
+}
+
 void FakeKeyboard::Paste(std::uintptr_t window) {
     journal_.push_back("paste");
     if (failPaste) {
         throw *failPaste;
     }
     pastes.push_back(window);
+    if (onPaste) {
+        onPaste();
+    }
 }
 
 }  // namespace textmend::testing

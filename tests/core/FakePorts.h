@@ -193,6 +193,7 @@ class FakeHotkey : public HotkeyPort {
     Grab Register(const Hotkey& hotkey) override;
     void Unregister() override;
     bool ModifiersDown() override { return modifiersDown; }
+    void ReleaseModifiers() override;
 
     std::set<std::string> inOthers;
     std::set<std::string> refused;    // refused by the platform, thrown as StepError
@@ -213,6 +214,7 @@ class FakeKeyboard : public KeyboardPort {
     std::optional<StepError> failPaste;
     // The windows pasted into, in order.
     std::vector<std::uintptr_t> pastes;
+    std::function<void()> onPaste;  // what the desktop does as the keys are typed
 
   private:
     Journal& journal_;

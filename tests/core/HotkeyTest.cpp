@@ -19,10 +19,17 @@ struct Pressing {
     void Press(int ticksHeld = 0) {
         h.hotkey.modifiersDown = ticksHeld > 0;
         h.form->HotkeyPressed();
-        for (int tick = 0; tick < ticksHeld; ++tick) {
+        for (int tick = 0; tick < ticksHeld && h.timers.Running("TimerHotkey"); ++tick) {
             h.hotkey.modifiersDown = tick + 1 < ticksHeld;
             h.form->Tick("TimerHotkey");
         }
+    }
+    // Ticks until the press is over, the paste's own keys included.
+    void Settle() {
+        for (int tick = 0; tick < 10 && h.timers.Running("TimerHotkey"); ++tick) {
+            h.form->Tick("TimerHotkey");
+        }
+        EXPECT_FALSE(h.timers.Running("TimerHotkey"));
     }
 };
 
@@ -33,6 +40,14 @@ TEST(HotkeyAtStart, IsHeldWhenStoredAndNoneIsGrabbedOtherwise) {
     none.Load();
     EXPECT_FALSE(none.hotkey.held);
     EXPECT_FALSE(none.Journaled("let go"));
+}
+
+// A combination the paste types would press the hotkey again with every paste.
+TEST(HotkeyAtStart, AStoredCtrlVIsNotHeld) {
+    MainHarness h;
+    h.settings.StoreText("hotkey", "Ctrl+V");
+    h.Load();
+    EXPECT_FALSE(h.hotkey.held);
 }
 
 TEST(HotkeyAtStart, ACombinationInUseIsSaidAndStaysStored) {
@@ -59,7 +74,8 @@ TEST(HotkeyPress, WaitsForTheModifiersThenProcessesAndPastesWhereTheFocusWas) {
     EXPECT_EQ(p.h.Text("txtClipboard"), "SOME TEXT");
     EXPECT_EQ(p.h.keyboard.pastes, std::vector<std::uintptr_t>{0x4711});
     EXPECT_LT(p.h.JournalIndex("clipboard put SOME TEXT"), p.h.JournalIndex("paste"));
-    EXPECT_FALSE(p.h.timers.Running("TimerHotkey"));
+    EXPECT_FALSE(p.h.Journaled("release modifiers")) << "the user let go";
+    p.Settle();
     EXPECT_EQ(p.h.form->lastClipText(), "SOME TEXT") << "Autoprocess leaves it be";
     EXPECT_TRUE(p.h.window.visible);
     EXPECT_EQ(p.h.beep.beeps, 0);
@@ -76,6 +92,26 @@ TEST(HotkeyPress, GoesAheadAfterASecondOfModifiersHeldDown) {
         ++ticks;
     }
     EXPECT_EQ(ticks * 25, 1000);  // TimerHotkey ticks every 25 ms
+}
+
+// Typed with Alt still down, the paste would arrive as Ctrl+Alt+V, the hotkey
+// itself: another run would clean the cleaned text and Restore original lose the copy.
+TEST(HotkeyPress, ModifiersHeldPastTheWaitAreReleasedBeforeThePaste) {
+    Pressing p;
+    p.h.clipboard.Copy("held");
+    bool typedWithModifiers = false;
+    p.h.keyboard.onPaste = [&] { typedWithModifiers = p.h.hotkey.modifiersDown; };
+    p.Press(100);
+    p.Settle();
+    if (typedWithModifiers) {
+        p.Press(100);
+        p.Settle();
+    }
+    EXPECT_EQ(p.h.keyboard.pastes.size(), 1u);
+    EXPECT_LT(p.h.JournalIndex("release modifiers"), p.h.JournalIndex("paste"));
+    EXPECT_EQ(p.h.form->originalText(), "held");
+    p.h.form->Click("mnuRestoreOriginal");
+    EXPECT_EQ(p.h.clipboard.Text(), "held");
 }
 
 TEST(HotkeyPress, WithoutTextOnlyBeepsAndPastesNothing) {
@@ -106,8 +142,24 @@ TEST(HotkeyPress, APressWhileOneIsUnderWayIsIgnored) {
     p.h.clipboard.FinishRead();
     EXPECT_EQ(p.h.keyboard.pastes.size(), 1u);
     p.h.clipboard.holdReads = false;
+    p.Settle();
     p.Press();
     EXPECT_EQ(p.h.keyboard.pastes.size(), 2u) << "the next press works again";
+}
+
+// The paste's own keys come back as key events a moment after they were typed:
+// a press then is the paste's, not the user's.
+TEST(HotkeyPress, APressJustAfterThePasteIsTheTypedKeysAndIsIgnored) {
+    Pressing p;
+    p.h.clipboard.Copy("text");
+    p.Press();
+    ASSERT_EQ(p.h.keyboard.pastes.size(), 1u);
+    p.Press();
+    EXPECT_EQ(p.h.clipboard.reads, 1);
+    EXPECT_EQ(p.h.keyboard.pastes.size(), 1u);
+    p.Settle();
+    p.Press();
+    EXPECT_EQ(p.h.keyboard.pastes.size(), 2u) << "a press after that is the user's again";
 }
 
 TEST(HotkeyDialog, ProposesCtrlAltVAndSaysWhatCannotBeUsed) {
@@ -124,6 +176,8 @@ TEST(HotkeyDialog, ProposesCtrlAltVAndSaysWhatCannotBeUsed) {
     } cases[] = {
         {"alt+ctrl+f5", "Ctrl+Alt+F5", "", true},
         {"Shift+A", "Shift+A", "Choose a combination with Ctrl, Alt or Win.", false},
+        {"Shift+Insert", "Shift+Insert", "Choose a combination with Ctrl, Alt or Win.", false},
+        {"ctrl+v", "Ctrl+V", "The paste itself types Ctrl+V: choose another combination.", false},
         {"Ctrl+Alt+X", "Ctrl+Alt+X", "The hotkey Ctrl+Alt+X is in use by another program.", true},
         {"", "", "", true},
     };

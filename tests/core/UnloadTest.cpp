@@ -14,10 +14,12 @@ namespace {
 using Texts = std::map<std::string, std::string>;
 
 const Texts kDefaultTexts = {
-    {"upper", "False"}, {"lower", "False"}, {"clean", "True"},  {"proper", "False"},
-    {"remcrs", "0"},    {"dblspc", "1"},    {"sentence", "0"},  {"noblanks", "1"},
-    {"trimcr", "1"},    {"remcrdbl", "0"},  {"start", "False"}, {"remgt", "0"},
-    {"hotkey", ""},
+    {"upper", "False"},     {"lower", "False"},      {"clean", "True"},
+    {"proper", "False"},    {"remcrs", "0"},         {"dblspc", "1"},
+    {"sentence", "0"},      {"noblanks", "1"},       {"trimcr", "1"},
+    {"remcrdbl", "0"},      {"start", "False"},      {"remgt", "0"},
+    {"hotkey", ""},         {"invisible", "False"},  {"plainpunct", "False"},
+    {"joinwords", "False"}, {"trimspaces", "False"}, {"keeplists", "False"},
 };
 
 struct Closer {
@@ -40,7 +42,7 @@ TEST_P(Closers, SaveEverySettingThenRemoveTheIcon) {
     for (std::ptrdiff_t i = 0; i < removal; ++i) {
         EXPECT_TRUE(h.journal[i].starts_with("write ")) << h.journal[i];
     }
-    EXPECT_EQ(removal, 13);
+    EXPECT_EQ(removal, static_cast<std::ptrdiff_t>(kDefaultTexts.size()));
     EXPECT_EQ(h.Journaled("end program"), GetParam().endsProgram);
     EXPECT_FALSE(h.form->trayIconPresent());
     EXPECT_FALSE(h.tray.shown);
@@ -121,7 +123,7 @@ TEST(Unload, WithoutATrayIconRemovesNothing) {
     h.tray.available = false;
     h.Load();
     h.form->Form_Unload();
-    EXPECT_EQ(h.settings.written.size(), 13u);
+    EXPECT_EQ(h.settings.written.size(), kDefaultTexts.size());
     EXPECT_FALSE(h.Journaled("tray remove"));
 }
 

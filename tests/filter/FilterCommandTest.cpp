@@ -62,6 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
                     OptionsCase{{"--trimcr"}, Options(CaseMode::Cleanse, {&O::trimcr})},
                     OptionsCase{{"--remcrs"}, Options(CaseMode::Cleanse, {&O::remcrs})},
                     OptionsCase{{"--remcrdbl"}, Options(CaseMode::Cleanse, {&O::remcrdbl})},
+                    OptionsCase{{"--invisible"}, Options(CaseMode::Cleanse, {&O::invisible})},
+                    OptionsCase{{"--plainpunct"}, Options(CaseMode::Cleanse, {&O::plainpunct})},
+                    OptionsCase{{"--joinwords"}, Options(CaseMode::Cleanse, {&O::joinwords})},
+                    OptionsCase{{"--trimspaces"}, Options(CaseMode::Cleanse, {&O::trimspaces})},
+                    OptionsCase{{"--keeplists"}, Options(CaseMode::Cleanse, {&O::keeplists})},
                     OptionsCase{{"--remgt", "--remgt"}, Options(CaseMode::Cleanse, {&O::remgt})},
                     OptionsCase{{"--remcrs", "--upper", "--remcrdbl"},
                                 Options(CaseMode::Upper, {&O::remcrs, &O::remcrdbl})}));
@@ -85,6 +90,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FilterOptionsTest, DefaultsMatchTheProgramsDefaults) {
     OptionSet expected = DefaultOptions();
     EXPECT_EQ(Parse({"--defaults"}).options, expected);
+}
+
+TEST(FilterOptionsTest, NoDictionaryOnlyTurnsTheDictionaryOff) {
+    EXPECT_TRUE(Parse({"--joinwords"}).dictionary);
+    const FilterCommand command = Parse({"--no-dictionary", "--joinwords"});
+    EXPECT_EQ(command.action, FilterAction::Process);
+    EXPECT_FALSE(command.dictionary);
+    EXPECT_EQ(command.options, Options(CaseMode::Cleanse, {&O::joinwords}));
 }
 
 TEST(FilterOptionsTest, RawOnlyChangesTheLineBreakHandling) {

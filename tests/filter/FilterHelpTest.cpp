@@ -56,17 +56,21 @@ TEST_P(FilterHelpCaptionTest, ListsTheOptionWithItsCaption) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryOption, FilterHelpCaptionTest,
-    testing::Values(CaptionCase{"--remcrs", "Remove returns"},
-                    CaptionCase{"--remcrdbl", "Remove rtns 2X"},
-                    CaptionCase{"--dblspc", "No dbl spaces"},
-                    CaptionCase{"--sentence", "Cap sentences"},
-                    CaptionCase{"--noblanks", "No blank lines"},
-                    CaptionCase{"--trimcr", "Trim end"}, CaptionCase{"--remgt", "Remove >'s"},
-                    CaptionCase{"--upper", "UPPERCASE"}, CaptionCase{"--lower", "lowercase"},
-                    CaptionCase{"--proper", "Proper Case"}, CaptionCase{"--cleanse", "Cleanse"}));
+    testing::Values(
+        CaptionCase{"--remcrs", "Remove returns"}, CaptionCase{"--remcrdbl", "Remove rtns 2X"},
+        CaptionCase{"--dblspc", "No dbl spaces"}, CaptionCase{"--sentence", "Cap sentences"},
+        CaptionCase{"--noblanks", "No blank lines"}, CaptionCase{"--trimcr", "Trim end"},
+        CaptionCase{"--remgt", "Remove >'s"}, CaptionCase{"--invisible", "Remove invisible"},
+        CaptionCase{"--plainpunct", "Plain punctuation"},
+        CaptionCase{"--joinwords", "Join split words"},
+        CaptionCase{"--trimspaces", "Trim line ends"},
+        CaptionCase{"--keeplists", "Keep list items"}, CaptionCase{"--upper", "UPPERCASE"},
+        CaptionCase{"--lower", "lowercase"}, CaptionCase{"--proper", "Proper Case"},
+        CaptionCase{"--cleanse", "Cleanse"}));
 
 TEST(FilterHelpTest, ListsTheOptionsWithoutCaptions) {
-    for (std::string_view flag : {"--defaults", "--raw", "--scratch=DIR", "--help", "--version"}) {
+    for (std::string_view flag :
+         {"--defaults", "--raw", "--no-dictionary", "--scratch=DIR", "--help", "--version"}) {
         EXPECT_FALSE(LineOf(flag).empty()) << flag << " is not listed";
     }
 }
@@ -86,7 +90,7 @@ TEST(FilterHelpTest, EveryListedOptionIsAccepted) {
         EXPECT_NE(ParseFilterArguments(arguments).action, FilterAction::UsageError) << flag;
         ++listed;
     }
-    EXPECT_EQ(listed, 11 + 5);
+    EXPECT_EQ(listed, 16 + 6);
 }
 
 TEST(FilterHelpTest, UsageHintPointsToHelp) {

@@ -137,6 +137,14 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ProcessCase{{}, "a\0b\xff\xfe\n\x80\r"s, "a\0b\xff\xfe\n\x80\r"s},
                     ProcessCase{{"--raw"}, "a\0b\xff\xfe\n\x80\r\n"s, "a\0b\xff\xfe\n\x80\r\n"s}));
 
+// English is always among the dictionaries; installed by scripts/install-deps.sh.
+INSTANTIATE_TEST_SUITE_P(
+    Dictionary, FilterProgramProcessTest,
+    testing::Values(ProcessCase{{"--joinwords"}, "well-\nknown com-\nputer", "well-known computer"},
+                    ProcessCase{{"--joinwords", "--no-dictionary"},
+                                "well-\nknown com-\nputer",
+                                "wellknown computer"}));
+
 TEST_F(FilterProgramTest, LargeInputPassesWhole) {
     std::string input;
     for (int i = 0; input.size() < 300'000; ++i) {

@@ -191,7 +191,33 @@ const std::vector<LoadCase> kEmptyTextCases = {
      nullptr},
 };
 
-void RunLoadCases(const std::vector<LoadCase>& cases) {
+const std::vector<LoadCase> kLaterCleanupCases = {
+    {"nothing stored keeps them off", {}, nullptr, nullptr},
+    {"the written forms",
+     {{"invisible", "True"},
+      {"plainpunct", "False"},
+      {"joinwords", "True"},
+      {"trimspaces", "False"},
+      {"keeplists", "True"}},
+     nullptr,
+     [](OptionSet& o) { o.invisible = o.joinwords = o.keeplists = CheckState::Set; }},
+    {"the True/False grammar: capitals, numbers",
+     {{"plainpunct", "TRUE"}, {"trimspaces", "1"}, {"joinwords", "-1"}},
+     nullptr,
+     [](OptionSet& o) { o.plainpunct = o.trimspaces = o.joinwords = CheckState::Set; }},
+    {"False and 0 turn them off",
+     {{"invisible", "False"}, {"keeplists", "0"}},
+     [](OptionSet& o) { o.invisible = o.keeplists = CheckState::Set; },
+     [](OptionSet& o) { o.invisible = o.keeplists = CheckState::Clear; }},
+    {"unreadable and empty texts keep the value",
+     {{"invisible", "yes"}, {"joinwords", ""}, {"trimspaces", "on"}},
+     [](OptionSet& o) { o.invisible = o.joinwords = CheckState::Set; },
+     nullptr},
+    {"the other keys are not read", {{"remcrs", "1"}, {"start", "True"}}, nullptr, nullptr},
+};
+
+void RunLoadCases(const std::vector<LoadCase>& cases,
+                  void (*load)(OptionSet&, SettingsBackend&) = LoadSettings) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         MemorySettings store;
@@ -207,7 +233,7 @@ void RunLoadCases(const std::vector<LoadCase>& cases) {
         if (c.expect) {
             c.expect(expected);
         }
-        LoadSettings(options, store);
+        load(options, store);
         EXPECT_EQ(options, expected);
     }
 }
@@ -223,6 +249,12 @@ TEST(LoadSettings, StartKey) {
 }
 TEST(LoadSettings, EmptyAndCutTexts) {
     RunLoadCases(kEmptyTextCases);
+}
+TEST(LoadSettings, LaterCleanupKeys) {
+    RunLoadCases(kLaterCleanupCases, LoadLaterCleanups);
+}
+TEST(LoadSettings, LaterCleanupKeysAreNotReadWithTheTwelve) {
+    RunLoadCases({{"invisible", {{"invisible", "True"}}, nullptr, nullptr}});
 }
 
 TEST(LoadSettings, SkipsValuesOfAnotherType) {

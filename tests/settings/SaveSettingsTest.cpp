@@ -69,6 +69,59 @@ TEST(SaveSettings, EachFlagGoesUnderItsOwnKeyAndGrayedIsTwo) {
                                      {"start", "True"}}));
 }
 
+TEST(SaveSettings, LaterCleanupsInTheirOrderAsTrueOrFalse) {
+    const struct {
+        const char* name;
+        void (*set)(OptionSet&);
+        KeyTexts expected;
+    } cases[] = {
+        {"the defaults: all off",
+         nullptr,
+         {{"invisible", "False"},
+          {"plainpunct", "False"},
+          {"joinwords", "False"},
+          {"trimspaces", "False"},
+          {"keeplists", "False"}}},
+        {"some on, a grayed one off",
+         [](OptionSet& o) {
+             o.invisible = o.trimspaces = CheckState::Set;
+             o.joinwords = CheckState::Grayed;
+         },
+         {{"invisible", "True"},
+          {"plainpunct", "False"},
+          {"joinwords", "False"},
+          {"trimspaces", "True"},
+          {"keeplists", "False"}}},
+        {"all on",
+         [](OptionSet& o) {
+             o.invisible = o.plainpunct = o.joinwords = o.trimspaces = o.keeplists =
+                 CheckState::Set;
+         },
+         {{"invisible", "True"},
+          {"plainpunct", "True"},
+          {"joinwords", "True"},
+          {"trimspaces", "True"},
+          {"keeplists", "True"}}},
+    };
+    for (const auto& c : cases) {
+        OptionSet options = DefaultOptions();
+        if (c.set) {
+            c.set(options);
+        }
+        RecordingBackend backend;
+        SaveLaterCleanups(options, backend);
+        EXPECT_EQ(backend.calls, Writes(c.expected)) << c.name;
+
+        MemorySettings store;
+        SaveLaterCleanups(options, store);
+        OptionSet loaded;
+        LoadLaterCleanups(loaded, store);
+        EXPECT_EQ(IsSet(loaded.joinwords), IsSet(options.joinwords)) << c.name;
+        EXPECT_EQ(IsSet(loaded.invisible), IsSet(options.invisible)) << c.name;
+        EXPECT_EQ(IsSet(loaded.keeplists), IsSet(options.keeplists)) << c.name;
+    }
+}
+
 struct CaseSaveCase {
     CaseMode mode;
     std::string upper, lower, proper, clean;

@@ -86,8 +86,10 @@ inline std::ostream& operator<<(std::ostream& out, CheckState state) {
 inline std::ostream& operator<<(std::ostream& out, const OptionSet& o) {
     return out << "{case " << o.caseMode << ", remgt " << o.remgt << ", dblspc " << o.dblspc
                << ", sentence " << o.sentence << ", noblanks " << o.noblanks << ", trimcr "
-               << o.trimcr << ", remcrs " << o.remcrs << ", remcrdbl " << o.remcrdbl << ", start "
-               << o.start << ", autoprocess " << o.autoprocess << "}";
+               << o.trimcr << ", remcrs " << o.remcrs << ", remcrdbl " << o.remcrdbl
+               << ", invisible " << o.invisible << ", plainpunct " << o.plainpunct << ", joinwords "
+               << o.joinwords << ", trimspaces " << o.trimspaces << ", keeplists " << o.keeplists
+               << ", start " << o.start << ", autoprocess " << o.autoprocess << "}";
 }
 
 }  // namespace textmend

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "engine/internal/CleanupSteps.h"
 #include "engine/internal/LineRebuild.h"
 #include "engine/internal/LineTrim.h"
 #include "engine/internal/PipelineOps.h"
@@ -148,12 +149,22 @@ void WithoutBlankLinesRebuild(ScratchLines& lines, std::string& result) {
         });
 }
 
-void WithoutHardReturnsRebuild(ScratchLines& lines, std::string& result) {
+namespace {
+
+// What joins a line to the text before it when neither the line nor that text is empty
+// and the text does not end in a line break: a space, or with Keep list items a line
+// break in front of a list item.
+std::string_view LineJoint(bool keepListItems, std::string_view line) {
+    return keepListItems && StartsWithListMarker(line) ? kCrLf : " ";
+}
+
+void HardReturnsRebuild(ScratchLines& lines, std::string& result, bool keepListItems) {
     bool firstLine = true;
     // A long line's text goes into the result as it comes; what joins it to the text
     // before is known only once it is complete.
     TrimmedParts longLine;
     bool longLineAfterBreak = false;
+    bool longLineAfterText = false;
     lines.ForEachPiece([&](const Piece& piece) {
         ForEachLine(piece, [&](const LinePart& part) {
             if (part.first && part.last) {
@@ -166,7 +177,7 @@ void WithoutHardReturnsRebuild(ScratchLines& lines, std::string& result) {
                 } else if (EndsWithCrLf(result)) {
                     result.append(trimmed);
                 } else {
-                    result.push_back(' ');
+                    result.append(result.empty() ? " " : LineJoint(keepListItems, trimmed));
                     result.append(trimmed);
                 }
                 firstLine = false;
@@ -174,6 +185,7 @@ void WithoutHardReturnsRebuild(ScratchLines& lines, std::string& result) {
             }
             if (part.first) {
                 longLineAfterBreak = firstLine || EndsWithCrLf(result);
+                longLineAfterText = !result.empty();
                 longLine.Start(result);
             }
             longLine.Add(part.text, result);
@@ -186,11 +198,23 @@ void WithoutHardReturnsRebuild(ScratchLines& lines, std::string& result) {
                     result.append(kCrLf);
                 }
             } else if (!longLineAfterBreak) {
-                result.insert(longLine.begin(), 1, ' ');
+                const std::string_view line = std::string_view(result).substr(longLine.begin());
+                result.insert(longLine.begin(),
+                              longLineAfterText ? LineJoint(keepListItems, line) : " ");
             }
             firstLine = false;
         });
     });
+}
+
+void KeepingListsRebuild(ScratchLines& lines, std::string& result) {
+    HardReturnsRebuild(lines, result, true);
+}
+
+}  // namespace
+
+void WithoutHardReturnsRebuild(ScratchLines& lines, std::string& result) {
+    HardReturnsRebuild(lines, result, false);
 }
 
 void RemoveQuoteMarkersInPlace(std::string& temp, const ScratchFolders& folders,
@@ -211,6 +235,16 @@ void RemoveHardReturnsInPlace(std::string& temp, const ScratchFolders& folders,
 void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& folders,
                                    StepBuffers& buffers) {
     RebuildTwiceInPlace(WithoutHardReturnsRebuild, temp, folders, buffers);
+}
+
+void RemoveHardReturnsKeepingListsInPlace(std::string& temp, const ScratchFolders& folders,
+                                          StepBuffers& buffers) {
+    RebuildInPlace(KeepingListsRebuild, temp, folders, buffers);
+}
+
+void RemoveHardReturnsTwiceKeepingListsInPlace(std::string& temp, const ScratchFolders& folders,
+                                               StepBuffers& buffers) {
+    RebuildTwiceInPlace(KeepingListsRebuild, temp, folders, buffers);
 }
 
 }  // namespace textmend::internal

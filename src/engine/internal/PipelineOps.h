@@ -26,6 +26,11 @@ void RemoveHardReturnsInPlace(std::string& temp, const ScratchFolders& folders,
 // Remove rtns 2X: two hard-return passes as one step.
 void RemoveHardReturnsTwiceInPlace(std::string& temp, const ScratchFolders& folders,
                                    StepBuffers& buffers);
+// The same with Keep list items: a list item after a line of text starts a line.
+void RemoveHardReturnsKeepingListsInPlace(std::string& temp, const ScratchFolders& folders,
+                                          StepBuffers& buffers);
+void RemoveHardReturnsTwiceKeepingListsInPlace(std::string& temp, const ScratchFolders& folders,
+                                               StepBuffers& buffers);
 void RemoveDoubleSpacesInPlace(std::string& temp);
 void CapitaliseSentencesInPlace(std::string& temp);
 // No dbl spaces, then Cap sentences, in one pass over the text.

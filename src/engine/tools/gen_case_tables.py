@@ -41,6 +41,14 @@ def blocks_of(mapping):
     return blocks
 
 
+def c_array(ctype, name, values, per_line, separator=", "):
+    """The lines of a C++ array definition holding values, per_line of them a line."""
+    lines = [f"const {ctype} {name}[{len(values)}] = {{"]
+    for i in range(0, len(values), per_line):
+        lines.append("    " + separator.join(str(v) for v in values[i:i + per_line]) + ",")
+    return lines + ["};", ""]
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit("usage: gen_case_tables.py UnicodeData.txt output.cpp")
@@ -68,17 +76,10 @@ def main():
     out.append("namespace {")
     out.append("")
 
-    def emit_array(ctype, name, values, per_line):
-        out.append(f"const {ctype} {name}[{len(values)}] = {{")
-        for i in range(0, len(values), per_line):
-            out.append("    " + ", ".join(str(v) for v in values[i:i + per_line]) + ",")
-        out.append("};")
-        out.append("")
-
     deltas = [d for block in pool for d in block]
-    emit_array("std::int32_t", "kDeltas", deltas, 16)
-    emit_array("std::uint16_t", "kUpperIndex", [slot[b] for b in upper_blocks], 24)
-    emit_array("std::uint16_t", "kLowerIndex", [slot[b] for b in lower_blocks], 24)
+    out += c_array("std::int32_t", "kDeltas", deltas, 16)
+    out += c_array("std::uint16_t", "kUpperIndex", [slot[b] for b in upper_blocks], 24)
+    out += c_array("std::uint16_t", "kLowerIndex", [slot[b] for b in lower_blocks], 24)
     out.append("}  // namespace")
     out.append("")
     out.append("const CaseTable kUpperTable{kUpperIndex, std::size(kUpperIndex), kDeltas};")
