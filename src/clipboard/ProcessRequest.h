@@ -17,6 +17,7 @@ enum class ProcessRoute : std::uint8_t {
     Watcher,  // Autoprocess: the watcher found a newly copied text
     Hotkey,   // clean and paste
     Restore,  // Restore original: the text read before goes back as it was
+    Remote,   // textmend --process: another start of the program asked
 };
 
 struct ProcessRequest {

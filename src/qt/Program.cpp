@@ -127,6 +127,15 @@ void Program::Stop() {
     Send("Form_Unload", [this] { core_->Form_Unload(); });
 }
 
+void Program::Request(const std::string& requestLine,
+                      const std::function<void(const std::string&)>& answer) {
+    Send("command request", [&] { core_->CommandRequest(requestLine, answer); });
+}
+
+void Program::RunOnce(ProgramCommand command, const frmMain::CommandDone& done) {
+    Send("run once", [&] { core_->RunOnce(command, done); });
+}
+
 void Program::Render() {
     // A redraw asked for from inside a redraw (a repaint the core requests while
     // the widgets report a change) has nothing left to do.

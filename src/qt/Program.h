@@ -43,6 +43,14 @@ class Program {
     // the program, or the event loop was left some other way).
     void Stop();
 
+    // A request line from another start of the program; answer gets the
+    // answer line once the command has ended.
+    void Request(const std::string& requestLine,
+                 const std::function<void(const std::string&)>& answer);
+    // Instead of Start, when no program runs: the command once, without the
+    // window or the tray icon; done gets how it ended.
+    void RunOnce(ProgramCommand command, const frmMain::CommandDone& done);
+
   private:
     // The clipboard as the core is given it: each completion runs under the guard.
     class GuardedClipboard : public ClipboardPort {

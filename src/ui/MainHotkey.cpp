@@ -72,6 +72,10 @@ void frmMain::HotkeyPressed() {
     if (!loaded_ || unloaded_ || pressFocus_ || choosingHotkey_) {
         return;
     }
+    StartPress();
+}
+
+void frmMain::StartPress() {
     try {
         pressFocus_ = ports_.keyboard.FocusedWindow();
     } catch (const StepError&) {
@@ -117,9 +121,10 @@ void frmMain::CleanAndPaste() {
 
 // The paste's own keys reach the program after Paste returns: the press stays
 // under way a few more ticks, so they are not taken for the hotkey again.
-void frmMain::HotkeyRunEnded(bool put) {
+void frmMain::HotkeyRunEnded(bool put, const CommandAnswer& run) {
+    std::optional<StepError> pasteFailure;
     if (put) {
-        PasteAfterHotkey();
+        pasteFailure = PasteAfterHotkey();
         pasteTicks_ = kPasteTicks;
         SetTimerRunning("TimerHotkey", true);
     }
@@ -127,11 +132,12 @@ void frmMain::HotkeyRunEnded(bool put) {
         pasteTicks_ = 0;
         pressFocus_.reset();
     }
+    PressEnded(run, pasteFailure);
 }
 
 // Keys still held would turn the paste into another combination, the hotkey
 // itself among them (Ctrl+Alt+V).
-void frmMain::PasteAfterHotkey() {
+std::optional<StepError> frmMain::PasteAfterHotkey() {
     try {
         if (ModifiersDown()) {
             ports_.hotkey.ReleaseModifiers();
@@ -139,7 +145,9 @@ void frmMain::PasteAfterHotkey() {
         ports_.keyboard.Paste(*pressFocus_);
     } catch (const StepError& error) {
         ShowError(error);
+        return error;
     }
+    return std::nullopt;
 }
 
 }  // namespace textmend

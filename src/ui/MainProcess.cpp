@@ -18,16 +18,20 @@ void frmMain::mnuPopProcess_Click() {
 // Without a readable text there is nothing to replace the clipboard with: it is
 // left as it was.
 std::optional<std::string> frmMain::TextToPut(ProcessRoute route, const ClipboardRead& read) {
+    runFailure_.reset();
     if (read.failure) {
         ShowError(*read.failure);
+        runFailure_ = FormatErrorMessage(read.failure->number(), read.failure->description());
         return std::nullopt;
     }
     if (!read.content.hasText) {
-        // A message box would take the focus from where the user types.
-        if (route == ProcessRoute::Hotkey) {
+        runFailure_ = "There is no text on the Clipboard.";
+        // A message box would take the focus from where the user types; the
+        // start that asked for the run is told instead.
+        if (route == ProcessRoute::Hotkey || route == ProcessRoute::Remote) {
             SoundBeep();
         } else {
-            ports_.messageBox.Show("There is no text on the Clipboard.", kAppTitle);
+            ports_.messageBox.Show(*runFailure_, kAppTitle);
         }
         return std::nullopt;
     }
@@ -66,7 +70,14 @@ void frmMain::ProcessEnded(const ProcessOutcome& outcome) {
                 SetTimerRunning("TimerFlash", true);
                 break;
             case ProcessRoute::Hotkey:
-                HotkeyRunEnded(outcome.Put());
+                HotkeyRunEnded(outcome.Put(), RunAnswer(outcome));
+                break;
+            case ProcessRoute::Remote:
+                if (!commandRuns_.empty()) {
+                    const CommandDone done = std::move(commandRuns_.front());
+                    commandRuns_.pop_front();
+                    done(RunAnswer(outcome));
+                }
                 break;
             case ProcessRoute::Command:
             case ProcessRoute::Restore:

@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "clipboard/ClipboardPipeline.h"
+#include "command/CommandProtocol.h"
 #include "engine/OptionSet.h"
 #include "engine/ScratchFolders.h"
 #include "forms/AppVersion.h"
@@ -111,6 +112,18 @@ class frmMain : public Form, private ProcessHost {
     // one is still under way, or while the hotkey dialog is open, is ignored.
     void HotkeyPressed();
 
+    // The commands another start of the program asks for (textmend --process,
+    // ui/MainCommand.cpp). done is called once, when the command has ended.
+    using CommandDone = std::function<void(const CommandAnswer&)>;
+    // A request line as it arrived; answer gets the answer line.
+    void CommandRequest(std::string_view requestLine,
+                        const std::function<void(const std::string&)>& answer);
+    void RunCommand(ProgramCommand command, CommandDone done);
+    // Instead of Form_Load, when no program runs: Process or clean-and-paste
+    // once with the stored options, without the window, the tray icon or the
+    // watcher. Form_Unload then saves nothing.
+    void RunOnce(ProgramCommand command, CommandDone done);
+
     void iconAutoprocess();
     // Activate brings the window back in the normal state and to the front;
     // OpenMenu opens the popup menu.
@@ -144,9 +157,13 @@ class frmMain : public Form, private ProcessHost {
     void HoldHotkey();
     bool HotkeyInUse(const Hotkey& candidate);
     bool ModifiersDown();
+    void StartPress();
     void CleanAndPaste();
-    void HotkeyRunEnded(bool put);
-    void PasteAfterHotkey();
+    void HotkeyRunEnded(bool put, const CommandAnswer& run);
+    std::optional<StepError> PasteAfterHotkey();
+    // How a run asked for by a command ended, for whoever asked.
+    CommandAnswer RunAnswer(const ProcessOutcome& outcome) const;
+    void PressEnded(const CommandAnswer& run, const std::optional<StepError>& pasteFailure);
     void ApplyOptions(const OptionSet& options);
     void SelectCase(std::string_view optionName);
     void ToggleBox(std::string_view boxName);
@@ -174,7 +191,13 @@ class frmMain : public Form, private ProcessHost {
     // spent waiting for the modifier keys.
     std::optional<std::uintptr_t> pressFocus_;
     int modifierTicks_ = 0;
-    int pasteTicks_ = 0;           // left until the paste's own keys have come back
+    int pasteTicks_ = 0;  // left until the paste's own keys have come back
+    // A command waiting for the press under way, and those waiting for their
+    // Process runs, in the order the runs were asked for.
+    CommandDone pressDone_;
+    std::deque<CommandDone> commandRuns_;
+    // Why the run under way puts nothing on the clipboard.
+    std::optional<std::string> runFailure_;
     bool choosingHotkey_ = false;  // the hotkey dialog is open
     IconFlasher flasher_;
     WindowState windowState_ = WindowState::Normal;

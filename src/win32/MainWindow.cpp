@@ -5,6 +5,7 @@
 
 #include "tray/TrayIcon.h"
 #include "win32/AppMessages.h"
+#include "win32/CommandMessages.h"
 #include "win32/Win32Tray.h"
 
 namespace textmend {
@@ -112,6 +113,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             events_.Send("HotkeyPressed", [](frmMain& core) { core.HotkeyPressed(); });
             return 0;
+        case WM_COPYDATA:
+            return TakeCommandRequest(wParam, lParam) ? TRUE : FALSE;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
@@ -122,6 +125,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return FormWindow::HandleMessage(message, wParam, lParam);
     }
+}
+
+// The answer goes back from the core whenever the command ends, which may be
+// before this message returns.
+bool MainWindow::TakeCommandRequest(WPARAM wParam, LPARAM lParam) {
+    const std::optional<CommandRequestMessage> request = ReadCommandRequest(Hwnd(), wParam, lParam);
+    if (!request) {
+        return false;
+    }
+    events_.Send("CommandRequest", [this, &request](frmMain& core) {
+        core.CommandRequest(request->line, [window = Hwnd(), answerTo = request->answerTo](
+                                               const std::string& answer) {
+            SendCommandAnswer(window, answerTo, answer);
+        });
+    });
+    return true;
 }
 
 void MainWindow::DescribeToProbe() {

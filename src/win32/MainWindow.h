@@ -52,6 +52,8 @@ class MainWindow : public FormWindow {
 
   private:
     void ReportState(WindowState state);
+    // A command from another start of the program; false when the message is none.
+    bool TakeCommandRequest(WPARAM wParam, LPARAM lParam);
 
     MainEvents& events_;
     frmMain* main_ = nullptr;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "textmend/version.h"
+#include "win32/CommandMessages.h"
 #include "win32/Utf.h"
 #include "win32/VersionResource.h"
 
@@ -53,6 +54,15 @@ Program::~Program() = default;
 
 void Program::Load() {
     Send("Form_Load", [](frmMain& core) { core.Form_Load(); });
+    TakeCommands(window_.Hwnd());
+}
+
+void Program::RunOnce(ProgramCommand command,
+                      const std::function<int(const CommandAnswer&)>& finish) {
+    Send("RunOnce", [command, finish](frmMain& core) {
+        core.RunOnce(command,
+                     [finish](const CommandAnswer& answer) { PostQuitMessage(finish(answer)); });
+    });
 }
 
 int Program::Run() {

@@ -33,8 +33,13 @@ class Program : private MainEvents {
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Runs the main window's start-up as the core has it.
+    // Runs the main window's start-up as the core has it; from then on the
+    // window takes the commands of other starts of the program.
     void Load();
+    // Instead of Load, when no program runs: the command once, without the
+    // window or the tray icon. The message loop then ends with the exit code
+    // finish gives for how the command ended.
+    void RunOnce(ProgramCommand command, const std::function<int(const CommandAnswer&)>& finish);
     // Runs the message loop until the program ends; returns the exit code.
     int Run();
 

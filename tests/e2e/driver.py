@@ -100,6 +100,11 @@ class ProgramDriver(abc.ABC):
         with TEXTMEND_WIDGET_STATE set to self.state_file."""
 
     @abc.abstractmethod
+    def run_command(self, *arguments) -> subprocess.CompletedProcess:
+        """Runs another start of the program with arguments, as a desktop
+        shortcut would, and returns how it ended, its output as text."""
+
+    @abc.abstractmethod
     def own_command(self):
         """The command that starts this build by its absolute path, as the
         running program names itself."""
@@ -120,6 +125,10 @@ class ProgramDriver(abc.ABC):
     @abc.abstractmethod
     def main_window_id(self):
         """The desktop's id of the main window, or None."""
+
+    @abc.abstractmethod
+    def tray_icon_count(self):
+        """How many icons of the program the notification area shows."""
 
     @abc.abstractmethod
     def tray_icon_box(self):
@@ -348,6 +357,11 @@ class LinuxDriver(ProgramDriver):
         return subprocess.Popen(command or [self.program], env=env, stdout=subprocess.DEVNULL,
                                 stderr=open(os.path.join(self.workdir, "stderr.txt"), "w"))
 
+    def run_command(self, *arguments):
+        env = dict(self.desktop.env, XDG_CONFIG_HOME=self.config_home)
+        return subprocess.run([self.program, *arguments], env=env, capture_output=True,
+                              text=True, timeout=30)
+
     def own_command(self):
         return [os.path.realpath(self.program)]
 
@@ -370,6 +384,9 @@ class LinuxDriver(ProgramDriver):
         grabber = os.path.join(os.path.dirname(os.path.abspath(__file__)), "key_grabber.py")
         return held_until_released([sys.executable, grabber, "ctrl+alt+v"], self.desktop.env,
                                    b"held")
+
+    def tray_icon_count(self):
+        return len(self.desktop.tray_icons_of("Textmend"))
 
     def tray_icon_box(self):
         if not self.widgets().get("tray", {}).get("shown"):

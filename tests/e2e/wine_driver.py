@@ -195,6 +195,11 @@ class WineDriver(ProgramDriver):
         return subprocess.Popen(command or ["wine", self.program], env=env, stdout=subprocess.DEVNULL,
                                 stderr=open(os.path.join(self.workdir, "stderr.txt"), "w"))
 
+    def run_command(self, *arguments):
+        return subprocess.run(["wine", self.program, *arguments], env=self.wine.env,
+                              capture_output=True,
+                              text=True, timeout=60)
+
     def own_command(self):
         return ["wine", self.wine.windows_path(self.program)]
 
@@ -223,6 +228,9 @@ class WineDriver(ProgramDriver):
         if not self.hotkey_holder:
             raise RuntimeError("no hotkey holder: set TEXTMEND_WINE_HOTKEY_HOLDER")
         return held_until_released(["wine", self.hotkey_holder], self.wine.env, b"held")
+
+    def tray_icon_count(self):
+        return len(self.docked_icons())
 
     def tray_icon_box(self):
         if not self.widgets().get("tray", {}).get("shown"):
