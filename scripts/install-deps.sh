@@ -35,6 +35,8 @@ packages=(
   # their tests: the portal's interface descriptions, a private session bus, and a
   # fake portal in Debian's Python with its D-Bus and GLib bindings
   xdg-desktop-portal-dev dbus-daemon python3-dbus python3-gi
+  # the bar's tray (a StatusNotifierItem host) on a session bus of the tests' own
+  dbus-bin
 )
 
 missing=()

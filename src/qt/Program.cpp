@@ -1,5 +1,7 @@
 #include "qt/Program.h"
 
+#include <QDBusConnection>
+
 #include <QApplication>
 #include <QJsonObject>
 #include <QMenuBar>
@@ -7,7 +9,6 @@
 #include <exception>
 #include <iostream>
 
-#include "qt/QtX11Display.h"
 #include "textmend/version.h"
 
 namespace textmend {
@@ -48,12 +49,15 @@ void Program::GuardedClipboard::Write(std::string text, bool secret, WriteDone d
 Program::Program(const Icons& icons)
     : icons_(icons),
       window_(MainLayout(), icons_),
-      clipboard_([this] {
-          if (core_ && !core_->Unloaded()) {
-              Guard("clipboard read", [this] { Render(); });
-          }
-      }),
-      guardedClipboard_(clipboard_),
+      platform_(
+          [this] {
+              if (core_ && !core_->Unloaded()) {
+                  Guard("clipboard read", [this] { Render(); });
+              }
+          },
+          [this] { Send("hotkey pressed", [&] { core_->HotkeyPressed(); }); },
+          [this] { Send("paste refused", [&] { core_->PasteRefused(); }); }),
+      guardedClipboard_(platform_.Clipboard()),
       messageBox_([this]() -> QWidget* { return window_.isVisible() ? &window_ : nullptr; },
                   probe_),
       tray_(icons_.normal, icons_.autoprocess,
@@ -67,10 +71,12 @@ Program::Program(const Icons& icons)
       }),
       shell_(
           window_, icons_, probe_, [] { QApplication::quit(); }, &Program::Guard),
-      hotkey_(ProgramDisplay, [this] { Send("hotkey pressed", [&] { core_->HotkeyPressed(); }); }),
-      hotkeyEvents_(hotkey_),
-      keyboard_(ProgramDisplay, [this](TypedSequences typed) { hotkey_.IgnorePressesOf(typed); }),
-      autostart_(QCoreApplication::applicationFilePath().toStdString()) {
+      autostart_(QCoreApplication::applicationFilePath().toStdString()),
+      notice_(QDBusConnection::sessionBus(), [this](const std::string& text) {
+          if (!tray_.ShowMessage(text)) {
+              std::cerr << "textmend: " << text << std::endl;
+          }
+      }) {
     core_ = std::make_unique<frmMain>(MainPorts{
         .clipboard = guardedClipboard_,
         .messageBox = messageBox_,
@@ -79,13 +85,14 @@ Program::Program(const Icons& icons)
         .window = windowPort_,
         .timers = timers_,
         .shell = shell_,
-        .hotkey = hotkey_,
-        .keyboard = keyboard_,
+        .hotkey = platform_.Hotkey(),
+        .keyboard = platform_.Keyboard(),
         .autostart = autostart_,
         .settings = settings_,
         .system = system_,
         .scratch = DefaultScratchFolders(),
         .version = AppVersion{kVersionMajor, kVersionMinor, kVersionRevision},
+        .notice = &notice_,
     });
 
     window_.View().OnClick(

@@ -4,12 +4,12 @@
 #include <memory>
 #include <string_view>
 
+#include "portal/DesktopNotice.h"
 #include "posix/XdgAutostart.h"
 #include "qt/FormView.h"
 #include "qt/MainWindow.h"
+#include "qt/PlatformPorts.h"
 #include "qt/QtAlerts.h"
-#include "qt/QtClipboard.h"
-#include "qt/QtHotkey.h"
 #include "qt/QtSettingsBackend.h"
 #include "qt/QtShell.h"
 #include "qt/QtSystem.h"
@@ -18,8 +18,6 @@
 #include "qt/QtWindow.h"
 #include "qt/WidgetProbe.h"
 #include "ui/frmMain.h"
-#include "x11/X11Hotkey.h"
-#include "x11/X11Keyboard.h"
 
 namespace textmend {
 
@@ -75,7 +73,7 @@ class Program {
     Icons icons_;
     WidgetProbe probe_;
     MainWindow window_;
-    QtClipboard clipboard_;
+    PlatformPorts platform_;  // the clipboard, hotkey and keyboard of X11 or Wayland
     GuardedClipboard guardedClipboard_;
     QtMessageBox messageBox_;
     QtBeep beep_;
@@ -83,12 +81,10 @@ class Program {
     QtWindow windowPort_;
     QtTimers timers_;
     QtShell shell_;
-    X11Hotkey hotkey_;
-    QtHotkey hotkeyEvents_;
-    X11Keyboard keyboard_;
     XdgAutostart autostart_;
     QtSettingsBackend settings_;
     QtSystem system_;
+    DesktopNotice notice_;
     std::unique_ptr<frmMain> core_;
     bool rendering_ = false;
 };

@@ -1,16 +1,10 @@
 #include "qt/QtClipboard.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <new>
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
 #include "engine/LineBreaks.h"
-#include "engine/SystemError.h"
 #include "qt/QtX11Display.h"
 #include "x11/ClipboardSelection.h"
 
@@ -38,10 +32,7 @@ ClipboardContent OwnContent() {
 }  // namespace
 
 QtClipboard::QtClipboard(std::function<void()> afterDone)
-    : afterDone_(std::move(afterDone)), display_(ProgramDisplayName()) {
-    if (pipe2(stopPipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
-        stopPipe_[0] = stopPipe_[1] = -1;
-    }
+    : display_(ProgramDisplayName()), reads_(std::move(afterDone)) {
     QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, &context_,
                      [this](QClipboard::Mode mode) {
                          if (mode == QClipboard::Clipboard) {
@@ -50,59 +41,15 @@ QtClipboard::QtClipboard(std::function<void()> afterDone)
                      });
 }
 
-QtClipboard::~QtClipboard() {
-    if (reader_.joinable()) {
-        if (stopPipe_[1] >= 0) {
-            [[maybe_unused]] const ssize_t written = write(stopPipe_[1], "x", 1);
-        }
-        reader_.join();
-    }
-    for (int fd : stopPipe_) {
-        if (fd >= 0) {
-            close(fd);
-        }
-    }
-    // An outcome already posted goes with context_, undelivered.
-}
-
 void QtClipboard::Read(ReadDone done) {
     if (QGuiApplication::clipboard()->ownsClipboard()) {
         done({.content = OwnContent()});
         return;
     }
-    // The previous reader has handed its outcome over; it has only to end.
-    if (reader_.joinable()) {
-        reader_.join();
-    }
-    pending_ = std::move(done);
     const auto deadline = SelectionConnection::Clock::now() + kDeadline;
-    reader_ = std::thread([this, deadline, stopFd = stopPipe_[0]] {
-        auto outcome = std::make_shared<ClipboardRead>();
-        try {
-            outcome->content = ReadClipboardSelection(display_, deadline, stopFd);
-            outcome->content.text = ToEngineLineBreaks(outcome->content.text);
-        } catch (const StepError& failure) {
-            outcome->content = {};
-            outcome->failure = failure;
-        } catch (const std::bad_alloc&) {
-            outcome->content = {};
-            outcome->failure = OutOfMemoryError();
-        } catch (const TransferStopped&) {
-            return;
-        }
-        QMetaObject::invokeMethod(
-            &context_, [this, outcome] { Finish(*outcome); }, Qt::QueuedConnection);
+    reads_.Start(std::move(done), [this, deadline](int stopFd) {
+        return ReadClipboardSelection(display_, deadline, stopFd);
     });
-}
-
-void QtClipboard::Finish(const ClipboardRead& read) {
-    ReadDone done = std::exchange(pending_, nullptr);
-    if (done) {
-        done(read);
-    }
-    if (afterDone_) {
-        afterDone_();
-    }
 }
 
 void QtClipboard::Write(std::string text, bool /*secret*/, WriteDone done) {

@@ -3,11 +3,10 @@
 #include <QObject>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
-#include <thread>
 
 #include "ports/ClipboardPort.h"
+#include "qt/ClipboardReadThread.h"
 
 namespace textmend {
 
@@ -25,25 +24,16 @@ class QtClipboard : public ClipboardPort {
     // afterDone runs on the window's thread after each done that came back from
     // the background, to bring the window up to date.
     explicit QtClipboard(std::function<void()> afterDone = {});
-    // Calls off a read under way; its done never runs.
-    ~QtClipboard() override;
-    QtClipboard(const QtClipboard&) = delete;
-    QtClipboard& operator=(const QtClipboard&) = delete;
 
     std::uint64_t ChangeCount() override { return changes_; }
     void Read(ReadDone done) override;
     void Write(std::string text, bool secret, WriteDone done) override;
 
   private:
-    void Finish(const ClipboardRead& read);
-
     QObject context_;
-    std::function<void()> afterDone_;
     std::string display_;  // the display the program runs on, for the reader's connection
     std::uint64_t changes_ = 0;
-    int stopPipe_[2] = {-1, -1};
-    std::thread reader_;
-    ReadDone pending_;
+    ClipboardReadThread reads_;
 };
 
 }  // namespace textmend

@@ -57,4 +57,12 @@ void QtTray::Remove() {
     icon_->hide();
 }
 
+bool QtTray::ShowMessage(const std::string& text) {
+    if (!icon_->isVisible() || !QSystemTrayIcon::supportsMessages()) {
+        return false;
+    }
+    icon_->showMessage(QStringLiteral("Textmend"), QString::fromStdString(text));
+    return true;
+}
+
 }  // namespace textmend

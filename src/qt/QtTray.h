@@ -21,6 +21,8 @@ class QtTray : public TrayPort {
     bool Add(TrayImage image, const std::string& tip) override;
     bool Change(TrayImage image) override;
     void Remove() override;
+    // A short message by the icon, where it is shown; false when it is not.
+    bool ShowMessage(const std::string& text);
 
   private:
     const QIcon& IconOf(TrayImage image) const;

@@ -4,7 +4,9 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <cerrno>
 
+#include "engine/SystemError.h"
 #include "qt/Twips.h"
 
 namespace textmend {
@@ -95,6 +97,11 @@ void QtWindow::SetForeground() {
 }
 
 void QtWindow::Move(double leftTwips, double topTwips) {
+    // The compositor places a Wayland client's windows and never says where: a
+    // position asked for would only be believed by the toolkit.
+    if (QGuiApplication::platformName() == "wayland") {
+        throw SystemError(ENOTSUP);
+    }
     const QPoint topLeft(ToPixels(leftTwips), ToPixels(topTwips));
     if (widget_->isVisible()) {
         placedUnseen_.reset();

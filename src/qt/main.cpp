@@ -11,6 +11,7 @@
 #include "posix/InstanceSocket.h"
 #include "qt/CompactStyle.h"
 #include "qt/FontFit.h"
+#include "qt/PlatformChoice.h"
 #include "qt/Program.h"
 #include "qt/QtCommandServer.h"
 #include "qt/QtSignals.h"
@@ -59,8 +60,13 @@ void EndOnceOwnershipGoes(int status) {
 int main(int argc, char* argv[]) {
     const textmend::CommandLine line =
         textmend::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    // Wayland lets no window without the focus read the clipboard unless the
+    // compositor offers data-control; elsewhere, through XWayland, the program
+    // sees every copy.
+    const textmend::PlatformChoice platform = textmend::ChoosePlatform();
     textmend::StartPlan plan =
-        textmend::PlanStart(line, "textmend " + std::string(textmend::kVersionText) + "\n");
+        textmend::PlanStart(line, "textmend " + std::string(textmend::kVersionText) +
+                                      "\nplatform: " + platform.description + "\n");
     const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
     const std::string display = textmend::DisplayToOpen(argc, argv);
     const std::string socketPath =
@@ -84,11 +90,7 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    // Wayland lets no window without the focus read the clipboard, which would
-    // leave Autoprocess blind; through XWayland the program sees every copy.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    }
+    qputenv("QT_QPA_PLATFORM", platform.platform.c_str());
     QApplication app(argc, argv);
     QApplication::setApplicationName("Textmend");
     QApplication::setDesktopFileName("textmend");

@@ -99,6 +99,9 @@ void FakeWindow::SetState(WindowState newState) {
 
 void FakeWindow::Move(double left, double top) {
     journal_.push_back("move");
+    if (failMove) {
+        throw *failMove;
+    }
     position = {left, top};
 }
 

@@ -147,6 +147,8 @@ class FakeWindow : public WindowPort {
     bool visible = false;
     WindowState state = WindowState::Normal;
     std::optional<std::pair<double, double>> position;
+    // Where the platform places windows itself (Wayland), Move is refused.
+    std::optional<StepError> failMove;
 
   private:
     Journal& journal_;

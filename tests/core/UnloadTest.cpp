@@ -77,6 +77,21 @@ TEST(Unload, SavesTheControlsAsTheyStand) {
     EXPECT_EQ(h.settings.written, expected);
 }
 
+// Where the platform places the window itself and never says where (Wayland),
+// no position is kept from start-up to the next.
+TEST(Unload, KeepsNoWindowPositionWherePlacingIsRefused) {
+    MainHarness h;
+    h.window.failMove = Failure();
+    h.Load();
+    EXPECT_TRUE(h.Journaled("move"));
+    EXPECT_FALSE(h.window.position);
+    EXPECT_TRUE(h.window.visible);
+    EXPECT_TRUE(h.messageBox.shown.empty());
+    EXPECT_TRUE(h.Text("txtClipboard").empty());
+    h.form->Form_Unload();
+    EXPECT_EQ(h.settings.written, kDefaultTexts);
+}
+
 TEST(Unload, RunsOnceAndStopsTheTimers) {
     MainHarness h;
     h.Load();

@@ -16,6 +16,31 @@ fi
 chmod 700 "$runtime"
 echo "xwayland disable" >"$runtime/config"
 pids=()
+# A session bus of the run's own that every uid may use (Sway's bar as nobody,
+# the tests as root), for the bar's tray, a StatusNotifierItem host.
+bus=()
+if command -v dbus-daemon >/dev/null; then
+  cat >"$runtime/bus.conf" <<EOF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$runtime</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow user="*"/>
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+EOF
+  { read -r address; read -r bus_pid; } < <(dbus-daemon --config-file="$runtime/bus.conf" \
+    --fork --print-address=1 --print-pid=1)
+  pids+=("$bus_pid")
+  bus=(DBUS_SESSION_BUS_ADDRESS="$address")
+  printf 'bar {\n  tray_output *\n}\n' >>"$runtime/config"
+fi
 # Sway ignores a SIGTERM that comes before its event loop runs.
 stop() {
   kill "${pids[@]}" 2>/dev/null || true
@@ -35,7 +60,7 @@ trap stop EXIT
 start() {
   local log=$1
   shift
-  env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" "${as_user[@]}" "$@" \
+  env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" "${bus[@]}" "${as_user[@]}" "$@" \
     >"$runtime/$log" 2>&1 &
   pids+=($!)
 }
@@ -61,8 +86,9 @@ start weston.log weston --backend=headless-backend.so --shell=fullscreen-shell.s
   --config="$runtime/weston.ini" --socket=weston-0 --idle-time=0
 weston=${pids[-1]}
 
-unset DISPLAY
+unset DISPLAY DBUS_SESSION_BUS_ADDRESS
 export XDG_RUNTIME_DIR="$runtime"
+[ ${#bus[@]} -eq 0 ] || export "${bus[@]}"
 if socket=$(listening weston-0 "$weston"); then
   export TEXTMEND_WESTON_DISPLAY="$socket"
 fi
