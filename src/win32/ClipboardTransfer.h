@@ -19,7 +19,6 @@
 #include <string>
 
 #include "ports/ClipboardPort.h"
-#include "win32/TransferWatch.h"
 
 namespace textmend {
 
@@ -30,9 +29,7 @@ StepError TransferTimeoutError();
 
 // Reads the clipboard's text and whether it is marked as not to be watched.
 // window: the window the clipboard is opened for. Failures are thrown as StepError.
-// With a watch, a transfer abandoned before it opens the clipboard never does.
-ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline,
-                                      TransferWatch* watch = nullptr);
+ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline);
 
 struct WriteFailures {
     std::optional<StepError> empty;
@@ -41,9 +38,8 @@ struct WriteFailures {
 
 // Empties the clipboard and puts text on it as Unicode text, a secret one with
 // the marks that keep clipboard histories and monitors from it; window becomes
-// the owner. The clipboard is opened once for both steps. With a watch, the
-// text is put only while the transfer has not been abandoned.
+// the owner. The clipboard is opened once for both steps.
 WriteFailures WriteClipboardText(HWND window, const std::string& text, bool secret,
-                                 TransferDeadline deadline, TransferWatch* watch = nullptr);
+                                 TransferDeadline deadline);
 
 }  // namespace textmend
