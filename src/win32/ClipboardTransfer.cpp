@@ -1,7 +1,9 @@
 #include "win32/ClipboardTransfer.h"
 
-#include <cwchar>
+#include <array>
+#include <cstring>
 #include <new>
+#include <utility>
 
 #include "win32/ClipboardSession.h"
 #include "win32/Utf.h"
@@ -10,16 +12,20 @@
 namespace textmend {
 namespace {
 
-// Formats by which password managers and the like mark a copy as not to be watched.
+// Formats by which password managers and the like mark a copy as not to be
+// watched: the first by being there at all, the other two by a DWORD of 0.
 UINT ExcludeFromMonitoringFormat() {
     static const UINT format =
         RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing");
     return format;
 }
 
-UINT HistoryPermissionFormat() {
-    static const UINT format = RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
-    return format;
+const std::array<UINT, 2>& PermissionFormats() {
+    static const std::array<UINT, 2> formats = {
+        RegisterClipboardFormatW(L"CanIncludeInClipboardHistory"),
+        RegisterClipboardFormatW(L"CanUploadToCloudClipboard"),
+    };
+    return formats;
 }
 
 // A memory block locked for the span of one scope, unlocked on every way out.
@@ -61,16 +67,30 @@ void WaitForOwner(TransferDeadline deadline) {
     }
 }
 
-// Whether the copy forbids the clipboard history, which marks it as private.
+// Whether a permission the copy carries is refused, which marks it as private.
 // Runs with the clipboard open.
-bool HistoryForbidden() {
-    HANDLE data = GetClipboardData(HistoryPermissionFormat());
-    if (data == nullptr || GlobalSize(data) < sizeof(DWORD)) {
-        return false;
+bool PermissionRefused() {
+    for (const UINT format : PermissionFormats()) {
+        HANDLE data = GetClipboardData(format);
+        if (data == nullptr || GlobalSize(data) < sizeof(DWORD)) {
+            continue;
+        }
+        const LockedBlock locked(data);
+        const auto* permission = static_cast<const DWORD*>(locked.data());
+        if (permission != nullptr && *permission == 0) {
+            return true;
+        }
     }
-    const LockedBlock locked(data);
-    const auto* permission = static_cast<const DWORD*>(locked.data());
-    return permission != nullptr && *permission == 0;
+    return false;
+}
+
+bool PermissionAvailable() {
+    for (const UINT format : PermissionFormats()) {
+        if (IsClipboardFormatAvailable(format)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Runs with the clipboard open.
@@ -91,9 +111,9 @@ std::string UnicodeText() {
     return WideToUtf8(std::wstring_view(chars, length));
 }
 
-HGLOBAL UnicodeBlock(const std::string& text) {
-    const std::wstring wide = Utf8ToWide(text);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+// A movable block holding size bytes copied from bytes; the caller owns it.
+HGLOBAL MemoryBlock(const void* bytes, size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
     if (block == nullptr) {
         ThrowLastError();
     }
@@ -104,9 +124,34 @@ HGLOBAL UnicodeBlock(const std::string& text) {
             GlobalFree(block);
             ThrowSystemError(error);
         }
-        std::wmemcpy(static_cast<wchar_t*>(locked.data()), wide.c_str(), wide.size() + 1);
+        std::memcpy(locked.data(), bytes, size);
     }
     return block;
+}
+
+HGLOBAL UnicodeBlock(const std::string& text) {
+    const std::wstring wide = Utf8ToWide(text);
+    return MemoryBlock(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+}
+
+// Puts block on the open clipboard in format, which then owns it; frees it and
+// throws when the clipboard refuses it.
+void Put(UINT format, HGLOBAL block) {
+    if (SetClipboardData(format, block) == nullptr) {
+        const DWORD error = GetLastError();
+        GlobalFree(block);
+        ThrowSystemError(error);
+    }
+}
+
+// The marks of a secret text, put before it: a text the marks could not go
+// with is not put at all.
+void PutSecretMarks() {
+    const DWORD refused = 0;
+    Put(ExcludeFromMonitoringFormat(), MemoryBlock(&refused, sizeof(refused)));
+    for (const UINT format : PermissionFormats()) {
+        Put(format, MemoryBlock(&refused, sizeof(refused)));
+    }
 }
 
 }  // namespace
@@ -120,40 +165,43 @@ ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline) {
     // Which formats there are is known without asking the owner.
     content.hasText = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
     content.secret = IsClipboardFormatAvailable(ExcludeFromMonitoringFormat()) != FALSE;
-    const bool historyMark = IsClipboardFormatAvailable(HistoryPermissionFormat()) != FALSE;
-    if (!content.hasText && (content.secret || !historyMark)) {
+    const bool permissionMark = PermissionAvailable();
+    if (!content.hasText && (content.secret || !permissionMark)) {
         return content;
     }
     WaitForOwner(deadline);
     ClipboardSession session(window);
-    content.secret = content.secret || (historyMark && HistoryForbidden());
+    content.secret = content.secret || (permissionMark && PermissionRefused());
     if (content.hasText) {
         content.text = UnicodeText();
     }
     return content;
 }
 
-WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferDeadline deadline) {
+WriteFailures WriteClipboardText(HWND window, const std::string& text, bool secret,
+                                 TransferDeadline deadline) {
     WriteFailures failures;
+    bool opened = false;
     HGLOBAL block = nullptr;
     try {
         block = UnicodeBlock(text);
         // Emptying tells the owner that its data goes, and waits for it to hear.
         WaitForOwner(deadline);
         ClipboardSession session(window);
+        opened = true;
         if (!EmptyClipboard()) {
             failures.empty = LastSystemError();
         }
-        if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
-            failures.put = LastSystemError();
-        } else {
-            block = nullptr;  // the clipboard's now
+        if (secret) {
+            PutSecretMarks();
         }
+        Put(CF_UNICODETEXT, std::exchange(block, nullptr));
     } catch (const StepError& failure) {
-        failures.empty = failures.empty.value_or(failure);
+        failures.empty = opened ? failures.empty : failure;
         failures.put = failure;
     } catch (const std::bad_alloc&) {
-        failures.empty = failures.put = OutOfMemoryError();
+        failures.empty = opened ? failures.empty : OutOfMemoryError();
+        failures.put = OutOfMemoryError();
     }
     if (block != nullptr) {
         GlobalFree(block);

@@ -36,8 +36,10 @@ struct WriteFailures {
     std::optional<StepError> put;
 };
 
-// Empties the clipboard and puts text on it as Unicode text; window becomes its
-// owner. The clipboard is opened once for both steps.
-WriteFailures WriteClipboardText(HWND window, const std::string& text, TransferDeadline deadline);
+// Empties the clipboard and puts text on it as Unicode text, a secret one with
+// the marks that keep clipboard histories and monitors from it; window becomes
+// the owner. The clipboard is opened once for both steps.
+WriteFailures WriteClipboardText(HWND window, const std::string& text, bool secret,
+                                 TransferDeadline deadline);
 
 }  // namespace textmend

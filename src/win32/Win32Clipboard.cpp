@@ -20,6 +20,7 @@ constexpr wchar_t kRepliesClass[] = L"TextmendClipboardReplies";
 struct Win32Clipboard::Job {
     std::uint64_t id = 0;
     std::optional<std::string> text;  // what to write; nothing for a read
+    bool secret = false;              // to be written with the marks
     ClipboardRead read;
     WriteFailures writeFailures;
 };
@@ -60,9 +61,10 @@ void Win32Clipboard::Read(ReadDone done) {
     Start(job, Pending{job, std::move(done), nullptr, Content::Now()});
 }
 
-void Win32Clipboard::Write(std::string text, bool /*secret*/, WriteDone done) {
+void Win32Clipboard::Write(std::string text, bool secret, WriteDone done) {
     auto job = std::make_shared<Job>();
     job->text = std::move(text);
+    job->secret = secret;
     Start(job, Pending{job, nullptr, std::move(done), {}});
 }
 
@@ -76,7 +78,7 @@ void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
         ClipboardRead read;
         WriteFailures writeFailures;
         if (job->text) {
-            writeFailures = WriteClipboardText(window, *job->text, deadline);
+            writeFailures = WriteClipboardText(window, *job->text, job->secret, deadline);
         } else {
             try {
                 read.content = ReadClipboardContent(window, deadline);

@@ -1,7 +1,7 @@
 """What only the Windows program under Wine shows: the registry layout it
-writes, Unicode text through the Windows clipboard, the tooltip the
-notification area holds, and the icon coming back when the notification area
-is recreated."""
+writes, Unicode text and a password manager's marks through the Windows
+clipboard, the tooltip the notification area holds, and the icon coming back
+when the notification area is recreated."""
 
 import pytest
 
@@ -39,6 +39,24 @@ class TestUnicodeClipboard:
         wait_until(lambda: wine_program.desktop.clipboard() == UNICODE_TEXT,
                    what="the processed text on the clipboard")
         assert wine_program.text_box() == UNICODE_TEXT
+
+
+class TestSecretClipboard:
+    @pytest.mark.parametrize("copy, marks", [
+        ("copy-secret", ["ExcludeClipboardContentFromMonitorProcessing",
+                         "CanIncludeInClipboardHistory=0", "CanUploadToCloudClipboard=0"]),
+        ("copy", []),
+    ])
+    def test_process_puts_the_text_back_with_the_marks_of_the_copy(self, wine_program, copy,
+                                                                  marks):
+        wine_program.start()
+        wine_program.click_and_wait("optUpper", "optUpper", 1)
+        wine_program.wine.run(wine_program.helper, copy, "pass word")
+        assert wine_program.windows_clipboard() == "pass word"
+        wine_program.click("cmdProcess")
+        wait_until(lambda: wine_program.windows_clipboard() == "PASS WORD",
+                   what="the processed text on the clipboard")
+        assert wine_program.helper_run("clipboard-marks").splitlines() == marks
 
 
 class TestNotificationArea:

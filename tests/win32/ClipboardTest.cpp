@@ -70,7 +70,7 @@ TEST(ClipboardTransfer, TextRoundTripsWithEveryCharacter) {
         "",
     };
     for (const std::string& text : texts) {
-        const WriteFailures failures = WriteClipboardText(TestWindow(), text, Soon());
+        const WriteFailures failures = WriteClipboardText(TestWindow(), text, false, Soon());
         ASSERT_FALSE(failures.empty || failures.put) << text;
         const ClipboardContent content = ReadClipboardContent(TestWindow(), Soon());
         ASSERT_TRUE(content.hasText) << text;
@@ -101,6 +101,21 @@ TEST(ClipboardTransfer, WhatOtherProgramsPutIsReadAsTheyMarkedIt) {
          {{CF_UNICODETEXT, Wide(L"pw")}, {Format(L"CanIncludeInClipboardHistory"), Dword(1)}},
          true,
          false},
+        {"kept from the cloud",
+         {{CF_UNICODETEXT, Wide(L"pw")},
+          {Format(L"CanIncludeInClipboardHistory"), Dword(1)},
+          {Format(L"CanUploadToCloudClipboard"), Dword(0)}},
+         true,
+         true},
+        {"allowed into the cloud",
+         {{CF_UNICODETEXT, Wide(L"pw")}, {Format(L"CanUploadToCloudClipboard"), Dword(1)}},
+         true,
+         false},
+        {"a permission too short to say",
+         {{CF_UNICODETEXT, Wide(L"pw")},
+          {Format(L"CanUploadToCloudClipboard"), std::string(2, '\0')}},
+         true,
+         false},
     };
     for (const auto& c : cases) {
         PutAsAnotherProgram(c.formats);
@@ -110,6 +125,43 @@ TEST(ClipboardTransfer, WhatOtherProgramsPutIsReadAsTheyMarkedIt) {
     }
     PutAsAnotherProgram({{CF_TEXT, std::string("ascii", 6)}});
     EXPECT_EQ(ReadClipboardContent(TestWindow(), Soon()).text, "ascii");
+}
+
+// The bytes the clipboard holds in format as they are now; nothing when it holds none.
+std::optional<std::string> BytesNow(UINT format) {
+    if (!OpenClipboard(TestWindow())) {
+        return std::nullopt;
+    }
+    std::optional<std::string> bytes;
+    if (HANDLE data = GetClipboardData(format)) {
+        if (const auto* start = static_cast<const char*>(GlobalLock(data))) {
+            bytes.emplace(start, GlobalSize(data));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return bytes;
+}
+
+TEST(ClipboardTransfer, ASecretTextGoesWithEveryMarkAndAPlainOneWithNone) {
+    for (const bool secret : {true, false}) {
+        PutAsAnotherProgram({{Format(L"CanIncludeInClipboardHistory"), Dword(1)}});
+        const WriteFailures failures = WriteClipboardText(TestWindow(), "pw", secret, Soon());
+        ASSERT_FALSE(failures.empty || failures.put) << secret;
+        EXPECT_EQ(BytesNow(CF_UNICODETEXT), Wide(L"pw")) << secret;
+        EXPECT_EQ(BytesNow(Format(L"ExcludeClipboardContentFromMonitorProcessing")).has_value(),
+                  secret);
+        for (const wchar_t* permission :
+             {L"CanIncludeInClipboardHistory", L"CanUploadToCloudClipboard"}) {
+            const std::optional<std::string> bytes = BytesNow(Format(permission));
+            if (secret) {
+                EXPECT_EQ(bytes, Dword(0)) << permission;
+            } else {
+                EXPECT_FALSE(bytes.has_value()) << permission;
+            }
+        }
+        EXPECT_EQ(ReadClipboardContent(TestWindow(), Soon()).secret, secret);
+    }
 }
 
 // Another thread, with a window of its own, stands in for another program that
@@ -142,7 +194,7 @@ class ClipboardHolder {
 };
 
 TEST(ClipboardTransfer, ABrieflyHeldClipboardIsWaitedFor) {
-    WriteClipboardText(TestWindow(), "waited for", Soon());
+    WriteClipboardText(TestWindow(), "waited for", false, Soon());
     ClipboardHolder holder(30ms);
     ASSERT_TRUE(holder.opened());
     EXPECT_EQ(ReadClipboardContent(TestWindow(), Soon()).text, "waited for");
@@ -151,7 +203,7 @@ TEST(ClipboardTransfer, ABrieflyHeldClipboardIsWaitedFor) {
 TEST(ClipboardTransfer, AClipboardHeldOpenFailsBothStepsWithTheSystemsErrorAndText) {
     ClipboardHolder holder(2s);
     ASSERT_TRUE(holder.opened());
-    const WriteFailures failures = WriteClipboardText(TestWindow(), "refused", Soon());
+    const WriteFailures failures = WriteClipboardText(TestWindow(), "refused", false, Soon());
     for (const std::optional<StepError>& failure : {failures.empty, failures.put}) {
         ASSERT_TRUE(failure.has_value());
         EXPECT_EQ(failure->number(), ERROR_ACCESS_DENIED);

@@ -7,6 +7,10 @@
 //   tray_helper hang-clipboard   takes the clipboard with text promised for later (delayed
 //                                rendering), says "owning", and handles no message again;
 //                                ends when its standard input closes
+//   tray_helper copy TEXT        puts TEXT on the clipboard as Unicode text, and ends
+//   tray_helper copy-secret TEXT the same with the marks a password manager puts beside it
+//   tray_helper clipboard-marks  prints each of those marks the clipboard holds, one a
+//                                line: its name, and for a permission "=" and its DWORD
 //   tray_helper notepad-text     prints the text of notepad's edit box, in brackets
 //   tray_helper settings         prints each value "String" under Software\Textmend as
 //                                key, type number and the data in brackets, tab-separated;
@@ -21,6 +25,7 @@
 #include <io.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -181,6 +186,56 @@ int HangClipboard() {
     return 0;
 }
 
+constexpr const wchar_t* kExcludeMark = L"ExcludeClipboardContentFromMonitorProcessing";
+constexpr const wchar_t* kPermissionMarks[] = {L"CanIncludeInClipboardHistory",
+                                               L"CanUploadToCloudClipboard"};
+
+void PutBytes(UINT format, const void* bytes, size_t size) {
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(data), bytes, size);
+    GlobalUnlock(data);
+    SetClipboardData(format, data);
+}
+
+int Copy(const std::wstring& text, bool secret) {
+    if (!OpenClipboard(nullptr)) {
+        return 1;
+    }
+    EmptyClipboard();
+    PutBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    if (secret) {
+        const DWORD refused = 0;
+        PutBytes(RegisterClipboardFormatW(kExcludeMark), &refused, sizeof(refused));
+        for (const wchar_t* mark : kPermissionMarks) {
+            PutBytes(RegisterClipboardFormatW(mark), &refused, sizeof(refused));
+        }
+    }
+    CloseClipboard();
+    return 0;
+}
+
+int PrintClipboardMarks() {
+    if (!OpenClipboard(nullptr)) {
+        return 1;
+    }
+    if (IsClipboardFormatAvailable(RegisterClipboardFormatW(kExcludeMark))) {
+        std::printf("%s\n", ToUtf8(kExcludeMark).c_str());
+    }
+    for (const wchar_t* mark : kPermissionMarks) {
+        HANDLE data = GetClipboardData(RegisterClipboardFormatW(mark));
+        if (data == nullptr) {
+            continue;
+        }
+        const auto* value = static_cast<const DWORD*>(GlobalLock(data));
+        if (value != nullptr && GlobalSize(data) >= sizeof(DWORD)) {
+            std::printf("%s=%lu\n", ToUtf8(mark).c_str(), *value);
+        }
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return 0;
+}
+
 // Asked of the box itself: a copy through the clipboard would race the paste
 // being checked, which notepad takes from the clipboard when it gets to it.
 int PrintNotepadText() {
@@ -255,6 +310,12 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"hang-clipboard") {
         return HangClipboard();
     }
+    if ((command == L"copy" || command == L"copy-secret") && argc > 2) {
+        return Copy(argv[2], command == L"copy-secret");
+    }
+    if (command == L"clipboard-marks") {
+        return PrintClipboardMarks();
+    }
     if (command == L"settings") {
         return PrintSettings();
     }
@@ -263,6 +324,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::fprintf(stderr,
                  "usage: tray_helper tooltips | remove-icon | taskbar-created | clipboard | "
-                 "hang-clipboard | settings | notepad-text\n");
+                 "hang-clipboard | copy TEXT | copy-secret TEXT | clipboard-marks | settings | "
+                 "notepad-text\n");
     return 2;
 }
