@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "qt/QtX11Display.h"
+#include "spelling/HunspellWordList.h"
 #include "textmend/version.h"
 
 namespace textmend {
@@ -86,6 +87,7 @@ Program::Program(const Icons& icons)
         .system = system_,
         .scratch = DefaultScratchFolders(),
         .version = AppVersion{kVersionMajor, kVersionMinor, kVersionRevision},
+        .dictionary = [] { return UserDictionaries(); },
     });
 
     window_.View().OnClick(
