@@ -6,6 +6,7 @@
 #include "textmend/version.h"
 #include "win32/Utf.h"
 #include "win32/VersionResource.h"
+#include "win32/Win32Dictionary.h"
 
 namespace textmend {
 
@@ -45,6 +46,7 @@ Program::Program(HINSTANCE instance, TrayIcons trayIcons)
         .scratch = DefaultScratchFolders(),
         .version = ReadAppVersion(instance).value_or(
             AppVersion{kVersionMajor, kVersionMinor, kVersionRevision}),
+        .dictionary = &SystemDictionaries,
     });
     window_.Attach(*core_);
 }
