@@ -16,6 +16,7 @@ enum class ControlKind : std::uint8_t {
     TextBox,    // several lines, vertical scroll bar
     HotkeyBox,  // shows a key combination and takes the next one the user presses
     Label,
+    Frame,  // a captioned group around the controls that follow it in the table
     PictureBox,
     Line,
     Timer,

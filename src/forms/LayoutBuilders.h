@@ -60,6 +60,12 @@ constexpr ControlDef Picture(std::string_view name, int left, int top, int width
     return c;
 }
 
+// A group box; its caption sits on its top edge, and it takes no focus.
+constexpr ControlDef Frame(std::string_view name, std::string_view caption, int left, int top,
+                           int width, int height) {
+    return Box(ControlKind::Frame, name, caption, left, top, width, height, -1);
+}
+
 // A line from (x1, y1) to (x2, y2), kept in left, top, width and height.
 constexpr ControlDef Line(std::string_view name, int x1, int y1, int x2, int y2,
                           std::uint32_t color) {

@@ -1,6 +1,7 @@
 #include "qt/FormView.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QJsonArray>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -129,6 +130,10 @@ void FormView::Build(const ControlDef& spec, const Icons& icons) {
             widget = label;
             break;
         }
+        case ControlKind::Frame:
+            // Built before the controls it holds, so that they lie above it.
+            widget = new QGroupBox(Text(spec.caption), clientArea_);
+            break;
         case ControlKind::PictureBox:
             widget = new IconBox(
                 spec.picture == PictureContent::AutoprocessIcon ? icons.autoprocess : icons.normal,
@@ -239,6 +244,8 @@ QJsonObject FormView::Describe() const {
             control["text"] = label->text();
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             control["text"] = button->text();
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            control["text"] = frame->title();
         } else if (auto* keys = dynamic_cast<HotkeyEdit*>(widget)) {
             control["text"] = QString::fromStdString(HotkeyTextOf(keys->Combination()));
         }

@@ -9,6 +9,7 @@
 #include <exception>
 #include <iostream>
 
+#include "spelling/HunspellWordList.h"
 #include "textmend/version.h"
 
 namespace textmend {
@@ -93,6 +94,7 @@ Program::Program(const Icons& icons)
         .scratch = DefaultScratchFolders(),
         .version = AppVersion{kVersionMajor, kVersionMinor, kVersionRevision},
         .notice = &notice_,
+        .dictionary = [] { return UserDictionaries(); },
     });
 
     window_.View().OnClick(

@@ -56,18 +56,21 @@ void frmMain::syncMenus() {
     for (const FlagControl& control : kFlagControls) {
         State(control.item).value = Value(control.box) == 1 ? 1 : 0;
     }
-    RemoveTwiceRule();
+    RemoveReturnsRule();
 }
 
-// Remove rtns 2X means something only on top of Remove returns: without it, its
-// box and its item take no clicks and the item shows no mark.
-void frmMain::RemoveTwiceRule() {
+// Remove rtns 2X and Keep list items mean something only on top of Remove
+// returns: without it, their boxes and items take no clicks and the items show
+// no mark.
+void frmMain::RemoveReturnsRule() {
     const bool allowed = Value("chkRemCRs") == 1;
-    State("chkRemCRdbl").enabled = allowed;
-    ControlState& item = State("mnuRemCRdbl");
-    item.enabled = allowed;
-    if (!allowed) {
-        item.value = 0;
+    for (const FlagControl& control : kRemoveReturnsRefinements) {
+        State(control.box).enabled = allowed;
+        ControlState& item = State(control.item);
+        item.enabled = allowed;
+        if (!allowed) {
+            item.value = 0;
+        }
     }
 }
 
@@ -85,9 +88,11 @@ void frmMain::ToggleBox(std::string_view boxName) {
     }
     // A grayed box counts as clear, so a click turns it on.
     box.value = box.value == 1 ? 0 : 1;
-    // Clearing Remove returns clears Remove rtns 2X with it.
+    // Clearing Remove returns clears what refines it.
     if (boxName == "chkRemCRs" && box.value == 0) {
-        State("chkRemCRdbl").value = 0;
+        for (const FlagControl& control : kRemoveReturnsRefinements) {
+            State(control.box).value = 0;
+        }
     }
     syncMenus();
 }

@@ -48,7 +48,20 @@ std::optional<std::string> frmMain::TextToPut(ProcessRoute route, const Clipboar
         [this](std::int32_t number, const std::string& description) {
             State("txtClipboard").text = FormatErrorMessage(number, description);
         },
-        ports_.scratch);
+        ports_.scratch, IsSet(options.joinwords) ? Dictionary() : nullptr);
+}
+
+const WordList* frmMain::Dictionary() {
+    if (!dictionary_) {
+        dictionary_.emplace();
+        if (ports_.dictionary) {
+            try {
+                *dictionary_ = ports_.dictionary();
+            } catch (const StepError&) {
+            }
+        }
+    }
+    return dictionary_->get();
 }
 
 // The text box shows what was put, or would have been. The watcher's run beeps

@@ -31,7 +31,7 @@ struct FlagControl {
 };
 
 // In the order the popup lists them.
-inline constexpr std::array<FlagControl, 7> kFlagControls = {{
+inline constexpr std::array<FlagControl, 12> kFlagControls = {{
     {"chkDblspc", "mnuDblspc", &OptionSet::dblspc},
     {"chkNoblanks", "mnuNoblanks", &OptionSet::noblanks},
     {"chkTrimCR", "mnuTrimCR", &OptionSet::trimcr},
@@ -39,6 +39,17 @@ inline constexpr std::array<FlagControl, 7> kFlagControls = {{
     {"chkRemCRdbl", "mnuRemCRdbl", &OptionSet::remcrdbl},
     {"chkSentence", "mnuSentence", &OptionSet::sentence},
     {"chkRemGT", "mnuRemGT", &OptionSet::remgt},
+    {"chkInvisible", "mnuInvisible", &OptionSet::invisible},
+    {"chkPlainPunct", "mnuPlainPunct", &OptionSet::plainpunct},
+    {"chkJoinWords", "mnuJoinWords", &OptionSet::joinwords},
+    {"chkTrimSpaces", "mnuTrimSpaces", &OptionSet::trimspaces},
+    {"chkKeepLists", "mnuKeepLists", &OptionSet::keeplists},
+}};
+
+// The clean-ups that change only what Remove returns does.
+inline constexpr std::array<FlagControl, 2> kRemoveReturnsRefinements = {{
+    {"chkRemCRdbl", "mnuRemCRdbl", &OptionSet::remcrdbl},
+    {"chkKeepLists", "mnuKeepLists", &OptionSet::keeplists},
 }};
 
 // The case option that the option button or popup item named stands for.

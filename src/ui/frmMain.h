@@ -13,6 +13,7 @@
 // window asks; a timer's running state is Control(name)->enabled.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,7 @@
 #include "ports/AlertPorts.h"
 #include "ports/AutostartPort.h"
 #include "ports/ClipboardPort.h"
+#include "ports/DictionarySource.h"
 #include "ports/HotkeyPort.h"
 #include "ports/ShellPort.h"
 #include "ports/SystemPort.h"
@@ -56,6 +58,7 @@ struct MainPorts {
     // Where the paste may be left to the user (a desktop that lets the program
     // type nowhere); none elsewhere.
     NoticePort* notice = nullptr;
+    DictionarySource dictionary = {};
 };
 
 class frmMain : public Form, private ProcessHost {
@@ -68,7 +71,7 @@ class frmMain : public Form, private ProcessHost {
     // A tick of the named timer; false for a name that is no timer of this window.
     bool Tick(std::string_view timerName);
 
-    // Start-up and shutdown. Form_Unload saves the twelve settings, then removes
+    // Start-up and shutdown. Form_Unload saves the settings, then removes
     // the tray icon; it runs once, later calls do nothing.
     void Form_Load();
     void Form_Unload();
@@ -173,7 +176,7 @@ class frmMain : public Form, private ProcessHost {
     void ApplyOptions(const OptionSet& options);
     void SelectCase(std::string_view optionName);
     void ToggleBox(std::string_view boxName);
-    void RemoveTwiceRule();
+    void RemoveReturnsRule();
     void AutoprocessSwitched();
     void SetMark(std::string_view first, std::string_view twin, int value);
     void SetTimerRunning(std::string_view timerName, bool running);
@@ -186,6 +189,7 @@ class frmMain : public Form, private ProcessHost {
     void HideIfMinimizedToTray();
     void ComeOutWithoutTray();
     int Value(std::string_view name) const;
+    const WordList* Dictionary();
 
     MainPorts ports_;
     TrayIcon trayIcon_;
@@ -209,6 +213,7 @@ class frmMain : public Form, private ProcessHost {
     WindowState windowState_ = WindowState::Normal;
     bool windowHidden_ = true;
     bool loaded_ = false;
+    std::optional<std::unique_ptr<WordList>> dictionary_;  // once asked for
 };
 
 }  // namespace textmend

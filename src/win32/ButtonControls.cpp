@@ -1,5 +1,6 @@
-// Option buttons, check boxes and command buttons. Option buttons and check boxes
-// are the non-automatic kinds: a click only reports, and the form decides the value.
+// Option buttons, check boxes, command buttons and frames (group boxes). Option
+// buttons and check boxes are the non-automatic kinds: a click only reports, and
+// the form decides the value.
 
 #include <windows.h>
 // after windows.h, which it needs
@@ -33,6 +34,8 @@ class ButtonBinding : public ControlBinding {
                 return {WC_BUTTONW, BS_RADIOBUTTON | WS_TABSTOP, 0};
             case ControlKind::CheckBox:
                 return {WC_BUTTONW, BS_3STATE | WS_TABSTOP, 0};
+            case ControlKind::Frame:
+                return {WC_BUTTONW, BS_GROUPBOX, 0};
             default:
                 return {WC_BUTTONW,
                         static_cast<DWORD>(def().isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
@@ -43,14 +46,27 @@ class ButtonBinding : public ControlBinding {
 
     std::wstring InitialText() const override { return Utf8ToWide(def().caption); }
 
+    // Every control clips its siblings, so a frame lies beneath the controls it
+    // holds or it would hide them.
+    void Place(UINT dpi, HFONT font) override {
+        ControlBinding::Place(dpi, font);
+        if (def().kind == ControlKind::Frame) {
+            SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+
+    bool ShowsCaption() const {
+        return def().kind == ControlKind::CommandButton || def().kind == ControlKind::Frame;
+    }
+
     void Draw(const ControlState& state) override {
-        if (def().kind != ControlKind::CommandButton) {
+        if (!ShowsCaption()) {
             SendMessageW(hwnd(), BM_SETCHECK, CheckValue(state.value), 0);
         }
     }
 
     void DescribeShown(JsonObject& out) const override {
-        if (def().kind == ControlKind::CommandButton) {
+        if (ShowsCaption()) {
             out.Add("text", WideToUtf8(WindowText(hwnd())));
             return;
         }

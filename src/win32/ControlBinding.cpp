@@ -17,6 +17,7 @@ std::unique_ptr<ControlBinding> ControlBinding::For(const ControlDef& def) {
         case ControlKind::OptionButton:
         case ControlKind::CheckBox:
         case ControlKind::CommandButton:
+        case ControlKind::Frame:
             return MakeButtonBinding(def);
         case ControlKind::TextBox:
         case ControlKind::Label:

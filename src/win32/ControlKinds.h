@@ -8,7 +8,7 @@
 
 namespace textmend {
 
-// Option buttons, check boxes and command buttons.
+// Option buttons, check boxes, command buttons and frames.
 std::unique_ptr<ControlBinding> MakeButtonBinding(const ControlDef& def);
 // Text boxes and labels.
 std::unique_ptr<ControlBinding> MakeTextBinding(const ControlDef& def);

@@ -7,6 +7,7 @@
 #include "win32/CommandMessages.h"
 #include "win32/Utf.h"
 #include "win32/VersionResource.h"
+#include "win32/Win32Dictionary.h"
 
 namespace textmend {
 
@@ -46,6 +47,7 @@ Program::Program(HINSTANCE instance, TrayIcons trayIcons)
         .scratch = DefaultScratchFolders(),
         .version = ReadAppVersion(instance).value_or(
             AppVersion{kVersionMajor, kVersionMinor, kVersionRevision}),
+        .dictionary = &SystemDictionaries,
     });
     window_.Attach(*core_);
 }

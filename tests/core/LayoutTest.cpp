@@ -26,8 +26,41 @@ TEST(Layout, TabOrderOfTheMainWindowRunsFromZeroWithoutGaps) {
             EXPECT_TRUE(tabs.insert(control.tabIndex).second) << control.name;
         }
     }
-    ASSERT_EQ(tabs.size(), 14u);
-    EXPECT_EQ(*tabs.rbegin(), 13);
+    ASSERT_EQ(tabs.size(), 19u);
+    EXPECT_EQ(*tabs.rbegin(), 18);
+}
+
+bool Inside(const ControlDef& inner, const ControlDef& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top &&
+           inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
+
+// The window grows to hold what was added; a frame holds whatever it overlaps.
+TEST(Layout, ControlsLieInsideTheWindowAndTheirFrames) {
+    for (const FormDef* form : AllLayouts()) {
+        ControlDef client{};
+        client.width = form->clientWidth;
+        client.height = form->clientHeight;
+        for (const ControlDef& control : form->controls) {
+            // Lines keep end points; timers and menus have no place.
+            if (control.kind == ControlKind::Line || control.kind == ControlKind::Timer ||
+                control.kind == ControlKind::Menu || control.kind == ControlKind::MenuItem ||
+                control.kind == ControlKind::Separator) {
+                continue;
+            }
+            EXPECT_TRUE(Inside(control, client)) << form->name << " " << control.name;
+            for (const ControlDef& frame : form->controls) {
+                const bool overlaps = control.left < frame.left + frame.width &&
+                                      frame.left < control.left + control.width &&
+                                      control.top < frame.top + frame.height &&
+                                      frame.top < control.top + control.height;
+                if (frame.kind == ControlKind::Frame && &frame != &control && overlaps) {
+                    EXPECT_TRUE(Inside(control, frame)) << control.name << " in " << frame.name;
+                }
+            }
+        }
+    }
 }
 
 TEST(Layout, MenuItemsBelongToMenusOfTheTable) {
@@ -63,6 +96,11 @@ TEST(Layout, ThePopupListsItsEntriesInOrder) {
                                                     "mnuRemCRdbl",
                                                     "mnuSentence",
                                                     "mnuRemGT",
+                                                    "mnuInvisible",
+                                                    "mnuPlainPunct",
+                                                    "mnuJoinWords",
+                                                    "mnuTrimSpaces",
+                                                    "mnuKeepLists",
                                                     "sep3",
                                                     "mnuPopAutoprocess",
                                                     "mnuPopProcess",
@@ -114,7 +152,7 @@ TEST(Layout, WindowsHaveTheirSizesAndButtons) {
         bool minimize, taskbar;
     };
     const Window windows[] = {
-        {MainLayout(), "Textmend", 4995, 4020, true, true},
+        {MainLayout(), "Textmend", 4995, 5055, true, true},
         {HelpLayout(), "Textmend Help", 6030, 3195, false, false},
         {AboutLayout(), "About", 5730, 4080, false, false},
     };

@@ -30,6 +30,11 @@ void MainHarness::Build(ScratchFolders folders) {
         .scratch = std::move(folders),
         .version = AppVersion{2, 3, 4},
         .notice = &notice,
+        .dictionary =
+            [this] {
+                ++dictionariesOpened;
+                return dictionary ? dictionary() : nullptr;
+            },
     });
 }
 
@@ -46,8 +51,10 @@ void MainHarness::ChooseOptions(std::string_view caseOption,
                                 const std::vector<std::string>& boxesSet) {
     form->Click(caseOption);
     // Remove returns first, so Remove rtns 2X can be reached.
-    for (std::string_view box : {"chkRemCRs", "chkDblspc", "chkNoblanks", "chkTrimCR",
-                                 "chkRemCRdbl", "chkSentence", "chkRemGT"}) {
+    for (std::string_view box :
+         {"chkRemCRs", "chkDblspc", "chkNoblanks", "chkTrimCR", "chkRemCRdbl", "chkSentence",
+          "chkRemGT", "chkInvisible", "chkPlainPunct", "chkJoinWords", "chkTrimSpaces",
+          "chkKeepLists"}) {
         const bool wanted = std::find(boxesSet.begin(), boxesSet.end(), box) != boxesSet.end();
         if ((Value(box) == 1) != wanted) {
             form->Click(box);

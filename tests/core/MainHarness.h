@@ -25,7 +25,7 @@ struct MainHarness {
     // Builds the window anew (before Load) so the line-based steps find no
     // folder for their scratch file.
     void MakeScratchUnusable();
-    // Sets the case option and the seven boxes to exactly these, by clicks.
+    // Sets the case option and the twelve boxes to exactly these, by clicks.
     void ChooseOptions(std::string_view caseOption, const std::vector<std::string>& boxesSet);
 
     int Value(std::string_view name) const { return form->Control(name)->value; }
@@ -55,6 +55,8 @@ struct MainHarness {
     JournalSettings settings{journal};
     FakeSystem system;
     TempFolder scratch;
+    DictionarySource dictionary;  // none unless a test gives one
+    int dictionariesOpened = 0;
     std::unique_ptr<frmMain> form;
 
   private:

@@ -77,7 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxToggle{"mnuTrimCR", "chkTrimCR", "mnuTrimCR", 1},
                       BoxToggle{"mnuRemCRs", "chkRemCRs", "mnuRemCRs", 0},
                       BoxToggle{"mnuSentence", "chkSentence", "mnuSentence", 0},
-                      BoxToggle{"mnuRemGT", "chkRemGT", "mnuRemGT", 0}));
+                      BoxToggle{"mnuRemGT", "chkRemGT", "mnuRemGT", 0},
+                      BoxToggle{"chkInvisible", "chkInvisible", "mnuInvisible", 0},
+                      BoxToggle{"mnuPlainPunct", "chkPlainPunct", "mnuPlainPunct", 0},
+                      BoxToggle{"chkJoinWords", "chkJoinWords", "mnuJoinWords", 0},
+                      BoxToggle{"mnuTrimSpaces", "chkTrimSpaces", "mnuTrimSpaces", 0}));
 
 // A stored 2 shows as an unmarked item and counts as clear, so a choice turns it on.
 struct GrayedCase {
@@ -111,45 +115,63 @@ INSTANTIATE_TEST_SUITE_P(
                       GrayedCase{"mnuRemCRdbl", "chkRemCRdbl", "mnuRemCRdbl", "remcrdbl"},
                       GrayedCase{"chkRemCRdbl", "chkRemCRdbl", "mnuRemCRdbl", "remcrdbl"}));
 
-TEST(RemoveReturnsRule, SettingItEnablesTheTwiceBoxAndItemWithoutSettingThem) {
+// The boxes that refine Remove returns, with their popup items.
+struct Refinement {
+    const char* box;
+    const char* item;
+};
+constexpr Refinement kRefinements[] = {{"chkRemCRdbl", "mnuRemCRdbl"},
+                                       {"chkKeepLists", "mnuKeepLists"}};
+
+TEST(RemoveReturnsRule, SettingItEnablesItsRefinementsWithoutSettingThem) {
     for (const char* click : {"chkRemCRs", "mnuRemCRs"}) {
         MainHarness h;
         h.Load();
         h.form->Click(click);
         EXPECT_EQ(h.Value("chkRemCRs"), 1) << click;
-        EXPECT_TRUE(h.Enabled("chkRemCRdbl")) << click;
-        EXPECT_TRUE(h.Enabled("mnuRemCRdbl")) << click;
-        EXPECT_EQ(h.Value("chkRemCRdbl"), 0) << click;
-        EXPECT_EQ(h.Value("mnuRemCRdbl"), 0) << click;
+        for (const Refinement& r : kRefinements) {
+            EXPECT_TRUE(h.Enabled(r.box)) << click << r.box;
+            EXPECT_TRUE(h.Enabled(r.item)) << click << r.box;
+            EXPECT_EQ(h.Value(r.box), 0) << click << r.box;
+            EXPECT_EQ(h.Value(r.item), 0) << click << r.box;
+        }
     }
 }
 
-TEST(RemoveReturnsRule, ClearingItClearsAndDisablesTheTwiceBoxAndItem) {
+TEST(RemoveReturnsRule, ClearingItClearsAndDisablesItsRefinements) {
     for (const char* click : {"chkRemCRs", "mnuRemCRs"}) {
         MainHarness h;
         h.Load();
         h.form->Click("chkRemCRs");
-        h.form->Click("chkRemCRdbl");
-        ASSERT_EQ(h.Value("mnuRemCRdbl"), 1);
+        for (const Refinement& r : kRefinements) {
+            h.form->Click(r.box);
+            ASSERT_EQ(h.Value(r.item), 1) << r.box;
+        }
         h.form->Click(click);
-        EXPECT_EQ(h.Value("chkRemCRdbl"), 0) << click;
-        EXPECT_FALSE(h.Enabled("chkRemCRdbl")) << click;
-        EXPECT_FALSE(h.Enabled("mnuRemCRdbl")) << click;
-        EXPECT_EQ(h.Value("mnuRemCRdbl"), 0) << click;
-        // Setting it again enables the twice box but leaves it clear.
+        for (const Refinement& r : kRefinements) {
+            EXPECT_EQ(h.Value(r.box), 0) << click << r.box;
+            EXPECT_FALSE(h.Enabled(r.box)) << click << r.box;
+            EXPECT_FALSE(h.Enabled(r.item)) << click << r.box;
+            EXPECT_EQ(h.Value(r.item), 0) << click << r.box;
+        }
+        // Setting it again enables the refinements but leaves them clear.
         h.form->Click(click);
-        EXPECT_TRUE(h.Enabled("chkRemCRdbl")) << click;
-        EXPECT_EQ(h.Value("chkRemCRdbl"), 0) << click;
+        for (const Refinement& r : kRefinements) {
+            EXPECT_TRUE(h.Enabled(r.box)) << click << r.box;
+            EXPECT_EQ(h.Value(r.box), 0) << click << r.box;
+        }
     }
 }
 
-TEST(RemoveReturnsRule, TheDisabledTwiceBoxAndItemTakeNoClicks) {
+TEST(RemoveReturnsRule, TheDisabledRefinementsTakeNoClicks) {
     MainHarness h;
     h.Load();
-    EXPECT_TRUE(h.form->Click("chkRemCRdbl"));
-    EXPECT_TRUE(h.form->Click("mnuRemCRdbl"));
-    EXPECT_EQ(h.Value("chkRemCRdbl"), 0);
-    EXPECT_EQ(h.Value("mnuRemCRdbl"), 0);
+    for (const Refinement& r : kRefinements) {
+        EXPECT_TRUE(h.form->Click(r.box));
+        EXPECT_TRUE(h.form->Click(r.item));
+        EXPECT_EQ(h.Value(r.box), 0) << r.box;
+        EXPECT_EQ(h.Value(r.item), 0) << r.box;
+    }
 }
 
 TEST(SyncMenus, ChangesOnlyMenuItems) {
@@ -175,7 +197,8 @@ TEST(SyncMenus, AWindowClickShowsInThePopup) {
 TEST(RestoreDefaults, KeepsRemoveReturnsSetAndClearsTheTwiceBox) {
     MainHarness h;
     h.Load();
-    h.ChooseOptions("optUpper", {"chkRemCRs", "chkRemCRdbl", "chkSentence", "chkRemGT"});
+    h.ChooseOptions("optUpper", {"chkRemCRs", "chkRemCRdbl", "chkSentence", "chkRemGT",
+                                 "chkInvisible", "chkJoinWords", "chkKeepLists"});
     h.form->Click("mnuRestore");
     EXPECT_EQ(h.Value("optClean"), 1);
     EXPECT_EQ(h.Value("optUpper"), 0);

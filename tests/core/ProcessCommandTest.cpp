@@ -48,8 +48,58 @@ INSTANTIATE_TEST_SUITE_P(
         ProcessCase{"ProperCase", "optProper", {}, "hELLO wORLD", "Hello World"},
         ProcessCase{
             "DoubleSpacesAfterPeriods", "optClean", {"chkDblspc"}, "End.  Next", "End. Next"},
-        ProcessCase{"ClearedBoxLeavesItsStepOut", "optClean", {}, "End.  Next", "End.  Next"}),
+        ProcessCase{"ClearedBoxLeavesItsStepOut", "optClean", {}, "End.  Next", "End.  Next"},
+        ProcessCase{"RemoveInvisible", "optClean", {"chkInvisible"}, "a\u200Bb\uFEFF", "ab"},
+        ProcessCase{"PlainPunctuation",
+                    "optClean",
+                    {"chkPlainPunct"},
+                    "\u201CIt\u2019s\u201D \u2014 ok\u2026",
+                    "\"It's\" -- ok..."},
+        ProcessCase{"JoinSplitWordsWithoutDictionary",
+                    "optClean",
+                    {"chkJoinWords"},
+                    "inter-\r\nnational",
+                    "international"},
+        ProcessCase{"TrimLineEnds", "optClean", {"chkTrimSpaces"}, "a \t\r\nb  ", "a\r\nb"},
+        ProcessCase{"KeepListItems",
+                    "optClean",
+                    {"chkRemCRs", "chkKeepLists"},
+                    "Items\r\n- one\r\n- two",
+                    "Items\r\n- one\r\n- two"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Known halves whose joined word is not known keep their hyphen.
+class KnownWords : public WordList {
+  public:
+    bool Known(std::string_view word) const override { return word == "well" || word == "known"; }
+};
+
+TEST(ProcessCommandJoiningSplitWords, OpensTheDictionaryOnceWhenFirstJoining) {
+    MainHarness h;
+    h.dictionary = [] { return std::make_unique<KnownWords>(); };
+    h.Load();
+    h.ChooseOptions("optClean", {});
+    h.clipboard.Copy("well-\r\nknown");
+    h.form->Click("cmdProcess");
+    EXPECT_EQ(h.dictionariesOpened, 0);
+    h.form->Click("chkJoinWords");
+    for (int run = 0; run < 2; ++run) {
+        h.clipboard.Copy("well-\r\nknown");
+        h.form->Click("cmdProcess");
+        EXPECT_EQ(h.clipboard.Text(), "well-known") << run;
+    }
+    EXPECT_EQ(h.dictionariesOpened, 1);
+}
+
+TEST(ProcessCommandJoiningSplitWords, FallsBackToThePlainRuleWhenTheDictionaryFails) {
+    MainHarness h;
+    h.dictionary = []() -> std::unique_ptr<WordList> { throw Failure(); };
+    h.Load();
+    h.ChooseOptions("optClean", {"chkJoinWords"});
+    h.clipboard.Copy("well-\r\nknown");
+    h.form->Click("cmdProcess");
+    EXPECT_EQ(h.clipboard.Text(), "wellknown");
+}
 
 TEST(ProcessCommandWithoutText, SaysSoAndTouchesNothing) {
     MainHarness h;

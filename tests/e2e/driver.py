@@ -42,7 +42,8 @@ def start_owner(command, env):
 MAIN_CAPTION = "Textmend 2.3.4 "
 # The twelve options' keys, then the hotkey's.
 SETTING_KEYS = ["upper", "lower", "clean", "proper", "remcrs", "dblspc", "sentence",
-                "noblanks", "trimcr", "remcrdbl", "start", "remgt", "hotkey"]
+                "noblanks", "trimcr", "remcrdbl", "start", "remgt", "hotkey", "invisible",
+                "plainpunct", "joinwords", "trimspaces", "keeplists"]
 
 
 # The string escapes of a desktop entry's values.

@@ -15,7 +15,8 @@ DEFAULT_VALUES = {
 DEFAULT_TEXTS = {
     "upper": "False", "lower": "False", "clean": "True", "proper": "False",
     "remcrs": "0", "dblspc": "1", "sentence": "0", "noblanks": "1", "trimcr": "1",
-    "remcrdbl": "0", "start": "False", "remgt": "0", "hotkey": "",
+    "remcrdbl": "0", "start": "False", "remgt": "0", "hotkey": "", "invisible": "False",
+    "plainpunct": "False", "joinwords": "False", "trimspaces": "False", "keeplists": "False",
 }
 POPUP_MARKS = {
     "mnuClean": "optClean", "mnuUpper": "optUpper", "mnuLower": "optLower",

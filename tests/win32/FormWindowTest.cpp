@@ -72,7 +72,7 @@ TEST_F(MainFormWindowTest, ClientAreaAndControlsSitWhereTheTwipsSay) {
     RECT client{};
     GetClientRect(window.Hwnd(), &client);
     EXPECT_EQ(client.right, 333);   // 4995 twips
-    EXPECT_EQ(client.bottom, 268);  // 4020 twips
+    EXPECT_EQ(client.bottom, 337);  // 5055 twips
 
     const struct {
         const char* name;
@@ -103,7 +103,7 @@ TEST_F(MainFormWindowTest, AMoveToADenserScreenLaysEverythingOutAgain) {
     RECT client{};
     GetClientRect(window.Hwnd(), &client);
     EXPECT_EQ(client.right, 666);   // 4995 twips at 192 dots per inch
-    EXPECT_EQ(client.bottom, 536);  // 4020 twips
+    EXPECT_EQ(client.bottom, 674);  // 5055 twips
     RECT process{};
     GetWindowRect(Control("cmdProcess"), &process);
     MapWindowPoints(nullptr, window.Hwnd(), reinterpret_cast<POINT*>(&process), 2);
@@ -118,8 +118,10 @@ TEST_F(MainFormWindowTest, AMoveToADenserScreenLaysEverythingOutAgain) {
 
 TEST_F(MainFormWindowTest, TabbingFollowsTheTabIndexes) {
     const std::vector<std::string> expected = {
-        "cmdProcess",  "txtClipboard", "optClean", "chkDblspc", "chkSentence", "chkTrimCR",
-        "chkNoblanks", "chkRemCRdbl",  "chkRemGT", "Picture1",  "chkRemCRs"};
+        "cmdProcess",    "txtClipboard", "optClean",      "chkDblspc",
+        "chkSentence",   "chkTrimCR",    "chkNoblanks",   "chkRemCRdbl",
+        "chkRemGT",      "Picture1",     "chkRemCRs",     "chkInvisible",
+        "chkPlainPunct", "chkJoinWords", "chkTrimSpaces", "chkKeepLists"};
     ShowWindow(window.Hwnd(), SW_SHOWNORMAL);
     SetForegroundWindow(window.Hwnd());
     SetFocus(Control("cmdProcess"));
@@ -130,7 +132,7 @@ TEST_F(MainFormWindowTest, TabbingFollowsTheTabIndexes) {
     } while (GetFocus() != Control("cmdProcess") && order.size() < 30);
     EXPECT_EQ(order, expected);
     SendMessageW(window.Hwnd(), WM_NEXTDLGCTL, TRUE, FALSE);  // Shift+Tab
-    EXPECT_EQ(GetFocus(), Control("chkRemCRs")) << "backwards round to the last";
+    EXPECT_EQ(GetFocus(), Control("chkKeepLists")) << "backwards round to the last";
 }
 
 // At 100, 125, 150 and 200 %, every caption is drawn whole: its text in the
@@ -237,7 +239,7 @@ TEST_F(MainFormWindowTest, ThePopupLeavesTheMenuBarWhenTheFormHidesIt) {
     EXPECT_EQ(titles, (std::vector<std::wstring>{L"File", L"Options", L"Help"}));
     RECT client{};
     GetClientRect(window.Hwnd(), &client);
-    EXPECT_EQ(client.bottom, 268);
+    EXPECT_EQ(client.bottom, 337);
 }
 
 TEST_F(MainFormWindowTest, MenuMarksFollowTheFormAndChoicesReachIt) {
