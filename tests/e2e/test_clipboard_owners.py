@@ -5,10 +5,8 @@ by the same window."""
 import os
 import subprocess
 
-import pytest
-
 from desktop import end_process, holds_for, wait_until
-from driver import X11_OWNER, LinuxDriver
+from driver import X11_OWNER
 
 
 def toggle(program, box):
@@ -57,13 +55,6 @@ class TestOwnerThatNeverAnswers:
         program.desktop.copy("after the hang")
         wait_until(lambda: program.desktop.clipboard() == "AFTER THE HANG", timeout=5,
                    what="the next copy to be processed")
-
-
-@pytest.fixture
-def linux_program(program):
-    if not isinstance(program, LinuxDriver):
-        pytest.skip("X11 clipboard owners")
-    return program
 
 
 class TestEveryCopyIsSeen:
