@@ -1,12 +1,16 @@
 """What the Linux program puts on the clipboard, as other programs see it: a
-password manager's copy goes back with its mark and is not offered for saving."""
+password manager's copy goes back with its mark and is not offered for saving,
+and the copier hands the clipboard straight to the program, never to nobody."""
 
+import os
 import subprocess
+import sys
 
 from desktop import end_process, wait_until
 from driver import X11_OWNER
 
 HINT = "x-kde-passwordManagerHint"
+OWNERS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "selection_owners.py")
 
 
 def mark(program):
@@ -53,3 +57,32 @@ class TestSecretCopy:
         program.click("cmdProcess")
         wait_until(lambda: program.desktop.clipboard() == "PLAIN WORDS", what="the result")
         assert mark(program) is None
+
+
+class TestLargeCopy:
+    def test_the_clipboard_passes_from_the_copier_to_the_program_in_one_step(
+            self, linux_program):
+        program = linux_program
+        program.start()
+        program.click_and_wait("optUpper", "optUpper", 1)
+        line = "a line of a large copy, to be put in capitals\n"
+        copied = line * (5_000_000 // len(line))
+        program.desktop.copy(copied)
+        with open(os.path.join(program.workdir, "owners.txt"), "w+") as owners:
+            watcher = subprocess.Popen([sys.executable, OWNERS], env=program.desktop.env,
+                                       stdout=owners, stderr=subprocess.DEVNULL)
+            try:
+                def changes():
+                    owners.seek(0)
+                    return owners.read().split()
+                wait_until(lambda: changes()[:1] == ["watching"], what="the owner watcher")
+                program.click("cmdProcess")
+                wait_until(lambda: len(changes()) > 1 and changes()[-1] != "0", timeout=30,
+                           what="a new owner of the clipboard")
+                wait_until(lambda: program.text_box() == copied.upper().rstrip("\n"),
+                           timeout=30, what="the result in the text box")
+                # No owner of none between the copier and the program.
+                assert changes()[1:] == [changes()[1]] and changes()[1] != "0", changes()
+            finally:
+                end_process(watcher)
+        assert program.desktop.clipboard() == copied.upper().rstrip("\n")
