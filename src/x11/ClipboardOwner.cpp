@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "engine/SystemError.h"
-#include "engine/Utf8.h"
 #include "ports/ClipboardPort.h"
 #include "x11/SelectionConnection.h"
+#include "x11/SelectionText.h"
 
 namespace textmend {
 namespace {
@@ -39,55 +39,16 @@ constexpr const char* kAtomNames[] = {
     "TEXTMEND_OWNER_TIME",
 };
 
-// The text as Latin-1, for STRING: what Latin-1 lacks becomes '?'.
-std::string Latin1Of(std::string_view text) {
-    std::string latin1;
-    latin1.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const DecodedChar decoded = DecodeAt(text, pos);
-        latin1 += decoded.length != 0 && decoded.codePoint <= 0xFF
-                      ? static_cast<char>(decoded.codePoint)
-                      : '?';
-        pos += std::max<std::size_t>(decoded.length, 1);
-    }
-    return latin1;
-}
-
-void Reply(xcb_connection_t* connection, const xcb_selection_request_event_t& request,
-           xcb_atom_t property) {
-    xcb_selection_notify_event_t notify{};
-    notify.response_type = XCB_SELECTION_NOTIFY;
-    notify.time = request.time;
-    notify.requestor = request.requestor;
-    notify.selection = request.selection;
-    notify.target = request.target;
-    notify.property = property;
-    xcb_send_event(connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char*>(&notify));
-}
-
 }  // namespace
 
 ClipboardOwner::ClipboardOwner(const std::string& display) {
-    int screenNumber = 0;
-    connection_ = xcb_connect(display.empty() ? nullptr : display.c_str(), &screenNumber);
-    if (xcb_connection_has_error(connection_) != 0) {
-        xcb_disconnect(connection_);
-        throw SystemError(ECONNREFUSED);
-    }
+    const WindowConnection own = ConnectWithWindow(display);
+    connection_ = own.connection;
+    window_ = own.window;
     if (pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) {
         xcb_disconnect(connection_);
         throw LastSystemError();
     }
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
-    for (int i = 0; i < screenNumber && screens.rem > 1; ++i) {
-        xcb_screen_next(&screens);
-    }
-    window_ = xcb_generate_id(connection_);
-    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window_, screens.data->root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
-                      &events);
     std::vector<xcb_intern_atom_cookie_t> cookies;
     for (const char* name : kAtomNames) {
         cookies.push_back(
@@ -293,7 +254,7 @@ void ClipboardOwner::Answer(const xcb_selection_request_event_t& request) {
     const auto is = [&](const char* name) { return target == atoms_.at(name); };
     const bool current = request.time == XCB_CURRENT_TIME || request.time >= since_;
     if (!owning_ || request.selection != atoms_.at("CLIPBOARD") || !current || !serving_.text) {
-        Reply(connection_, request, XCB_NONE);
+        NotifyRequestor(connection_, request, XCB_NONE);
         return;
     }
     std::shared_ptr<const std::string> bytes;
@@ -319,10 +280,10 @@ void ClipboardOwner::Answer(const xcb_selection_request_event_t& request) {
         bytes = serving_.text;
         type = is("TEXT") ? type : target;
     } else if (is("STRING")) {
-        bytes = std::make_shared<const std::string>(Latin1Of(*serving_.text));
+        bytes = std::make_shared<const std::string>(Utf8ToLatin1(*serving_.text));
         type = target;
     } else {
-        Reply(connection_, request, XCB_NONE);
+        NotifyRequestor(connection_, request, XCB_NONE);
         return;
     }
     if (bytes && bytes->size() > pieceSize_) {
@@ -338,7 +299,7 @@ void ClipboardOwner::Answer(const xcb_selection_request_event_t& request) {
         xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property, type,
                             8, static_cast<std::uint32_t>(bytes->size()), bytes->data());
     }
-    Reply(connection_, request, property);
+    NotifyRequestor(connection_, request, property);
 }
 
 // The requestor deleted the last piece: the next one, and after the last an

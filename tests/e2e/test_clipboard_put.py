@@ -7,7 +7,7 @@ import subprocess
 import sys
 
 from desktop import end_process, wait_until
-from driver import X11_OWNER
+from driver import serve_clipboard
 
 HINT = "x-kde-passwordManagerHint"
 OWNERS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "selection_owners.py")
@@ -25,13 +25,8 @@ class TestSecretCopy:
         program = linux_program
         program.start()
         program.click_and_wait("optUpper", "optUpper", 1)
-        owner = subprocess.Popen(["/usr/bin/python3", X11_OWNER, "serve"],
-                                 env=program.desktop.env, stdin=subprocess.PIPE,
-                                 stdout=subprocess.PIPE, text=True)
+        owner = serve_clipboard(program.desktop.env, "secret:Hunter Two")
         try:
-            owner.stdin.write("secret:Hunter Two\n")
-            owner.stdin.flush()
-            assert owner.stdout.readline() == "owning 1\n"
             program.click("cmdProcess")
             wait_until(lambda: program.desktop.clipboard() == "HUNTER TWO",
                        what="the processed password")
@@ -46,7 +41,6 @@ class TestSecretCopy:
             assert mark(program) == "secret"
             assert "SAVE_TARGETS" not in program.desktop.clipboard_targets()
         finally:
-            owner.stdin.close()
             end_process(owner)
 
     def test_a_plain_copy_goes_back_without_the_mark(self, linux_program):

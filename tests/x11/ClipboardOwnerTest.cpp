@@ -111,15 +111,7 @@ class FakeClipboardManager {
                 std::free(event);
                 if (asked && request.target == saveTargets_) {
                     saved_ = ReadClipboardSelection("", Soon()).text;
-                    xcb_selection_notify_event_t notify{};
-                    notify.response_type = XCB_SELECTION_NOTIFY;
-                    notify.time = request.time;
-                    notify.requestor = request.requestor;
-                    notify.selection = request.selection;
-                    notify.target = request.target;
-                    notify.property = request.property;
-                    xcb_send_event(connection_, 0, request.requestor, 0,
-                                   reinterpret_cast<const char*>(&notify));
+                    NotifyRequestor(connection_, request, request.property);
                     xcb_flush(connection_);
                     return;
                 }
