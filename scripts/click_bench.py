@@ -1,6 +1,6 @@
 """Click to readable result: the Process button of the Linux program against a
 read of the same clipboard text alone, on the private display bench-idle.sh
-starts: click_bench.py PROGRAM WORK_DIR. Each figure is the median of three
+starts: click_bench.py PROGRAM WORK_DIR. Each figure is the median of five
 runs, wall clock; xclip owns the copy and reads the result."""
 
 import json
@@ -12,7 +12,7 @@ import time
 
 from Xlib import display as xdisplay
 
-RUNS = 3
+RUNS = 5
 TARGET_RATIO = 3.5
 LINE = b"The quick brown fox jumps over the lazy dog, and the dog lets it be.\n"
 
