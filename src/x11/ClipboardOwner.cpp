@@ -21,7 +21,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // The largest piece of a text put in one property: more goes by INCR.
-constexpr std::size_t kMostInOneProperty = 1 << 20;
+constexpr std::size_t kMostInOneProperty = 4 << 20;
 
 constexpr const char* kAtomNames[] = {
     "CLIPBOARD",

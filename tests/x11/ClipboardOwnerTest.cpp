@@ -129,7 +129,7 @@ class FakeClipboardManager {
 
 TEST(ClipboardOwner, OffersTheTextWithTheMarkOnlyWhenSecret) {
     std::string large;
-    while (large.size() < 3'000'000) {  // more than one property takes
+    while (large.size() < 5'000'000) {  // more than one property takes
         large += "a line of a large text, number " + std::to_string(large.size()) + "\n";
     }
     const struct {
