@@ -35,13 +35,16 @@ void ClipboardPipeline::Take(const ClipboardRead& read) {
     Put(std::move(*text), read.content.secret);
 }
 
-// What was read as secret is put back as secret, whatever became of it.
+// What was read as secret is put back as secret, whatever became of it. The
+// clipboard takes a copy and the outcome keeps the text: one copy of a large
+// text, made before the clipboard changes hands.
 void ClipboardPipeline::Put(std::string text, bool secret) {
     ++puts_;
+    std::string put = text;
     clipboard_.Write(
-        text, secret,
-        [this, text](const std::optional<StepError>& emptyFailure,
-                     const std::optional<StepError>& putFailure) {
+        std::move(put), secret,
+        [this, text = std::move(text)](const std::optional<StepError>& emptyFailure,
+                                       const std::optional<StepError>& putFailure) {
             if (stopped_) {
                 return;
             }

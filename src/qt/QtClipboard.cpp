@@ -3,8 +3,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <new>
+#include <optional>
 
 #include "engine/LineBreaks.h"
+#include "engine/SystemError.h"
 #include "qt/QtX11Display.h"
 #include "x11/ClipboardSelection.h"
 
@@ -42,6 +45,13 @@ QtClipboard::QtClipboard(std::function<void()> afterDone)
 }
 
 void QtClipboard::Read(ReadDone done) {
+    if (const std::optional<OwnedText> owned = owner_ ? owner_->Offered() : std::nullopt) {
+        done({.content = {.hasText = true,
+                          .secret = owned->secret,
+                          .text = ToEngineLineBreaks(*owned->text)}});
+        return;
+    }
+    // Text copied from the text box.
     if (QGuiApplication::clipboard()->ownsClipboard()) {
         done({.content = OwnContent()});
         return;
@@ -52,14 +62,21 @@ void QtClipboard::Read(ReadDone done) {
     });
 }
 
-void QtClipboard::Write(std::string text, bool /*secret*/, WriteDone done) {
-    // Both steps only change who owns the selection: the server tells the
-    // previous owner, which is never waited for.
-    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
-    // Text alone replaces every format the clipboard held, formatting included.
-    QGuiApplication::clipboard()->setText(QString::fromStdString(ToUnixLineBreaks(text)),
-                                          QClipboard::Clipboard);
-    done(std::nullopt, std::nullopt);
+void QtClipboard::Write(std::string text, bool secret, WriteDone done) {
+    // The text is made ready first; then the selection passes from its owner to
+    // this program's in one step, never without an owner in between.
+    std::optional<StepError> failure;
+    try {
+        if (!owner_) {
+            owner_ = std::make_unique<ClipboardOwner>(display_);
+        }
+        owner_->Offer(ToUnixLineBreaks(std::move(text)), secret);
+    } catch (const StepError& error) {
+        failure = error;
+    } catch (const std::bad_alloc&) {
+        failure = OutOfMemoryError();
+    }
+    done(std::nullopt, failure);
 }
 
 }  // namespace textmend

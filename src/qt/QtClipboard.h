@@ -3,10 +3,12 @@
 #include <QObject>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ports/ClipboardPort.h"
 #include "qt/ClipboardReadThread.h"
+#include "x11/ClipboardOwner.h"
 
 namespace textmend {
 
@@ -17,8 +19,9 @@ namespace textmend {
 // A read of another program's copy runs on a thread of its own over an X
 // connection of its own, so an owner that never answers costs that thread the
 // deadline and the window nothing; its outcome comes back on the window's
-// thread. Writing is local: the clipboard changes hands without asking the
-// previous owner anything.
+// thread. Writing is local: the clipboard changes hands in one step, without
+// asking the previous owner anything, to a ClipboardOwner that serves the text
+// from a thread of its own (a secret text with the password managers' mark).
 class QtClipboard : public ClipboardPort {
   public:
     // afterDone runs on the window's thread after each done that came back from
@@ -34,6 +37,7 @@ class QtClipboard : public ClipboardPort {
     std::string display_;  // the display the program runs on, for the reader's connection
     std::uint64_t changes_ = 0;
     ClipboardReadThread reads_;
+    std::unique_ptr<ClipboardOwner> owner_;  // made by the first write
 };
 
 }  // namespace textmend

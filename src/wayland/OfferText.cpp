@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/Utf8.h"
-
 namespace textmend {
 
 std::optional<std::size_t> BestTextType(std::span<const std::string> offered) {
@@ -16,19 +14,7 @@ std::optional<std::size_t> BestTextType(std::span<const std::string> offered) {
 }
 
 std::string TextAsType(std::string_view text, const TextType& type) {
-    if (type.encoding == TextEncoding::Utf8) {
-        return std::string(text);
-    }
-    std::string latin1;
-    latin1.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const DecodedChar decoded = DecodeAt(text, pos);
-        latin1 += decoded.length != 0 && decoded.codePoint <= 0xFF
-                      ? static_cast<char>(decoded.codePoint)
-                      : '?';
-        pos += std::max<std::size_t>(decoded.length, 1);
-    }
-    return latin1;
+    return type.encoding == TextEncoding::Utf8 ? std::string(text) : Utf8ToLatin1(text);
 }
 
 bool MarkReadsSecret(std::string_view mark) {

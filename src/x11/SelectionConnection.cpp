@@ -42,25 +42,45 @@ StepError TransferProtocolError() {
     return SystemError(EPROTO);
 }
 
+WindowConnection ConnectWithWindow(const std::string& display) {
+    int screenNumber = 0;
+    xcb_connection_t* connection =
+        xcb_connect(display.empty() ? nullptr : display.c_str(), &screenNumber);
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
+        throw SystemError(ECONNREFUSED);
+    }
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int i = 0; i < screenNumber && screens.rem > 1; ++i) {
+        xcb_screen_next(&screens);
+    }
+    const xcb_window_t window = xcb_generate_id(connection);
+    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, screens.data->root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                      &events);
+    return {connection, window};
+}
+
+void NotifyRequestor(xcb_connection_t* connection, const xcb_selection_request_event_t& request,
+                     xcb_atom_t property) {
+    xcb_selection_notify_event_t notify{};
+    notify.response_type = XCB_SELECTION_NOTIFY;
+    notify.time = request.time;
+    notify.requestor = request.requestor;
+    notify.selection = request.selection;
+    notify.target = request.target;
+    notify.property = property;
+    xcb_send_event(connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&notify));
+}
+
 SelectionConnection::SelectionConnection(const std::string& display, Clock::time_point deadline,
                                          int stopFd)
     : deadline_(deadline), stopFd_(stopFd) {
-    int screenNumber = 0;
-    connection_ = xcb_connect(display.empty() ? nullptr : display.c_str(), &screenNumber);
-    if (xcb_connection_has_error(connection_) != 0) {
-        xcb_disconnect(connection_);
-        connection_ = nullptr;
-        throw SystemError(ECONNREFUSED);
-    }
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
-    for (int i = 0; i < screenNumber && screens.rem > 0; ++i) {
-        xcb_screen_next(&screens);
-    }
-    window_ = xcb_generate_id(connection_);
-    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window_, screens.data->root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
-                      &events);
+    const WindowConnection own = ConnectWithWindow(display);
+    connection_ = own.connection;
+    window_ = own.window;
     const std::vector<xcb_atom_t> atoms = Atoms({"TEXTMEND_SELECTION", "INCR"});
     property_ = atoms[0];
     incr_ = atoms[1];

@@ -31,6 +31,19 @@ StepError TransferProtocolError();
 // and nobody wants its outcome.
 struct TransferStopped {};
 
+// A connection to display ($DISPLAY when empty) and an unseen window of its own
+// that hears of its property changes. Throws SystemError(ECONNREFUSED).
+struct WindowConnection {
+    xcb_connection_t* connection;
+    xcb_window_t window;
+};
+WindowConnection ConnectWithWindow(const std::string& display);
+
+// Tells the requestor of request that its conversion is done into property, or
+// refused (XCB_NONE).
+void NotifyRequestor(xcb_connection_t* connection, const xcb_selection_request_event_t& request,
+                     xcb_atom_t property);
+
 // What an owner converted a selection to.
 struct SelectionData {
     xcb_atom_t type = XCB_NONE;  // none: the owner named a property it never wrote

@@ -61,4 +61,17 @@ std::string SelectionTextToUtf8(std::string_view bytes, TextEncoding encoding) {
     return text;
 }
 
+std::string Utf8ToLatin1(std::string_view text) {
+    std::string latin1;
+    latin1.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const DecodedChar decoded = DecodeAt(text, pos);
+        latin1 += decoded.length != 0 && decoded.codePoint <= 0xFF
+                      ? static_cast<char>(decoded.codePoint)
+                      : '?';
+        pos += std::max<std::size_t>(decoded.length, 1);
+    }
+    return latin1;
+}
+
 }  // namespace textmend

@@ -46,4 +46,8 @@ std::vector<std::size_t> TextTargetOrder(std::span<const std::uint32_t> candidat
 // which some owners send along, is dropped.
 std::string SelectionTextToUtf8(std::string_view bytes, TextEncoding encoding);
 
+// UTF-8 text as Latin-1, for STRING: '?' for each character Latin-1 lacks and for
+// each byte that starts no well-formed sequence.
+std::string Utf8ToLatin1(std::string_view text);
+
 }  // namespace textmend

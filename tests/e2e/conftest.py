@@ -43,6 +43,14 @@ def desktop(request):
 
 
 @pytest.fixture
+def linux_program(program):
+    """The program, when it is the Linux one: X11 clipboard owners and readers."""
+    if not isinstance(program, LinuxDriver):
+        pytest.skip("X11 clipboard owners")
+    return program
+
+
+@pytest.fixture
 def desktop_with_tray(desktop):
     desktop.start_tray()
     return desktop

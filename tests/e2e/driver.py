@@ -39,6 +39,19 @@ def start_owner(command, env):
         raise RuntimeError(f"{command[-1]}: the owner did not take the clipboard")
     return owner
 
+def serve_clipboard(env, text):
+    """Starts x11_owner.py serving text (see there for "secret:") and returns it
+    once it owns the clipboard; further texts go to its standard input."""
+    owner = subprocess.Popen(["/usr/bin/python3", X11_OWNER, "serve"], env=env,
+                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    owner.stdin.write(text + "\n")
+    owner.stdin.flush()
+    if owner.stdout.readline() != "owning 1\n":
+        owner.kill()
+        raise RuntimeError("x11_owner.py did not take the clipboard")
+    return owner
+
+
 MAIN_CAPTION = "Textmend 2.3.4 "
 # The twelve options' keys, then the hotkey's.
 SETTING_KEYS = ["upper", "lower", "clean", "proper", "remcrs", "dblspc", "sentence",

@@ -5,10 +5,8 @@ by the same window."""
 import os
 import subprocess
 
-import pytest
-
 from desktop import end_process, holds_for, wait_until
-from driver import X11_OWNER, LinuxDriver
+from driver import serve_clipboard
 
 
 def toggle(program, box):
@@ -59,13 +57,6 @@ class TestOwnerThatNeverAnswers:
                    what="the next copy to be processed")
 
 
-@pytest.fixture
-def linux_program(program):
-    if not isinstance(program, LinuxDriver):
-        pytest.skip("X11 clipboard owners")
-    return program
-
-
 class TestEveryCopyIsSeen:
     def test_two_copies_in_a_row_are_each_processed(self, program):
         program.start()
@@ -81,15 +72,10 @@ class TestEveryCopyIsSeen:
         program.start()
         program.click_and_wait("optUpper", "optUpper", 1)
         program.choose_menu_item("Options", "mnuAutoprocess")
-        owner = subprocess.Popen(["/usr/bin/python3", X11_OWNER, "serve"],
-                                 env=program.desktop.env, stdin=subprocess.PIPE,
-                                 stdout=subprocess.PIPE, text=True)
+        # A password manager's copy is left alone, so the window keeps the clipboard
+        # and takes it again, with no other owner in between.
+        owner = serve_clipboard(program.desktop.env, "secret:hunter two")
         try:
-            # A password manager's copy is left alone, so the window keeps the clipboard
-            # and takes it again, with no other owner in between.
-            owner.stdin.write("secret:hunter two\n")
-            owner.stdin.flush()
-            assert owner.stdout.readline() == "owning 1\n"
             assert holds_for(lambda: program.desktop.clipboard() == "hunter two", 2.5)
             owner.stdin.write("plain\n")
             owner.stdin.flush()
