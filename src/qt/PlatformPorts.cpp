@@ -58,4 +58,11 @@ PlatformPorts::PlatformPorts(std::function<void()> afterRead, std::function<void
 
 PlatformPorts::~PlatformPorts() = default;
 
+bool PlatformPorts::OffersOwnText() {
+    if (auto* wayland = dynamic_cast<QtWaylandClipboard*>(clipboard_.get())) {
+        return wayland->OffersOwnText();
+    }
+    return static_cast<QtClipboard&>(*clipboard_).OffersOwnText();
+}
+
 }  // namespace textmend

@@ -31,6 +31,8 @@ class PlatformPorts {
     ClipboardPort& Clipboard() { return *clipboard_; }
     HotkeyPort& Hotkey() { return *hotkey_; }
     KeyboardPort& Keyboard() { return *keyboard_; }
+    // Whether the clipboard still holds the text this program put there last.
+    bool OffersOwnText();
 
   private:
     std::unique_ptr<ClipboardPort> clipboard_;

@@ -51,6 +51,8 @@ class Program {
     // Instead of Start, when no program runs: the command once, without the
     // window or the tray icon; done gets how it ended.
     void RunOnce(ProgramCommand command, const frmMain::CommandDone& done);
+    // Whether the clipboard still holds the text this program put there last.
+    bool OffersOwnText() { return platform_.OffersOwnText(); }
 
   private:
     // The clipboard as the core is given it: each completion runs under the guard.

@@ -79,4 +79,8 @@ void QtClipboard::Write(std::string text, bool secret, WriteDone done) {
     done(std::nullopt, failure);
 }
 
+bool QtClipboard::OffersOwnText() {
+    return (owner_ && owner_->Offered()) || QGuiApplication::clipboard()->ownsClipboard();
+}
+
 }  // namespace textmend

@@ -31,6 +31,8 @@ class QtClipboard : public ClipboardPort {
     std::uint64_t ChangeCount() override { return changes_; }
     void Read(ReadDone done) override;
     void Write(std::string text, bool secret, WriteDone done) override;
+    // Whether the clipboard still holds the text this program put there last.
+    bool OffersOwnText();
 
   private:
     QObject context_;

@@ -26,6 +26,8 @@ class QtWaylandClipboard : public ClipboardPort {
     std::uint64_t ChangeCount() override { return client_.ChangeCount(); }
     void Read(ReadDone done) override;
     void Write(std::string text, bool secret, WriteDone done) override;
+    // Whether the clipboard still holds the text this program put there last.
+    bool OffersOwnText() const { return client_.Serving(); }
 
   private:
     // Declared first: the reads that use it end before it goes.

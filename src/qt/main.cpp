@@ -1,6 +1,5 @@
 #include <unistd.h>
 #include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QIcon>
 #include <QTimer>
@@ -40,19 +39,22 @@ int Finish(const textmend::StartPlan& plan) {
     return plan.exitStatus;
 }
 
-// The run once's text lives in this process while it owns the clipboard: the
-// process ends when another program copies something.
-void EndOnceOwnershipGoes(int status) {
-    QClipboard* clipboard = QApplication::clipboard();
-    if (status != 0 || !clipboard->ownsClipboard()) {
+// The run once's text lives in this process while it holds the clipboard: the
+// process ends when another program copies something. The text is served by
+// the program's own owner (X11) or data-control source (Wayland), neither of
+// which the toolkit tells about, so the process looks every quarter second.
+void EndOnceOwnershipGoes(textmend::Program& program, int status) {
+    if (status != 0 || !program.OffersOwnText()) {
         QApplication::exit(status);
         return;
     }
-    QObject::connect(clipboard, &QClipboard::changed, [clipboard](QClipboard::Mode mode) {
-        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard()) {
+    auto* watch = new QTimer(QApplication::instance());
+    QObject::connect(watch, &QTimer::timeout, [&program] {
+        if (!program.OffersOwnText()) {
             QApplication::exit(0);
         }
     });
+    watch->start(250);
 }
 
 }  // namespace
@@ -114,10 +116,10 @@ int main(int argc, char* argv[]) {
     if (once) {
         // From inside the event loop, so that an end that comes at once can leave it.
         QTimer::singleShot(0, [&program, &line] {
-            program.RunOnce(line.command, [](const textmend::CommandAnswer& answer) {
+            program.RunOnce(line.command, [&program](const textmend::CommandAnswer& answer) {
                 const int status = Finish(textmend::PlanExit(answer));
                 textmend::ReportDetachedRun(status);
-                EndOnceOwnershipGoes(status);
+                EndOnceOwnershipGoes(program, status);
             });
         });
     } else {

@@ -184,6 +184,11 @@ void DataControlClient::OnSend(Handle source, const char* mime, int fd) {
     pipeWrites_.emplace_back(fd, std::move(data), TransferClock::now() + ClipboardPort::kDeadline);
 }
 
+bool DataControlClient::Serving() const {
+    const std::lock_guard lock(mutex_);
+    return !served_.empty();
+}
+
 void DataControlClient::OnCancelled(Handle source) {
     served_.erase(source);
     DestroySource(source);

@@ -38,6 +38,8 @@ class DataControlClient {
     std::uint64_t ChangeCount() const { return changeCount_.load(); }
     ClipboardContent Read(TransferClock::time_point deadline, int stopFd);
     void Write(std::string text, bool secret);
+    // Whether a text this client wrote is still the selection.
+    bool Serving() const;
 
   protected:
     explicit DataControlClient(std::unique_ptr<WaylandConnection> connection);

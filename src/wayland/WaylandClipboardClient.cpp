@@ -170,4 +170,8 @@ void WaylandClipboardClient::Write(std::string text, bool secret) {
     client_->Write(std::move(text), secret);
 }
 
+bool WaylandClipboardClient::Serving() const {
+    return client_->Serving();
+}
+
 }  // namespace textmend

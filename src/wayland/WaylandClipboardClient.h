@@ -42,6 +42,8 @@ class WaylandClipboardClient {
     // compositor has made it the selection; throws StepError when it has not by
     // ClipboardPort::kDeadline.
     void Write(std::string text, bool secret);
+    // Whether a text this client wrote is still the selection.
+    bool Serving() const;
 
   private:
     std::unique_ptr<DataControlClient> client_;
