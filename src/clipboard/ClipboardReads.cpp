@@ -13,7 +13,7 @@ void ClipboardReads::Request(Waiter waiter) {
     clipboard_.Read([this](const ClipboardRead& read) { Done(read); });
 }
 
-void ClipboardReads::Done(ClipboardRead read) {
+void ClipboardReads::Done(const ClipboardRead& read) {
     pending_ = false;
     // A waiter may ask for the next read at once: it joins the next round.
     std::vector<Waiter> answered = std::exchange(waiters_, {});

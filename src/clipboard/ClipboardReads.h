@@ -22,7 +22,7 @@ class ClipboardReads {
     bool Pending() const { return pending_; }
 
   private:
-    void Done(ClipboardRead read);
+    void Done(const ClipboardRead& read);
 
     ClipboardPort& clipboard_;
     std::vector<Waiter> waiters_;
