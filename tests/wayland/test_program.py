@@ -10,6 +10,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 import pytest
@@ -23,6 +24,8 @@ MARKED_COPY = os.environ.get("TEXTMEND_MARKED_COPY", "")
 KEY_TARGET = os.environ.get("TEXTMEND_KEY_TARGET", "")
 # The watcher looks at the clipboard once a second.
 WATCHER_PERIOD = 1.0
+COPIED = "one\n\n  two  \n"
+CLEANED = "one\ntwo"  # the defaults drop blank lines and trim the end
 
 pytestmark = pytest.mark.skipif(
     "WAYLAND_DISPLAY" not in os.environ,
@@ -55,6 +58,40 @@ def wl_copy(text):
     wait_until(lambda: wl_paste() is not None, what="the copy")
 
 
+def run_command(config_home, *arguments):
+    """Another start of the program, as a desktop shortcut runs it."""
+    env = dict(os.environ, XDG_CONFIG_HOME=config_home)
+    return subprocess.run([PROGRAM, *arguments], env=env, capture_output=True, text=True,
+                          timeout=30)
+
+
+def programs_running():
+    """The processes running the program, whoever started them."""
+    found = []
+    for exe in glob.glob("/proc/[0-9]*/exe"):
+        try:
+            if os.path.samefile(exe, PROGRAM):
+                found.append(exe)
+        except OSError:
+            pass
+    return len(found)
+
+
+class KeyTarget:
+    """The tests' window that reports each key it gets, read as it comes."""
+
+    def __init__(self):
+        self.process = subprocess.Popen([KEY_TARGET], stdout=subprocess.PIPE, text=True)
+        self.lines = []
+        threading.Thread(target=lambda: self.lines.extend(
+            line.strip() for line in self.process.stdout), daemon=True).start()
+        wait_until(lambda: "mapped" in self.lines, what="the key target")
+
+    def end(self):
+        self.process.terminate()
+        self.process.wait(5)
+
+
 def version_lines(env=None):
     done = subprocess.run([PROGRAM, "--version"], capture_output=True, text=True, timeout=10,
                           env=env, check=True)
@@ -64,9 +101,10 @@ def version_lines(env=None):
 class Program:
     def __init__(self, workdir, session_bus=True):
         self.state_file = os.path.join(workdir, "widgets.json")
+        self.config_home = os.path.join(workdir, "config")
         self.stderr = open(os.path.join(workdir, "stderr.txt"), "w+")
         env = dict(os.environ, TEXTMEND_WIDGET_STATE=self.state_file,
-                   XDG_CONFIG_HOME=os.path.join(workdir, "config"))
+                   XDG_CONFIG_HOME=self.config_home)
         if not session_bus:
             env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         self.process = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL,
@@ -226,3 +264,37 @@ def test_exits_cleanly_on_sigterm_with_a_read_pending(autoprocess_upper):
     finally:
         owner.kill()
         owner.wait(5)
+
+
+def test_clean_and_paste_pastes_the_cleaned_text_into_the_focused_window(program):
+    program.click_and_wait("optUpper", 1)
+    target = KeyTarget()
+    try:
+        wl_copy("one two")
+        done = run_command(program.config_home, "--clean-and-paste")
+        assert (done.returncode, done.stderr) == (0, "")
+        wait_until(lambda: wl_paste() == "ONE TWO", timeout=5, what="the cleaned text")
+        wait_until(lambda: "ctrl+v" in target.lines, what="Ctrl+V in the key target")
+    finally:
+        target.end()
+
+
+def test_process_show_and_a_second_start_go_to_the_running_program(program):
+    wl_copy(COPIED)
+    done = run_command(program.config_home, "--process")
+    assert (done.returncode, done.stderr) == (0, "")
+    wait_until(lambda: wl_paste() == CLEANED, timeout=5, what="the processed text")
+    assert run_command(program.config_home, "--show").returncode == 0
+    assert run_command(program.config_home).returncode == 0
+    assert programs_running() == 1
+    assert len([w for w in windows() if w.get("app_id") == "textmend"]) == 1
+
+
+def test_process_without_the_program_serves_the_text_until_the_next_copy(tmp_path):
+    wl_copy(COPIED)
+    # Qt, run once as root here, warns that nobody owns the runtime folder of the session.
+    assert run_command(str(tmp_path), "--process").returncode == 0
+    wait_until(lambda: wl_paste() == CLEANED, timeout=5, what="the processed text")
+    assert programs_running() == 1
+    wl_copy("later")
+    wait_until(lambda: programs_running() == 0, what="the run once to end")
