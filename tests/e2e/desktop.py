@@ -2,6 +2,7 @@
 manager (openbox), a notification area (trayer), and the user's tools on it:
 the clipboard through xclip, the mouse and keyboard through xdotool."""
 
+import json
 import os
 import re
 import shutil
@@ -14,6 +15,15 @@ SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
 
 class Timeout(AssertionError):
     pass
+
+
+def widget_state(path):
+    """The widget state the program writes for the tests; empty while it has none."""
+    try:
+        with open(path) as f:
+            return json.load(f)
+    except (OSError, ValueError):
+        return {}
 
 
 def wait_until(condition, timeout=10.0, what="the condition", interval=0.05):

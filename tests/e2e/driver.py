@@ -12,7 +12,6 @@ so the tests click where the controls really are and read what they really show.
 import abc
 import configparser
 import contextlib
-import json
 import os
 import re
 import subprocess
@@ -24,7 +23,7 @@ import time
 # that moment is lost. No hand is that quick; the tests pause as long.
 MENU_SETTLE_SECONDS = 0.3
 
-from desktop import Desktop, end_process, wait_until
+from desktop import Desktop, end_process, wait_until, widget_state
 
 X11_OWNER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "x11_owner.py")
 
@@ -166,11 +165,7 @@ class ProgramDriver(abc.ABC):
         return self
 
     def widgets(self):
-        try:
-            with open(self.state_file) as f:
-                return json.load(f)
-        except (OSError, ValueError):
-            return {}
+        return widget_state(self.state_file)
 
     def main(self):
         return self.widgets().get("frmMain", {})

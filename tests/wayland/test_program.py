@@ -16,7 +16,7 @@ import time
 import pytest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from desktop import end_process, holds_for, wait_until  # noqa: E402
+from desktop import end_process, holds_for, wait_until, widget_state  # noqa: E402
 
 PROGRAM = os.environ.get("TEXTMEND_PROGRAM", "")
 POINTER = os.environ.get("TEXTMEND_POINTER", "")
@@ -114,11 +114,7 @@ class Program:
         wait_until(lambda: self.main().get("visible") and self.window(), what="the window")
 
     def widgets(self):
-        try:
-            with open(self.state_file) as f:
-                return json.load(f)
-        except (OSError, ValueError):
-            return {}
+        return widget_state(self.state_file)
 
     def main(self):
         return self.widgets().get("frmMain", {})

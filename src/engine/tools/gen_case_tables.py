@@ -49,6 +49,12 @@ def c_array(ctype, name, values, per_line, separator=", "):
     return lines + ["};", ""]
 
 
+def write_source(path, lines):
+    """Writes the lines of a generated C++ file, ASCII with LF line ends."""
+    with open(path, "w", encoding="ascii", newline="\n") as target:
+        target.write("\n".join(lines) + "\n")
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit("usage: gen_case_tables.py UnicodeData.txt output.cpp")
@@ -88,8 +94,7 @@ def main():
     out.append("}  // namespace textmend::internal")
     out.append("// clang-format on")
 
-    with open(sys.argv[2], "w", encoding="ascii", newline="\n") as target:
-        target.write("\n".join(out) + "\n")
+    write_source(sys.argv[2], out)
 
 
 if __name__ == "__main__":

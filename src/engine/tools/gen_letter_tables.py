@@ -10,7 +10,7 @@ Run by hand when the Unicode data changes; the build uses the committed output:
 
 import sys
 
-from gen_case_tables import c_array
+from gen_case_tables import c_array, write_source
 
 BLOCK_BITS = 7  # must match kLetterBlockBits in LetterKind.h
 BLOCK_SIZE = 1 << BLOCK_BITS
@@ -77,8 +77,7 @@ def main():
     out.append("}  // namespace textmend::internal")
     out.append("// clang-format on")
 
-    with open(sys.argv[2], "w", encoding="ascii", newline="\n") as target:
-        target.write("\n".join(out) + "\n")
+    write_source(sys.argv[2], out)
 
 
 if __name__ == "__main__":
