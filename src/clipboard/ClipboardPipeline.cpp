@@ -15,24 +15,25 @@ void ClipboardPipeline::Run(ProcessRequest request) {
 void ClipboardPipeline::Start(ProcessRequest request) {
     running_ = ActiveRun{.routes = {request.route}};
     if (request.read) {
-        Take(*request.read);
+        Take(std::move(*request.read));
         return;
     }
     running_->waitingForRead = true;
-    reads_.Request([this](const ClipboardRead& read) { Take(read); });
+    reads_.Request([this](ClipboardRead&& read) { Take(std::move(read)); });
 }
 
-void ClipboardPipeline::Take(const ClipboardRead& read) {
+void ClipboardPipeline::Take(ClipboardRead read) {
     if (stopped_) {
         return;
     }
     running_->waitingForRead = false;
-    std::optional<std::string> text = host_.TextToPut(running_->routes.front(), read);
+    const bool secret = read.content.secret;
+    std::optional<std::string> text = host_.TextToPut(running_->routes.front(), std::move(read));
     if (!text) {
         Finish({});
         return;
     }
-    Put(std::move(*text), read.content.secret);
+    Put(std::move(*text), secret);
 }
 
 // What was read as secret is put back as secret, whatever became of it. The
@@ -79,7 +80,7 @@ void ClipboardPipeline::Watch() {
     }
     watcher_.Looking(changeCount);
     reads_.Request(
-        [this, putsBefore = puts_](const ClipboardRead& read) { Seen(read, putsBefore); });
+        [this, putsBefore = puts_](ClipboardRead&& read) { Seen(std::move(read), putsBefore); });
 }
 
 // News is processed by a run of its own, or, when a run waits for this very
@@ -88,7 +89,7 @@ void ClipboardPipeline::Watch() {
 // answering) tells of a clipboard that is no more: it is dropped, and the next
 // tick reads what the put left. A run's read is never overtaken: runs put one
 // at a time, and a run that reads puts only after its read.
-void ClipboardPipeline::Seen(const ClipboardRead& read, std::uint64_t putsBefore) {
+void ClipboardPipeline::Seen(ClipboardRead read, std::uint64_t putsBefore) {
     if (stopped_ || puts_ != putsBefore) {
         return;
     }
@@ -102,7 +103,7 @@ void ClipboardPipeline::Seen(const ClipboardRead& read, std::uint64_t putsBefore
         running_->routes.push_back(ProcessRoute::Watcher);
         return;
     }
-    Run({.route = ProcessRoute::Watcher, .read = read});
+    Run({.route = ProcessRoute::Watcher, .read = std::move(read)});
 }
 
 }  // namespace textmend

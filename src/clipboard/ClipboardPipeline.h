@@ -40,10 +40,10 @@ class ClipboardPipeline {
     };
 
     void Start(ProcessRequest request);
-    void Take(const ClipboardRead& read);
+    void Take(ClipboardRead read);
     void Put(std::string text, bool secret);
     void Finish(ProcessOutcome outcome);
-    void Seen(const ClipboardRead& read, std::uint64_t putsBefore);
+    void Seen(ClipboardRead read, std::uint64_t putsBefore);
 
     ClipboardPort& clipboard_;
     ProcessHost& host_;

@@ -17,12 +17,13 @@ class ClipboardReads {
     explicit ClipboardReads(ClipboardPort& clipboard) : clipboard_(clipboard) {}
 
     // Hands waiter the outcome of the read under way, or of a new one. Waiters
-    // are answered in the order they asked.
+    // are answered in the order they asked; the last keeps the read itself, the
+    // others are handed copies.
     void Request(Waiter waiter);
     bool Pending() const { return pending_; }
 
   private:
-    void Done(const ClipboardRead& read);
+    void Done(ClipboardRead&& read);
 
     ClipboardPort& clipboard_;
     std::vector<Waiter> waiters_;

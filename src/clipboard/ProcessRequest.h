@@ -45,9 +45,9 @@ struct ProcessOutcome {
 class ProcessHost {
   public:
     virtual ~ProcessHost() = default;
-    // The text a run puts on the clipboard, made from what it read; nothing ends
-    // the run there and leaves the clipboard as it is.
-    virtual std::optional<std::string> TextToPut(ProcessRoute route, const ClipboardRead& read) = 0;
+    // The text a run puts on the clipboard, made from what it read (which it may
+    // keep); nothing ends the run there and leaves the clipboard as it is.
+    virtual std::optional<std::string> TextToPut(ProcessRoute route, ClipboardRead read) = 0;
     // A run has ended; the watcher has already taken the text put as seen.
     virtual void ProcessEnded(const ProcessOutcome& outcome) = 0;
     // A read of the watcher's failed.

@@ -33,7 +33,8 @@ struct ClipboardRead {
 // that started it returns. A port never calls done after it is destroyed.
 class ClipboardPort {
   public:
-    using ReadDone = std::function<void(const ClipboardRead& read)>;
+    // done may keep the read: a large text changes hands without a copy.
+    using ReadDone = std::function<void(ClipboardRead&& read)>;
     using WriteDone = std::function<void(const std::optional<StepError>& emptyFailure,
                                          const std::optional<StepError>& putFailure)>;
 

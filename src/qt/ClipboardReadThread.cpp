@@ -44,7 +44,7 @@ void ClipboardReadThread::Start(ClipboardPort::ReadDone done, Work work) {
         auto outcome = std::make_shared<ClipboardRead>();
         try {
             outcome->content = work(stopFd);
-            outcome->content.text = ToEngineLineBreaks(outcome->content.text);
+            outcome->content.text = ToEngineLineBreaks(std::move(outcome->content.text));
         } catch (const StepError& failure) {
             outcome->content = {};
             outcome->failure = failure;
@@ -55,14 +55,14 @@ void ClipboardReadThread::Start(ClipboardPort::ReadDone done, Work work) {
             return;
         }
         QMetaObject::invokeMethod(
-            &context_, [this, outcome] { Finish(*outcome); }, Qt::QueuedConnection);
+            &context_, [this, outcome] { Finish(std::move(*outcome)); }, Qt::QueuedConnection);
     });
 }
 
-void ClipboardReadThread::Finish(const ClipboardRead& read) {
+void ClipboardReadThread::Finish(ClipboardRead&& read) {
     ClipboardPort::ReadDone done = std::exchange(pending_, nullptr);
     if (done) {
-        done(read);
+        done(std::move(read));
     }
     if (afterDone_) {
         afterDone_();

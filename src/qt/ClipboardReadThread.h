@@ -30,7 +30,7 @@ class ClipboardReadThread {
     void Start(ClipboardPort::ReadDone done, Work work);
 
   private:
-    void Finish(const ClipboardRead& read);
+    void Finish(ClipboardRead&& read);
 
     QObject context_;
     std::function<void()> afterDone_;

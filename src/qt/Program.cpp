@@ -34,8 +34,8 @@ void Program::Guard(std::string_view event, const std::function<void()>& call) n
 }
 
 void Program::GuardedClipboard::Read(ReadDone done) {
-    clipboard_.Read([done = std::move(done)](const ClipboardRead& read) {
-        Guard("clipboard read", [&] { done(read); });
+    clipboard_.Read([done = std::move(done)](ClipboardRead&& read) {
+        Guard("clipboard read", [&] { done(std::move(read)); });
     });
 }
 

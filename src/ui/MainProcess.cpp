@@ -17,7 +17,7 @@ void frmMain::mnuPopProcess_Click() {
 
 // Without a readable text there is nothing to replace the clipboard with: it is
 // left as it was.
-std::optional<std::string> frmMain::TextToPut(ProcessRoute route, const ClipboardRead& read) {
+std::optional<std::string> frmMain::TextToPut(ProcessRoute route, ClipboardRead read) {
     runFailure_.reset();
     if (read.failure) {
         ShowError(*read.failure);
@@ -36,15 +36,16 @@ std::optional<std::string> frmMain::TextToPut(ProcessRoute route, const Clipboar
         return std::nullopt;
     }
     if (route == ProcessRoute::Restore) {
-        return read.content.text;
+        return std::move(read.content.text);
     }
-    KeepOriginal(read.content);
+    KeepOriginal(std::move(read.content));
     OptionSet options = CurrentOptions();
     if (options.caseMode == CaseMode::None) {
         options.caseMode = CaseMode::Cleanse;
     }
+    // The one copy of the text a run makes: the original stays as it was read.
     return ProcessText(
-        read.content.text, options,
+        *original_, options,
         [this](std::int32_t number, const std::string& description) {
             State("txtClipboard").text = FormatErrorMessage(number, description);
         },
@@ -115,8 +116,8 @@ void frmMain::SoundBeep() {
 
 // The text a Process command read is kept, in memory only, until the next one
 // reads another, so that a clean-up that went too far can be taken back.
-void frmMain::KeepOriginal(const ClipboardContent& content) {
-    original_ = content.text;
+void frmMain::KeepOriginal(ClipboardContent&& content) {
+    original_ = std::move(content.text);
     originalSecret_ = content.secret;
     State("mnuRestoreOriginal").enabled = true;
     State("mnuPopRestoreOriginal").enabled = true;

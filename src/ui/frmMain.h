@@ -157,11 +157,11 @@ class frmMain : public Form, private ProcessHost {
 
   private:
     // The Process command's runs (ui/MainProcess.cpp).
-    std::optional<std::string> TextToPut(ProcessRoute route, const ClipboardRead& read) override;
+    std::optional<std::string> TextToPut(ProcessRoute route, ClipboardRead read) override;
     void ProcessEnded(const ProcessOutcome& outcome) override;
     bool ProcessesNews() const override { return autoprocess(); }
     void ShowError(const StepError& error) override;
-    void KeepOriginal(const ClipboardContent& content);
+    void KeepOriginal(ClipboardContent&& content);
     void SoundBeep();
     void HoldHotkey();
     bool HotkeyInUse(const Hotkey& candidate);

@@ -119,7 +119,8 @@ ClipboardContent DataControlClient::Read(TransferClock::time_point deadline, int
             throw SystemError(EIO);
         }
         content.hasText = true;
-        content.text = SelectionTextToUtf8(*data.back(), kOfferTextTypes[*textType].encoding);
+        content.text =
+            SelectionTextToUtf8(std::move(*data.back()), kOfferTextTypes[*textType].encoding);
     }
     return content;
 }

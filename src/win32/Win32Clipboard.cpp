@@ -131,7 +131,7 @@ void Win32Clipboard::Finish(std::uint64_t jobId, bool deadlinePassed) {
     }
     const auto done = [&] {
         if (pending.readDone) {
-            pending.readDone(read);
+            pending.readDone(std::move(read));
         } else if (pending.writeDone) {
             pending.writeDone(writeFailures.empty, writeFailures.put);
         }

@@ -80,7 +80,7 @@ ClipboardContent ReadClipboardSelection(const std::string& display,
     // only a refusal of every target means it holds no text.
     std::optional<StepError> failure;
     for (std::size_t index : TextTargetOrder(targets, offered)) {
-        const std::optional<SelectionData> text = x.Convert(clipboard, targets[index]);
+        std::optional<SelectionData> text = x.Convert(clipboard, targets[index]);
         const std::optional<TextEncoding> encoding = text ? EncodingOf(*text, types) : std::nullopt;
         if (!encoding) {
             if (!failure && (text || offered)) {
@@ -88,7 +88,7 @@ ClipboardContent ReadClipboardSelection(const std::string& display,
             }
             continue;
         }
-        content.text = SelectionTextToUtf8(text->bytes, *encoding);
+        content.text = SelectionTextToUtf8(std::move(text->bytes), *encoding);
         content.hasText = true;
         return content;
     }

@@ -15,6 +15,23 @@ std::size_t AsciiRun(std::string_view bytes, std::size_t pos) {
     return end - pos;
 }
 
+// Whether bytes are UTF-8 throughout, every sequence well formed.
+bool WellFormedUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t ascii = AsciiRun(bytes, pos);
+        if (ascii > 0) {
+            pos += ascii;
+            continue;
+        }
+        const std::size_t length = DecodeAt(bytes, pos).length;
+        if (length == 0) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::vector<std::size_t> TextTargetOrder(std::span<const std::uint32_t> candidates,
@@ -29,10 +46,14 @@ std::vector<std::size_t> TextTargetOrder(std::span<const std::uint32_t> candidat
     return order;
 }
 
-std::string SelectionTextToUtf8(std::string_view bytes, TextEncoding encoding) {
-    if (!bytes.empty() && bytes.back() == '\0') {
-        bytes.remove_suffix(1);
+std::string SelectionTextToUtf8(std::string owned, TextEncoding encoding) {
+    if (!owned.empty() && owned.back() == '\0') {
+        owned.pop_back();
     }
+    if (encoding == TextEncoding::Utf8 && WellFormedUtf8(owned)) {
+        return owned;
+    }
+    const std::string_view bytes = owned;
     std::string text;
     text.reserve(bytes.size());
     char encoded[4];

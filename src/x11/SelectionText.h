@@ -43,8 +43,9 @@ std::vector<std::size_t> TextTargetOrder(std::span<const std::uint32_t> candidat
 
 // The bytes an owner sent, as UTF-8: Latin-1 byte by byte; UTF-8 with each byte
 // that starts no well-formed sequence replaced by U+FFFD. One terminating NUL,
-// which some owners send along, is dropped.
-std::string SelectionTextToUtf8(std::string_view bytes, TextEncoding encoding);
+// which some owners send along, is dropped. Well-formed UTF-8 is handed back in
+// its own storage.
+std::string SelectionTextToUtf8(std::string bytes, TextEncoding encoding);
 
 // UTF-8 text as Latin-1, for STRING: '?' for each character Latin-1 lacks and for
 // each byte that starts no well-formed sequence.
