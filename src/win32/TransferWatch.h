@@ -20,8 +20,9 @@ namespace textmend {
 class TransferWatch {
   public:
     // The window's thread, at the deadline. False when the transfer's put has
-    // already landed (its own outcome is on its way, and tells of the text now on
-    // the clipboard); otherwise the transfer is abandoned.
+    // already landed (the text is on the clipboard, and the write is done
+    // whatever else the worker still waits for); otherwise the transfer is
+    // abandoned.
     bool Abandon();
 
     // The worker, before it opens the clipboard: whether it was abandoned.

@@ -117,17 +117,18 @@ void Win32Clipboard::Finish(std::uint64_t jobId, bool deadlinePassed) {
     if (found == pending_.end()) {
         return;  // the deadline passed before the worker came back, or the reverse
     }
-    // A write whose text landed just before the deadline is reported as it is,
-    // so that the program knows its text is there.
-    if (deadlinePassed && !found->second.job->watch.Abandon()) {
-        return;
-    }
+    // A write whose text landed just before the deadline is reported as done at
+    // once, so that the program remembers its text, whatever the rest of the
+    // transfer (closing the clipboard) still waits for.
+    const bool landed = deadlinePassed && !found->second.job->watch.Abandon();
     const Pending pending = std::move(found->second);
     pending_.erase(found);
 
     ClipboardRead read;
     WriteFailures writeFailures;
-    if (deadlinePassed) {
+    if (landed) {
+        writeFailures = {};
+    } else if (deadlinePassed) {
         read.failure = TransferTimeoutError();
         writeFailures = {read.failure, read.failure};
     } else {
