@@ -17,5 +17,8 @@ inline constexpr UINT kDeferredStateMessage = WM_APP + 2;
 inline constexpr UINT kProbeMessage = WM_APP + 3;
 // A clipboard worker is done; wParam: the transfer's id (the clipboard's message-only window).
 inline constexpr UINT kClipboardDoneMessage = WM_APP + 4;
+// The transfer's deadline has passed: close the clipboard this thread holds open
+// (a clipboard worker's message-only window).
+inline constexpr UINT kGiveUpClipboardMessage = WM_APP + 5;
 
 }  // namespace textmend

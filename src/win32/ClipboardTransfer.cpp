@@ -160,7 +160,8 @@ StepError TransferTimeoutError() {
     return SystemError(ERROR_TIMEOUT);
 }
 
-ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline) {
+ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline,
+                                      TransferWatch* watch) {
     ClipboardContent content;
     // Which formats there are is known without asking the owner.
     content.hasText = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
@@ -170,6 +171,9 @@ ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline) {
         return content;
     }
     WaitForOwner(deadline);
+    if (watch != nullptr && watch->Abandoned()) {
+        throw TransferTimeoutError();
+    }
     ClipboardSession session(window);
     content.secret = content.secret || (permissionMark && PermissionRefused());
     if (content.hasText) {
@@ -179,7 +183,7 @@ ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline) {
 }
 
 WriteFailures WriteClipboardText(HWND window, const std::string& text, bool secret,
-                                 TransferDeadline deadline) {
+                                 TransferDeadline deadline, TransferWatch* watch) {
     WriteFailures failures;
     bool opened = false;
     HGLOBAL block = nullptr;
@@ -187,15 +191,24 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, bool secr
         block = UnicodeBlock(text);
         // Emptying tells the owner that its data goes, and waits for it to hear.
         WaitForOwner(deadline);
+        if (watch != nullptr && watch->Abandoned()) {
+            throw TransferTimeoutError();
+        }
         ClipboardSession session(window);
         opened = true;
         if (!EmptyClipboard()) {
             failures.empty = LastSystemError();
         }
-        if (secret) {
-            PutSecretMarks();
+        const auto put = [&] {
+            if (secret) {
+                PutSecretMarks();
+            }
+            Put(CF_UNICODETEXT, std::exchange(block, nullptr));
+            return true;
+        };
+        if (watch != nullptr ? !watch->Land(put) : !put()) {
+            throw TransferTimeoutError();
         }
-        Put(CF_UNICODETEXT, std::exchange(block, nullptr));
     } catch (const StepError& failure) {
         failures.empty = opened ? failures.empty : failure;
         failures.put = failure;

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "ports/ClipboardPort.h"
+#include "win32/TransferWatch.h"
 
 namespace textmend {
 
@@ -29,7 +30,9 @@ StepError TransferTimeoutError();
 
 // Reads the clipboard's text and whether it is marked as not to be watched.
 // window: the window the clipboard is opened for. Failures are thrown as StepError.
-ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline);
+// With a watch, a transfer abandoned before it opens the clipboard never does.
+ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline,
+                                      TransferWatch* watch = nullptr);
 
 struct WriteFailures {
     std::optional<StepError> empty;
@@ -38,8 +41,9 @@ struct WriteFailures {
 
 // Empties the clipboard and puts text on it as Unicode text, a secret one with
 // the marks that keep clipboard histories and monitors from it; window becomes
-// the owner. The clipboard is opened once for both steps.
+// the owner. The clipboard is opened once for both steps. With a watch, the
+// text is put only while the transfer has not been abandoned.
 WriteFailures WriteClipboardText(HWND window, const std::string& text, bool secret,
-                                 TransferDeadline deadline);
+                                 TransferDeadline deadline, TransferWatch* watch = nullptr);
 
 }  // namespace textmend

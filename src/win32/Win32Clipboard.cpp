@@ -7,6 +7,7 @@
 #include "win32/AppMessages.h"
 #include "win32/ClipboardTransfer.h"
 #include "win32/MessageWindow.h"
+#include "win32/TransferWatch.h"
 #include "win32/Win32Error.h"
 
 namespace textmend {
@@ -21,6 +22,7 @@ struct Win32Clipboard::Job {
     std::uint64_t id = 0;
     std::optional<std::string> text;  // what to write; nothing for a read
     bool secret = false;              // to be written with the marks
+    TransferWatch watch;
     ClipboardRead read;
     WriteFailures writeFailures;
 };
@@ -75,13 +77,15 @@ void Win32Clipboard::Start(std::shared_ptr<Job> job, Pending pending) {
              nullptr);
     const TransferDeadline deadline = std::chrono::steady_clock::now() + kDeadline;
     std::thread([shared = shared_, job, window = owner_, deadline] {
+        const TransferWatch::Listener listener(job->watch);
         ClipboardRead read;
         WriteFailures writeFailures;
         if (job->text) {
-            writeFailures = WriteClipboardText(window, *job->text, job->secret, deadline);
+            writeFailures =
+                WriteClipboardText(window, *job->text, job->secret, deadline, &job->watch);
         } else {
             try {
-                read.content = ReadClipboardContent(window, deadline);
+                read.content = ReadClipboardContent(window, deadline, &job->watch);
             } catch (const StepError& failure) {
                 read.failure = failure;
             } catch (const std::bad_alloc&) {
@@ -113,12 +117,18 @@ void Win32Clipboard::Finish(std::uint64_t jobId, bool deadlinePassed) {
     if (found == pending_.end()) {
         return;  // the deadline passed before the worker came back, or the reverse
     }
+    // A write whose text landed just before the deadline is reported as done at
+    // once, so that the program remembers its text, whatever the rest of the
+    // transfer (closing the clipboard) still waits for.
+    const bool landed = deadlinePassed && !found->second.job->watch.Abandon();
     const Pending pending = std::move(found->second);
     pending_.erase(found);
 
     ClipboardRead read;
     WriteFailures writeFailures;
-    if (deadlinePassed) {
+    if (landed) {
+        writeFailures = {};
+    } else if (deadlinePassed) {
         read.failure = TransferTimeoutError();
         writeFailures = {read.failure, read.failure};
     } else {

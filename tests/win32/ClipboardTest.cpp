@@ -212,19 +212,36 @@ TEST(ClipboardTransfer, AClipboardHeldOpenFailsBothStepsWithTheSystemsErrorAndTe
     }
 }
 
-// A program that promises text for later and then stops handling its messages,
-// until Release.
-class HungOwner {
+// A program that promises text for later and answers every message but one:
+// the one named hangOn, on which it hangs until Release; with kEveryMessage it
+// handles none at all.
+constexpr UINT kEveryMessage = 0;
+
+class OwnerHangingOn {
   public:
-    HungOwner()
-        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), thread_([this] {
-              HWND window =
-                  CreateWindowW(L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    explicit OwnerHangingOn(UINT hangOn)
+        : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), thread_([this, hangOn] {
+              hangOn_ = hangOn;
+              WNDCLASSW windowClass{};
+              windowClass.lpfnWndProc = Proc;
+              windowClass.hInstance = GetModuleHandleW(nullptr);
+              windowClass.lpszClassName = L"TextmendTestHangingOwner";
+              RegisterClassW(&windowClass);
+              HWND window = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 1, 1, nullptr,
+                                          nullptr, windowClass.hInstance, nullptr);
+              SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
               PutAsAnotherProgram({}, window);
               OpenClipboard(window);
               SetClipboardData(CF_UNICODETEXT, nullptr);
               CloseClipboard();
               owning_ = true;
+              MSG msg;
+              while (hangOn != kEveryMessage && WaitForSingleObject(release_, 0) != WAIT_OBJECT_0) {
+                  MsgWaitForMultipleObjects(1, &release_, FALSE, 50, QS_ALLINPUT);
+                  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                      DispatchMessageW(&msg);
+                  }
+              }
               WaitForSingleObject(release_, INFINITE);
               DestroyWindow(window);
           }) {
@@ -232,7 +249,7 @@ class HungOwner {
             std::this_thread::yield();
         }
     }
-    ~HungOwner() { Release(); }
+    ~OwnerHangingOn() { Release(); }
     void Release() {
         SetEvent(release_);
         if (thread_.joinable()) {
@@ -241,7 +258,17 @@ class HungOwner {
     }
 
   private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<OwnerHangingOn*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (self != nullptr && message == self->hangOn_) {
+            WaitForSingleObject(self->release_, 10000);
+            return 0;
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+
     HANDLE release_;
+    UINT hangOn_ = 0;
     std::atomic<bool> owning_ = false;
     std::thread thread_;
 };
@@ -312,7 +339,7 @@ TEST_F(Win32ClipboardPort, AWriteOnAWorkerLeavesTheWindowOwningTheTextAndChanges
 }
 
 TEST_F(Win32ClipboardPort, AnOwnerThatNeverRendersTimesOutOnceAndIsNotAskedAgainUntilItGoes) {
-    HungOwner owner;
+    OwnerHangingOn owner(kEveryMessage);
     const ReadResult first = ReadThroughPort(port_);
     ASSERT_TRUE(first.failure.has_value());
     EXPECT_EQ(first.failure->number(), ERROR_TIMEOUT);
@@ -332,6 +359,45 @@ TEST_F(Win32ClipboardPort, AnOwnerThatNeverRendersTimesOutOnceAndIsNotAskedAgain
     const ReadResult after = ReadThroughPort(port_);
     EXPECT_FALSE(after.failure.has_value());
     EXPECT_EQ(after.content.text, "after the owner");
+}
+
+// Whether another program gets the clipboard open within a moment.
+bool OpenableSoon() {
+    const auto end = std::chrono::steady_clock::now() + 300ms;
+    do {
+        ClipboardHolder other(0ms);
+        if (other.opened()) {
+            return true;
+        }
+        std::this_thread::sleep_for(10ms);
+    } while (std::chrono::steady_clock::now() < end);
+    return false;
+}
+
+TEST_F(Win32ClipboardPort, AnOwnerThatHangsWhileRenderingNeverKeepsTheClipboardFromOthers) {
+    OwnerHangingOn owner(WM_RENDERFORMAT);
+    const ReadResult read = ReadThroughPort(port_);
+    ASSERT_TRUE(read.failure.has_value());
+    EXPECT_EQ(read.failure->number(), ERROR_TIMEOUT);
+    EXPECT_TRUE(OpenableSoon()) << "the clipboard is still held open for the hung owner";
+}
+
+TEST_F(Win32ClipboardPort, AWriteReportedAsTimedOutNeverLandsLater) {
+    OwnerHangingOn owner(WM_DESTROYCLIPBOARD);
+    bool done = false;
+    std::optional<StepError> putFailure;
+    port_.Write("late", false, [&](const auto&, const auto& put) {
+        done = true;
+        putFailure = put;
+    });
+    PumpUntil(done);
+    ASSERT_TRUE(putFailure.has_value());
+    EXPECT_EQ(putFailure->number(), ERROR_TIMEOUT);
+    EXPECT_TRUE(OpenableSoon());
+
+    owner.Release();
+    std::this_thread::sleep_for(300ms);  // time for a late write to land
+    EXPECT_NE(BytesNow(CF_UNICODETEXT), Wide(L"late"));
 }
 
 }  // namespace
