@@ -79,18 +79,22 @@ void ClipboardPipeline::Watch() {
         return;
     }
     watcher_.Looking(changeCount);
-    reads_.Request(
-        [this, putsBefore = puts_](ClipboardRead&& read) { Seen(std::move(read), putsBefore); });
+    reads_.Request([this, putsBefore = puts_, changeCount](ClipboardRead&& read) {
+        Seen(std::move(read), putsBefore, changeCount);
+    });
 }
 
 // News is processed by a run of its own, or, when a run waits for this very
 // read, by that run, which then ends as the watcher's own would. A read that a
 // put of the program's own overtook (Restore original while the owner was still
-// answering) tells of a clipboard that is no more: it is dropped, and the next
-// tick reads what the put left. A run's read is never overtaken: runs put one
-// at a time, and a run that reads puts only after its read.
-void ClipboardPipeline::Seen(ClipboardRead read, std::uint64_t putsBefore) {
-    if (stopped_ || puts_ != putsBefore) {
+// answering), or that the clipboard changed under (another copy made
+// meanwhile), tells of a clipboard that is no more: it is dropped, never
+// processed over the newer text, and the next tick reads what is there now. A
+// run's read is never overtaken by the program's own puts: runs put one at a
+// time, and a run that reads puts only after its read.
+void ClipboardPipeline::Seen(ClipboardRead read, std::uint64_t putsBefore,
+                             std::uint64_t changeCount) {
+    if (stopped_ || puts_ != putsBefore || clipboard_.ChangeCount() != changeCount) {
         return;
     }
     if (read.failure) {

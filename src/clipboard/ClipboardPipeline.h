@@ -43,7 +43,7 @@ class ClipboardPipeline {
     void Take(ClipboardRead read);
     void Put(std::string text, bool secret);
     void Finish(ProcessOutcome outcome);
-    void Seen(ClipboardRead read, std::uint64_t putsBefore);
+    void Seen(ClipboardRead read, std::uint64_t putsBefore, std::uint64_t changeCount);
 
     ClipboardPort& clipboard_;
     ProcessHost& host_;

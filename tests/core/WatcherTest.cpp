@@ -302,6 +302,22 @@ TEST(WatcherReads, AReadOvertakenByAPutOfTheProgramsOwnIsDropped) {
     EXPECT_EQ(w.h.beep.beeps, 0);
 }
 
+// Another copy made while the read is under way is the news: the text read
+// before it is never put over it.
+TEST(WatcherReads, ACopyMadeWhileTheReadIsUnderWayIsNeverOverwritten) {
+    Watch w;
+    w.h.form->Click("mnuAutoprocess");
+    w.h.clipboard.holdReads = true;
+    w.CopyAndTick("first");
+    w.h.clipboard.Copy("second");
+    w.h.clipboard.FinishRead();
+    EXPECT_EQ(w.h.clipboard.Text(), "second");
+    w.h.clipboard.holdReads = false;
+    w.h.form->TimerClipwatch_Timer();
+    EXPECT_EQ(w.h.clipboard.Text(), "SECOND");
+    EXPECT_EQ(w.h.clipboard.puts, 1);
+}
+
 TEST(WatcherReads, TheCommandEndsBeforeTheBeepEvenWhenItsWriteTakesTime) {
     Watch w;
     w.h.form->Click("mnuAutoprocess");
