@@ -204,9 +204,10 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, bool secr
                 PutSecretMarks();
             }
             Put(CF_UNICODETEXT, std::exchange(block, nullptr));
-            return true;
         };
-        if (watch != nullptr ? !watch->Land(put) : !put()) {
+        if (watch == nullptr) {
+            put();
+        } else if (!watch->Land(put)) {
             throw TransferTimeoutError();
         }
     } catch (const StepError& failure) {

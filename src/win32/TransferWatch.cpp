@@ -32,12 +32,13 @@ bool TransferWatch::Abandoned() {
     return abandoned_;
 }
 
-bool TransferWatch::Land(const std::function<bool()>& put) {
+bool TransferWatch::Land(const std::function<void()>& put) {
     std::lock_guard lock(mutex_);
     if (abandoned_) {
         return false;
     }
-    landed_ = put();
+    put();
+    landed_ = true;
     return true;
 }
 

@@ -27,9 +27,9 @@ class TransferWatch {
 
     // The worker, before it opens the clipboard: whether it was abandoned.
     bool Abandoned();
-    // The worker: runs put (true when it landed) unless the transfer was
-    // abandoned; false when it was.
-    bool Land(const std::function<bool()>& put);
+    // The worker: runs put unless the transfer was abandoned (false then); a
+    // put that returns has landed, one that throws has not.
+    bool Land(const std::function<void()>& put);
 
     // On the worker's thread for the span of the transfer: the window on which
     // it gives up the clipboard when the transfer is abandoned.
