@@ -47,23 +47,24 @@ class LockedBlock {
 };
 
 // Waits until the clipboard's owner answers a message that does nothing; throws
-// TransferTimeoutError() when it has not by the deadline. A clipboard without an
-// owner has nobody to ask.
-void WaitForOwner(TransferDeadline deadline) {
-    HWND owner = GetClipboardOwner();
-    if (owner == nullptr) {
-        return;
-    }
-    const auto left =
-        std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-    DWORD_PTR answer = 0;
-    if (left.count() <= 0 ||
-        SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
-                            static_cast<UINT>(left.count()), &answer) == 0) {
+// TransferTimeoutError() when it has not by the deadline, or when the transfer
+// was abandoned meanwhile, so that it never opens the clipboard. A clipboard
+// without an owner has nobody to ask.
+void WaitForOwner(TransferDeadline deadline, TransferWatch* watch) {
+    if (HWND owner = GetClipboardOwner(); owner != nullptr) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        DWORD_PTR answer = 0;
         // An owner that went away meanwhile has nothing left to render.
-        if (IsWindow(owner)) {
+        if ((left.count() <= 0 ||
+             SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                                 static_cast<UINT>(left.count()), &answer) == 0) &&
+            IsWindow(owner)) {
             throw TransferTimeoutError();
         }
+    }
+    if (watch != nullptr && watch->Abandoned()) {
+        throw TransferTimeoutError();
     }
 }
 
@@ -170,10 +171,7 @@ ClipboardContent ReadClipboardContent(HWND window, TransferDeadline deadline,
     if (!content.hasText && (content.secret || !permissionMark)) {
         return content;
     }
-    WaitForOwner(deadline);
-    if (watch != nullptr && watch->Abandoned()) {
-        throw TransferTimeoutError();
-    }
+    WaitForOwner(deadline, watch);
     ClipboardSession session(window);
     content.secret = content.secret || (permissionMark && PermissionRefused());
     if (content.hasText) {
@@ -190,10 +188,7 @@ WriteFailures WriteClipboardText(HWND window, const std::string& text, bool secr
     try {
         block = UnicodeBlock(text);
         // Emptying tells the owner that its data goes, and waits for it to hear.
-        WaitForOwner(deadline);
-        if (watch != nullptr && watch->Abandoned()) {
-            throw TransferTimeoutError();
-        }
+        WaitForOwner(deadline, watch);
         ClipboardSession session(window);
         opened = true;
         if (!EmptyClipboard()) {
